@@ -1,0 +1,65 @@
+// engine.h - the engine's records, start-up, one frame and the loop around it.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "frame/game_state.h"
+#include "frame/input.h"
+#include "gfx/cursor.h"
+#include "gfx/display.h"
+#include "gfx/speech.h"
+#include "gfx/text.h"
+#include "world/dialogue.h"
+#include "world/object.h"
+#include "world/scene.h"
+#include "world/walk.h"
+
+constexpr int kScreenWidth = 800;
+constexpr int kScreenHeight = 600;
+constexpr uint32_t kFrameMs = 16;  // no frame is shorter than this
+
+// Everything SDL told us between two frames, or what a test pretends it told.
+struct FrameEvents {
+    bool quit;                 // the window was closed
+    std::vector<SDLKey> keys;  // key-downs in the order they came
+    InputSample input;         // pointer and button levels
+};
+
+// The engine's records, one of each, linked once at start.
+struct Engine {
+    GameState game;
+    ObjectRegistry objects;
+    SceneRegistry scenes;
+    GraphicStore graphics;
+    TextTable texts;
+    DisplayList display;
+    RenderTarget target;
+    TextRenderer text;
+    SpeechQueue speech;
+    CursorState cursor;
+    PlayerState player;
+    DialoguePartner initialPartner;          // empty; shown before the first conversation
+    InputState input;
+    std::vector<DialoguePartner*> partners;  // every conversation built by the content
+    bool running;                            // the loop repeats while true
+    uint32_t frameStartTicks;                // SDL ticks at the top of the frame
+    std::string caption;                     // window and icon title
+};
+
+extern const char* const kWebAddress;  // the project's web address
+
+// Links the records and sets the start values (hero at 364, 248).
+void linkEngine(Engine& e);
+// Starts SDL video and opens the window; prints the reason and returns 1 on failure.
+int initVideo(Engine& e);
+// Fonts, cursor images, hidden system pointer. Call after initVideo.
+void loadInterface(Engine& e);
+// Frees content, sprites and templates (the program leaves this to process exit).
+void releaseEngine(Engine& e);
+
+FrameEvents sampleFrameEvents(Engine& e);            // SDL event queue and input levels
+void runFrame(Engine& e, const FrameEvents& events);  // steps 1 to 19 of a frame
+void waitForFrameEnd(const Engine& e);                // sleeps until 16 ms have passed
+void advanceClock(GameState& gs);                     // the script clock's once-a-second tick
+void mainLoop(Engine& e);

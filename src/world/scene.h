@@ -1,0 +1,41 @@
+// scene.h - one screen of the game and the switching between screens.
+#pragma once
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "frame/game_state.h"
+
+struct SceneObject;
+
+struct Scene {
+    std::string name;              // key in the scene registry
+    std::string backgroundName;    // image template of the background (may be animated)
+    std::string walkMapName;       // image template of the walk map
+    std::string enterCallback;     // run on entry ("Enter" + name)
+    std::string alwaysCallback;    // run every frame ("Always" + name)
+    std::vector<SceneObject*> objects;  // in draw order
+    int32_t showInterface;         // 1 = inventory button and verb cursor
+    int32_t hasPlayer;             // 1 = the hero's sprite is created on entry
+};
+
+struct SceneRegistry {
+    GraphicStore* graphics;               // backgrounds and walk maps
+    std::string currentScene;             // the scene on screen
+    std::map<std::string, Scene*> scenes; // every scene by name, non-owning
+};
+
+Scene* newScene(const std::string& name, const std::string& backgroundName,
+                const std::string& walkMapName);  // interface and hero on
+void registerScene(SceneRegistry& reg, const std::string& name, Scene* scene);  // first wins
+Scene* findScene(const SceneRegistry& reg, const std::string& name);
+void addObjectToScene(Scene* scene, SceneObject* obj);
+
+// Builds the current scene's display list and runs its Enter script. An
+// unregistered name is refused: the old scene name is put back and reported.
+void enterScene(GameState& gs);
+// Enters the current scene with the hero kept at his screen position.
+void changeSceneKeepingPlayer(GameState& gs);
+// Adds the sprite of every active object not in the inventory (scene entry and dialogue).
+void addSceneObjectSprites(GameState& gs, const Scene& scene);
