@@ -1,0 +1,26 @@
+// clock.cpp - SDL ticks in the game, a virtual clock in tests.
+#include "frame/clock.h"
+
+#include <SDL.h>
+
+TickSource gTicks = {false, 0};
+
+uint32_t ticksNow() { return gTicks.virtualTime ? gTicks.virtualNow : SDL_GetTicks(); }
+
+void useVirtualClock(uint32_t startMs) {
+    gTicks.virtualTime = true;
+    gTicks.virtualNow = startMs;
+}
+
+void useRealClock() { gTicks.virtualTime = false; }
+
+void advanceVirtualClock(uint32_t ms) {
+    if (gTicks.virtualTime) gTicks.virtualNow += ms;
+}
+
+void sleepTicks(uint32_t ms) {
+    if (gTicks.virtualTime)
+        gTicks.virtualNow += ms;
+    else
+        SDL_Delay(ms);
+}

@@ -1,0 +1,210 @@
+// engine.cpp - linking the records, the video mode, one frame and the loop around it.
+#include "frame/engine.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "frame/clock.h"
+#include "gfx/graphic.h"
+#include "world/command.h"
+#include "world/walk.h"
+
+const char* const kWebAddress = "https://hollowmere.example.org";
+
+static const char* const kIconPath = "gfx/icon.bmp";
+static const int kHeroStartFootX = 364;  // where a hero sprite appears before any walk
+static const int kHeroStartFootY = 248;
+
+void linkEngine(Engine& e) {
+    GameState& gs = e.game;
+    gs.objects = &e.objects;
+    gs.scenes = &e.scenes;
+    gs.textRenderer = &e.text;
+    gs.speechQueue = &e.speech;
+    gs.textTable = &e.texts;
+    gs.graphics = &e.graphics;
+    gs.cursor = &e.cursor;
+    gs.player = &e.player;
+    gs.displayList = &e.display;
+    gs.dialogue = &e.initialPartner;
+    gs.escapePressed = 0;
+    gs.quitting = 0;
+    gs.idleVariant = 0;
+
+    e.scenes.graphics = &e.graphics;
+    e.target.displayList = &e.display;
+    e.target.fullscreen = 0;
+    e.text.speechQueue = &e.speech;
+    e.text.renderTarget = &e.target;
+    e.cursor.graphicStore = &e.graphics;
+    e.cursor.displayList = &e.display;
+    e.cursor.mouse = &e.input;
+
+    PlayerState& p = e.player;
+    p.graphics = &e.graphics;
+    p.sprites = &e.display;
+    p.speech = &e.speech;
+    p.input = &e.input;
+    p.scenes = &e.scenes;
+    p.renderTarget = &e.target;
+    p.footX = kHeroStartFootX;
+    p.footY = kHeroStartFootY;
+    p.targetX = p.targetY = kNoTarget;
+    p.lastExit.clear();
+
+    e.running = true;
+    e.caption = std::string("Quobble Tuftwhirl - ") + kWebAddress;
+}
+
+int initVideo(Engine& e) {
+    // The game makes no sound, so a machine without audio still gets its window.
+    if (SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO) < 0 && SDL_Init(SDL_INIT_VIDEO) < 0) {
+        printf("Unable to init SDL: %s\n", SDL_GetError());
+        return 1;
+    }
+    static bool quitRegistered = false;  // F9 re-runs this; SDL_Quit needs registering once
+    if (!quitRegistered) {
+        atexit(SDL_Quit);
+        quitRegistered = true;
+    }
+    SDL_WM_SetCaption(e.caption.c_str(), e.caption.c_str());
+    SDL_RWops* rw = SDL_RWFromFile(kIconPath, "rb");
+    if (rw) {
+        SDL_Surface* icon = SDL_LoadBMP_RW(rw, 1);
+        if (icon) {
+            SDL_WM_SetIcon(icon, nullptr);
+            SDL_FreeSurface(icon);
+        }
+    }
+    Uint32 flags = SDL_HWSURFACE | SDL_DOUBLEBUF;
+    if (e.target.fullscreen) flags |= SDL_FULLSCREEN;
+    e.target.screen = SDL_SetVideoMode(kScreenWidth, kScreenHeight, 32, flags);
+    if (!e.target.screen) {
+        printf("Unable to set video resolution: %s\n", SDL_GetError());
+        return 1;
+    }
+    return 0;
+}
+
+void loadInterface(Engine& e) {
+    loadFonts(e.text);
+    loadCursorGraphics(e.cursor);
+    SDL_ShowCursor(SDL_DISABLE);  // the game draws its own cursor sprite
+}
+
+void releaseEngine(Engine& e) {
+    clearDisplayList(e.display);
+    clearSpeech(e.speech);
+    for (auto& it : e.graphics) deleteGraphic(it.second);
+    e.graphics.clear();
+    for (auto& it : e.texts) delete it.second;
+    e.texts.clear();
+    for (auto& it : e.objects) delete it.second;
+    e.objects.clear();
+    for (auto& it : e.scenes.scenes) delete it.second;
+    e.scenes.scenes.clear();
+    for (DialoguePartner* p : e.partners) deleteDialoguePartner(p);
+    e.partners.clear();
+    e.player.inventory.clear();
+    for (SDL_Surface** font : {&e.text.font8, &e.text.font16, &e.text.font24}) {
+        if (*font) SDL_FreeSurface(*font);
+        *font = nullptr;
+    }
+}
+
+FrameEvents sampleFrameEvents(Engine& e) {
+    FrameEvents ev = {};
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+        if (event.type == SDL_QUIT) ev.quit = true;
+        if (event.type == SDL_KEYDOWN) ev.keys.push_back(event.key.keysym.sym);
+    }
+    ev.input = sampleInput(e.input);
+    return ev;
+}
+
+void advanceClock(GameState& gs) {
+    const uint32_t now = ticksNow();
+    if (now - gs.clockStartTicks >= 1000) {
+        gs.clockTicked = 1;
+        gs.speechQueue->secondsShown += 1;
+        // after 302 the clock goes on at 2, never 0 or 1 until a script restarts it
+        gs.clockSeconds = (gs.clockSeconds > 301 ? 1 : gs.clockSeconds) + 1;
+        gs.clockStartTicks = now;  // the new second starts now, so the clock runs slightly slow
+    } else {
+        gs.clockTicked = 0;
+    }
+}
+
+// Escape is a level for the scripts: it stays set until another key goes down.
+static void handleKey(Engine& e, SDLKey key) {
+    if (key == SDLK_ESCAPE) {
+        e.game.escapePressed = 1;
+        return;
+    }
+    e.game.escapePressed = 0;
+    if (key == SDLK_F9) {
+        e.target.fullscreen = !e.target.fullscreen;
+        initVideo(e);  // a failure is reported on the console; the game goes on
+    }
+}
+
+void runFrame(Engine& e, const FrameEvents& events) {
+    GameState& gs = e.game;
+    e.frameStartTicks = ticksNow();
+    if (gs.quitting && gs.clockSeconds > 10) e.running = false;  // this frame still runs
+
+    if (events.quit) e.running = false;
+    for (SDLKey key : events.keys) handleKey(e, key);
+
+    pollInput(e.input, events.input);
+    followMouse(e.cursor);
+    dispatchClicks(gs);
+
+    if (const Scene* scene = findScene(e.scenes, e.scenes.currentScene))
+        if (!scene->alwaysCallback.empty()) runCallback(gs, scene->alwaysCallback);
+
+    const bool haveScreen = e.target.screen != nullptr;
+    if (haveScreen) drawDisplayList(e.target);
+    if (haveScreen) dialogueFrame(gs);
+    if (haveScreen && findSprite(e.display, "ExitDialog")) drawTopSprite(e.target);
+
+    if (e.input.rightClicked) {
+        cycleCursorMode(gs);
+        setCursor(e.cursor, gs.cursorMode);
+    }
+    gs.hoveredObject = findObject(e.objects, spriteUnderPointer(e.cursor));
+    if (e.input.leftClicked) {
+        if (gs.hoverCursor == kModeExit) gs.cursorMode = kModeWalk;
+        const std::string hit = spriteUnderPointer(e.cursor);
+        if (!hit.empty()) gs.clickedObject = findObject(e.objects, hit);
+    } else {
+        gs.clickedObject = nullptr;
+    }
+
+    walkPlayer(e.player);
+    advanceClock(gs);
+
+    if (haveScreen) {
+        updateSpeech(e.text);
+        SDL_Flip(e.target.screen);
+        SDL_FillRect(e.target.screen, nullptr, SDL_MapRGB(e.target.screen->format, 0, 0, 0));
+    }
+    e.input.leftClicked = 0;
+    e.input.rightClicked = 0;
+}
+
+void waitForFrameEnd(const Engine& e) {
+    // Sleep through the rest of the frame instead of spinning: an idle game stays quiet.
+    uint32_t elapsed = ticksNow() - e.frameStartTicks;
+    if (elapsed + 1 < kFrameMs) sleepTicks(kFrameMs - elapsed - 1);
+    while (ticksNow() - e.frameStartTicks < kFrameMs) sleepTicks(1);
+}
+
+void mainLoop(Engine& e) {
+    while (e.running) {
+        FrameEvents events = sampleFrameEvents(e);
+        runFrame(e, events);
+        waitForFrameEnd(e);
+    }
+}

@@ -1,0 +1,122 @@
+// input.cpp - turning button levels into one-frame clicks, and the pointer's sprite.
+#include "frame/input.h"
+
+#include <cstdio>
+
+#include "frame/game_state.h"
+#include "gfx/cursor.h"
+#include "gfx/display.h"
+#include "gfx/graphic.h"
+
+InputSample sampleInput(InputState& in) {
+    InputSample s = {};
+    int x = 0, y = 0;
+    Uint8 buttons = SDL_GetMouseState(&x, &y);
+    s.x = x;
+    s.y = y;
+    s.left = (buttons & SDL_BUTTON(SDL_BUTTON_LEFT)) != 0;
+    s.right = (buttons & SDL_BUTTON(SDL_BUTTON_RIGHT)) != 0;
+    SDL_PumpEvents();
+    in.keys = SDL_GetKeyState(nullptr);
+    s.up = in.keys[SDLK_UP] != 0;
+    s.down = in.keys[SDLK_DOWN] != 0;
+    s.arrowLeft = in.keys[SDLK_LEFT] != 0;
+    s.arrowRight = in.keys[SDLK_RIGHT] != 0;
+    return s;
+}
+
+// A held button reports one click; the next needs a poll that saw it released.
+static void latchButton(bool held, int& down, int& clicked, int& latch) {
+    if (held) {
+        down = 1;
+        if (latch == 0) {
+            clicked = 1;
+            latch = 1;
+        }
+    } else {
+        down = 0;
+        if (latch == 1) {
+            clicked = 0;
+            latch = 0;
+        }
+    }
+}
+
+// The arrow keys, in the order they are tested; only the first held one counts.
+struct ArrowKey {
+    bool InputSample::*held;
+    int InputState::*pressed;
+    const char* echo;
+};
+static const ArrowKey kArrows[] = {
+    {&InputSample::up, &InputState::upPressed, "up"},
+    {&InputSample::down, &InputState::downPressed, "down"},
+    {&InputSample::arrowLeft, &InputState::leftPressed, "left"},
+    {&InputSample::arrowRight, &InputState::rightPressed, "right"},
+};
+
+void pollInput(InputState& in, const InputSample& s) {
+    in.x = s.x;
+    in.y = s.y;
+    latchButton(s.left, in.leftDown, in.leftClicked, in.leftLatch);
+    latchButton(s.right, in.rightDown, in.rightClicked, in.rightLatch);
+    in.upPressed = in.downPressed = in.leftPressed = in.rightPressed = 0;
+    for (const ArrowKey& a : kArrows) {
+        if (!(s.*a.held)) continue;
+        in.arrowDown = 1;
+        if (in.arrowLatch == 0) {
+            in.arrowLatch = 1;
+            in.*a.pressed = 1;
+            printf("%s\n", a.echo);  // a debugging aid: the arrows do nothing else
+        }
+        return;
+    }
+    in.arrowDown = 0;
+    in.arrowLatch = 0;
+}
+
+void followMouse(CursorState& c) {
+    if (c.cursorEnabled != 1) return;
+    Graphic* cursor = lastSprite(*c.displayList);
+    if (!cursor) return;
+    cursor->x = c.mouse->x;
+    cursor->y = c.mouse->y;
+}
+
+// Width or height of a sprite for the hit test: its frame, or the whole image.
+static int hitExtent(int frame, const SDL_Surface* s, bool width) {
+    if (frame != 0) return frame;
+    if (!s) return 0;
+    return width ? s->w : s->h;
+}
+
+std::string spriteUnderPointer(const CursorState& c) {
+    const std::vector<Graphic*>& list = c.displayList->sprites;
+    const size_t n = list.size();
+    if (n < 3) return "";  // only the background and the cursor: nothing to hit
+    const Graphic* cursor = list[n - 1];
+    const int cw = cursor->frameWidth / 2;
+    const int ch = cursor->frameHeight / 2;
+    const int mx = c.mouse->x, my = c.mouse->y;
+    // The background (first) and the cursor (last) are never hit; the lowest-drawn hit wins.
+    for (size_t i = 1; i + 1 < n; ++i) {
+        const Graphic* g = list[i];
+        if (g->visible != 1) continue;
+        const int w = hitExtent(g->frameWidth, g->surface, true);
+        const int h = hitExtent(g->frameHeight, g->surface, false);
+        if (mx + cw >= g->x && mx <= g->x + w && my + ch >= g->y && my <= g->y + h) return g->name;
+    }
+    return "";
+}
+
+void cycleCursorMode(GameState& gs) {
+    int32_t& mode = gs.cursorMode;
+    if (gs.inventoryOpen == 1) {  // in the inventory only look and use alternate
+        mode = mode == kModeLook ? kModeUse : kModeLook;
+        return;
+    }
+    if (mode < kModeUse)
+        mode += 1;
+    else
+        mode = gs.cursor->heldItemGraphic.empty() ? kModeWalk : kModeUseItem;
+}

@@ -1,0 +1,257 @@
+// The program frame: click latch, verb cycle, hit test, script clock, frame pacing,
+// quit timer, keys and the callback table.
+#include <gtest/gtest.h>
+
+#include "frame/clock.h"
+#include "gfx/graphic.h"
+#include "harness.h"
+
+// ---- the click latch ----
+
+TEST(FrameInput, HeldButtonClicksOnce) {
+    InputState in = {};
+    InputSample s = {};
+    s.left = true;
+    int clicks = 0;
+    for (int frame = 0; frame < 10; ++frame) {
+        pollInput(in, s);
+        clicks += in.leftClicked;
+        in.leftClicked = 0;  // the main loop clears it at the end of every frame
+    }
+    EXPECT_EQ(clicks, 1);
+    s.left = false;
+    pollInput(in, s);
+    s.left = true;
+    pollInput(in, s);
+    EXPECT_EQ(in.leftClicked, 1) << "a release seen by a poll arms the next click";
+}
+
+TEST(FrameInput, PressReleasePressBetweenPollsIsOneClick) {
+    // No poll sees the release, so the second press is not a click of its own.
+    InputState in = {};
+    InputSample down = {};
+    down.left = down.right = true;
+    pollInput(in, down);
+    EXPECT_EQ(in.leftClicked, 1);
+    EXPECT_EQ(in.rightClicked, 1);
+    in.leftClicked = in.rightClicked = 0;
+    pollInput(in, down);
+    EXPECT_EQ(in.leftClicked, 0);
+    EXPECT_EQ(in.rightClicked, 0);
+}
+
+TEST(FrameInput, OnlyTheFirstHeldArrowIsReported) {
+    InputState in = {};
+    InputSample s = {};
+    s.up = s.arrowLeft = true;
+    testing::internal::CaptureStdout();
+    pollInput(in, s);
+    pollInput(in, s);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "up\n");
+    EXPECT_EQ(in.upPressed, 0) << "only the poll at which it went down";
+}
+
+// ---- the verb cycle ----
+
+TEST(FrameVerbs, RightClicksCycleTheVerb) {
+    GameState gs = {};
+    CursorState cursor = {};
+    gs.cursor = &cursor;
+    gs.cursorMode = kModeWalk;
+    std::vector<int> seen;
+    for (int i = 0; i < 5; ++i) {
+        cycleCursorMode(gs);
+        seen.push_back(gs.cursorMode);
+    }
+    EXPECT_EQ(seen, (std::vector<int>{3, 4, 5, 6, 2}));
+
+    cursor.heldItemGraphic = "IconLolly";
+    gs.cursorMode = kModeUse;
+    cycleCursorMode(gs);
+    EXPECT_EQ(gs.cursorMode, kModeUseItem) << "with an item held, use is followed by use-with";
+    cycleCursorMode(gs);
+    EXPECT_EQ(gs.cursorMode, kModeWalk);
+
+    cursor.heldItemGraphic.clear();
+    for (int forced : {kModeClick, kModeWait, kModePoint}) {
+        gs.cursorMode = forced;
+        cycleCursorMode(gs);
+        EXPECT_EQ(gs.cursorMode, kModeWalk) << "from forced mode " << forced;
+    }
+}
+
+TEST(FrameVerbs, InventoryAlternatesLookAndUse) {
+    GameState gs = {};
+    CursorState cursor = {};
+    gs.cursor = &cursor;
+    gs.inventoryOpen = 1;
+    gs.cursorMode = kModeWalk;
+    cycleCursorMode(gs);
+    EXPECT_EQ(gs.cursorMode, kModeLook);
+    cycleCursorMode(gs);
+    EXPECT_EQ(gs.cursorMode, kModeUse);
+    cycleCursorMode(gs);
+    EXPECT_EQ(gs.cursorMode, kModeLook);
+}
+
+// ---- the hit test ----
+
+struct HitTest : testing::Test {
+    TestEngine t;
+    void SetUp() override {
+        std::string box = writeTestBmp("hit_box", 40, 30, 0x808080);
+        DisplayList& list = t.e.display;
+        addSprite(list, box, "Background", 0, 0, 0, 0, 0, 0, 0);
+        addSprite(list, box, "Lower", 100, 100, 0, 0, 0, 0, 0);
+        addSprite(list, box, "Upper", 120, 110, 0, 0, 0, 0, 0);
+        addSprite(list, box, "Cursor", 0, 0, 20, 10, 0, 100, 1);  // half size 10 x 5
+    }
+    std::string at(int x, int y) {
+        t.e.input.x = x;
+        t.e.input.y = y;
+        return spriteUnderPointer(t.e.cursor);
+    }
+};
+
+TEST_F(HitTest, EdgesWidenByHalfTheCursorToTheRightAndDown) {
+    EXPECT_EQ(at(140, 130), "Lower") << "right edge x + w still hits";
+    EXPECT_EQ(at(90, 95), "Lower") << "the cursor's centre reaches the top-left edges";
+    EXPECT_EQ(at(89, 100), "");
+    EXPECT_EQ(at(100, 94), "");
+    EXPECT_EQ(at(161, 120), "") << "one pixel past Upper's right edge";
+}
+
+TEST_F(HitTest, TheLowestDrawnSpriteWinsAndHiddenOnesAreSkipped) {
+    EXPECT_EQ(at(125, 115), "Lower");
+    findSprite(t.e.display, "Lower")->visible = 0;
+    EXPECT_EQ(at(125, 115), "Upper");
+    findSprite(t.e.display, "Upper")->visible = 0;
+    EXPECT_EQ(at(125, 115), "");
+}
+
+TEST_F(HitTest, BackgroundAndCursorAreNeverHit) {
+    EXPECT_EQ(at(5, 5), "");
+    clearDisplayList(t.e.display);
+    EXPECT_EQ(at(5, 5), "") << "an empty list hits nothing";
+}
+
+// ---- the script clock and frame pacing ----
+
+TEST(FrameClock, TicksOncePerSecondAndWrapsAfter302) {
+    TestEngine t;
+    GameState& gs = t.gs();
+    gs.clockStartTicks = ticksNow();
+    gs.clockSeconds = 0;
+    int ticks = 0;
+    for (int i = 0; i < 63; ++i) {  // 63 frames of 16 ms = 1008 ms
+        t.frame();
+        ticks += gs.clockTicked;
+    }
+    EXPECT_EQ(ticks, 1);
+    EXPECT_EQ(gs.clockSeconds, 1);
+
+    gs.clockSeconds = 302;
+    advanceVirtualClock(1000);
+    advanceClock(gs);
+    EXPECT_EQ(gs.clockSeconds, 2) << "after 302 the clock goes on at 2";
+}
+
+TEST(FrameClock, NoFrameIsShorterThan16ms) {
+    TestEngine t;
+    t.e.frameStartTicks = ticksNow();
+    advanceVirtualClock(3);
+    waitForFrameEnd(t.e);
+    EXPECT_EQ(ticksNow() - t.e.frameStartTicks, 16u);
+
+    t.e.frameStartTicks = ticksNow();
+    advanceVirtualClock(40);
+    waitForFrameEnd(t.e);
+    EXPECT_EQ(ticksNow() - t.e.frameStartTicks, 40u) << "a slow frame is not made longer";
+}
+
+TEST(FrameClock, QuitTimerRunsOneLastFrame) {
+    TestEngine t;
+    GameState& gs = t.gs();
+    gs.quitting = 1;
+    gs.clockSeconds = 10;
+    gs.clockStartTicks = ticksNow();
+    int frames = 0;
+    while (t.e.running && frames < 200) {
+        t.frame();
+        ++frames;
+    }
+    EXPECT_FALSE(t.e.running);
+    EXPECT_EQ(gs.clockSeconds, 11);
+    // The tick to 11 comes in frame 63; frame 64 sees it and is the last one.
+    EXPECT_EQ(frames, 64);
+}
+
+// ---- keys ----
+
+TEST(FrameKeys, EscapeIsALevelThatOtherKeysClear) {
+    TestEngine t;
+    t.frame({SDLK_ESCAPE});
+    EXPECT_EQ(t.gs().escapePressed, 1);
+    t.frame();
+    EXPECT_EQ(t.gs().escapePressed, 1) << "it stays set until another key goes down";
+    t.frame({SDLK_ESCAPE, SDLK_a});
+    EXPECT_EQ(t.gs().escapePressed, 0);
+}
+
+TEST(FrameKeys, F9TogglesFullScreenAndTheGameGoesOn) {
+    TestEngine t;
+    ASSERT_TRUE(t.videoOk);
+    t.gs().escapePressed = 1;
+    t.frame({SDLK_F9});
+    EXPECT_EQ(t.e.target.fullscreen, 1);
+    EXPECT_EQ(t.gs().escapePressed, 0) << "F9 is a key other than Escape";
+    t.frame({SDLK_F9});
+    EXPECT_EQ(t.e.target.fullscreen, 0);
+    ASSERT_NE(t.e.target.screen, nullptr);
+    EXPECT_EQ(t.e.target.screen->w, 800);
+    EXPECT_EQ(t.e.target.screen->h, 600);
+    t.frames(3);
+    EXPECT_TRUE(t.e.running);
+}
+
+TEST(FrameKeys, WindowCloseEndsAfterTheFrame) {
+    TestEngine t;
+    FrameEvents ev = {};
+    ev.quit = true;
+    runFrame(t.e, ev);
+    EXPECT_FALSE(t.e.running);
+}
+
+// ---- the callback table ----
+
+static int gCalled = 0;
+static void first(GameState&) { gCalled = 1; }
+static void second(GameState&) { gCalled = 2; }
+
+TEST(FrameCallbacks, FirstRegistrationWinsAndNamesAreCaseSensitive) {
+    GameState gs = {};
+    registerCallback(gs, "EnterKreuzung", first);
+    registerCallback(gs, "EnterKreuzung", second);
+    gCalled = 0;
+    runCallback(gs, "EnterKreuzung");
+    EXPECT_EQ(gCalled, 1);
+    gCalled = 0;
+    runCallback(gs, "enterkreuzung");
+    runCallback(gs, "");
+    runCallback(gs, "NoSuchScript");
+    EXPECT_EQ(gCalled, 0);
+}
+
+// ---- an empty screen ----
+
+TEST(FrameSteps, SurviveAnEmptyDisplayList) {
+    TestEngine t;
+    t.moveTo(700, 500);
+    t.input.left = true;
+    t.frame();
+    t.input.right = true;
+    t.frame();
+    t.input = InputSample{};
+    t.frame();
+    EXPECT_TRUE(t.e.running);
+}

@@ -1,0 +1,98 @@
+// harness.cpp - a headless engine on a virtual clock for the tests.
+#include "harness.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+
+#include "frame/clock.h"
+
+TestEngine::TestEngine() : e(), input(), videoOk(false) {
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    useVirtualClock(1000);
+    srand(1);
+    linkEngine(e);
+    videoOk = initVideo(e) == 0;
+    if (videoOk) loadInterface(e);
+    e.game.clockStartTicks = ticksNow();
+}
+
+TestEngine::~TestEngine() { releaseEngine(e); }
+
+void TestEngine::frame(const std::vector<SDLKey>& keys) {
+    FrameEvents ev = {};
+    ev.input = input;
+    ev.keys = keys;
+    runFrame(e, ev);
+    waitForFrameEnd(e);
+}
+
+void TestEngine::frames(int n) {
+    for (int i = 0; i < n; ++i) frame();
+}
+
+void TestEngine::moveTo(int x, int y) {
+    input.x = x;
+    input.y = y;
+}
+
+void TestEngine::click(int x, int y) {
+    moveTo(x, y);
+    input.left = true;
+    frame();
+    input.left = false;
+    frame();
+}
+
+void TestEngine::rightClick() {
+    input.right = true;
+    frame();
+    input.right = false;
+    frame();
+}
+
+std::string TestEngine::frontSpeech() const {
+    return e.speech.lines.empty() ? std::string() : e.speech.lines.front()->text;
+}
+
+static std::string testDir() {
+    static std::string dir;
+    if (dir.empty()) {
+        dir = "/tmp/hollowmere-tests-" + std::to_string(getpid());
+        mkdir(dir.c_str(), 0755);
+    }
+    return dir;
+}
+
+static uint32_t (*gFill)(int, int) = nullptr;
+static uint32_t gFillColour = 0;
+static uint32_t plainFill(int, int) { return gFillColour; }
+
+std::string writeTestBmpFn(const std::string& name, int w, int h, uint32_t (*pixel)(int x, int y)) {
+    SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 32, 0xff0000, 0xff00, 0xff, 0);
+    for (int y = 0; y < h; ++y) {
+        Uint32* row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(s->pixels) + y * s->pitch);
+        for (int x = 0; x < w; ++x) row[x] = pixel(x, y) & 0xffffff;
+    }
+    std::string path = testDir() + "/" + name + ".bmp";
+    SDL_SaveBMP(s, path.c_str());
+    SDL_FreeSurface(s);
+    return path;
+}
+
+std::string writeTestBmp(const std::string& name, int w, int h, uint32_t rgb) {
+    gFillColour = rgb;
+    gFill = plainFill;
+    return writeTestBmpFn(name, w, h, gFill);
+}
+
+uint32_t screenPixel(const Engine& e, int x, int y) {
+    SDL_Surface* s = e.target.screen;
+    if (!s || x < 0 || y < 0 || x >= s->w || y >= s->h) return 0;
+    Uint32 v = *reinterpret_cast<Uint32*>(static_cast<Uint8*>(s->pixels) + y * s->pitch + x * 4);
+    Uint8 r, g, b;
+    SDL_GetRGB(v, s->format, &r, &g, &b);
+    return (uint32_t(r) << 16) | (uint32_t(g) << 8) | b;
+}
