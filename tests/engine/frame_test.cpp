@@ -143,7 +143,7 @@ TEST(FrameClock, TicksOncePerSecondAndWrapsAfter302) {
     gs.clockStartTicks = ticksNow();
     gs.clockSeconds = 0;
     int ticks = 0;
-    for (int i = 0; i < 63; ++i) {  // 63 frames of 16 ms = 1008 ms
+    for (int i = 0; i < 64; ++i) {  // the 64th frame starts 1008 ms in
         t.frame();
         ticks += gs.clockTicked;
     }
@@ -182,8 +182,8 @@ TEST(FrameClock, QuitTimerRunsOneLastFrame) {
     }
     EXPECT_FALSE(t.e.running);
     EXPECT_EQ(gs.clockSeconds, 11);
-    // The tick to 11 comes in frame 63; frame 64 sees it and is the last one.
-    EXPECT_EQ(frames, 64);
+    // The tick to 11 comes in frame 64 (1008 ms in); frame 65 sees it and is the last one.
+    EXPECT_EQ(frames, 65);
 }
 
 // ---- keys ----
