@@ -24,6 +24,7 @@ struct SceneRegistry {
     GraphicStore* graphics;               // backgrounds and walk maps
     std::string currentScene;             // the scene on screen
     std::map<std::string, Scene*> scenes; // every scene by name, non-owning
+    std::string enteredScene;             // the scene last built; put back when a change names no scene
 };
 
 Scene* newScene(const std::string& name, const std::string& backgroundName,

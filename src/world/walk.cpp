@@ -1,0 +1,159 @@
+// walk.cpp - the hero's sprite, his steps towards the walk target and the walk map.
+#include "world/walk.h"
+
+#include <SDL.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "frame/input.h"
+#include "gfx/display.h"
+#include "gfx/graphic.h"
+#include "world/scene.h"
+
+namespace {
+
+// The hero's walk sheet: eight strips of eight 160x120 frames, one strip per direction.
+constexpr const char* kPlayerFile = "gfx/char/player/walk.png";
+constexpr int32_t kFrameW = 160;
+constexpr int32_t kFrameH = 120;
+constexpr int32_t kWalkDelay = 5;
+constexpr int32_t kStripEnd = 8 * kFrameH;
+constexpr int32_t kLoop = 1;      // walking: the strip repeats
+constexpr int32_t kPlayOnce = 2;  // stopping: the strip runs out and rests on its first frame
+
+// The foot point is the middle of the frame's bottom edge.
+constexpr int32_t kFootDX = kFrameW / 2;
+constexpr int32_t kFootDY = kFrameH;
+
+// Far from the target the hero takes two pixels a step, near it one, so he never overshoots.
+constexpr int32_t kFastStep = 2;
+constexpr int32_t kSlowStep = 1;
+
+// The walk map must stay clear of the screen border.
+constexpr int32_t kMinX = 1, kMaxX = 799;
+constexpr int32_t kMinY = 1, kMaxY = 599;
+
+// The eight directions by the side the target lies on, per axis
+// (-1 left/up, +1 right/down), and the sheet strip shown for each.
+struct WalkDirection {
+    int32_t sideX, sideY;
+    WalkColumn column;
+};
+const WalkDirection kDirections[] = {
+    // sideX  sideY  strip
+    {-1, -1, kWalkUpLeft},
+    {+1, -1, kWalkUpRight},
+    {-1, +1, kWalkDownLeft},
+    {+1, +1, kWalkDownRight},
+    {-1, 0, kWalkLeft},
+    {+1, 0, kWalkRight},
+    {0, -1, kWalkUp},
+    {0, +1, kWalkDown},
+};
+
+int32_t sideOf(int32_t from, int32_t to) { return to < from ? -1 : (to > from ? 1 : 0); }
+
+const WalkDirection* directionTowards(int32_t sideX, int32_t sideY) {
+    for (const WalkDirection& d : kDirections)
+        if (d.sideX == sideX && d.sideY == sideY) return &d;
+    return nullptr;  // at the target
+}
+
+int32_t stepFor(int32_t distance) { return std::abs(distance) > kFastStep ? kFastStep : kSlowStep; }
+
+Graphic* heroSprite(const PlayerState& p) {
+    return p.sprites ? findSprite(*p.sprites, "Player") : nullptr;
+}
+
+// Reads the walk map at its own pixel depth; black (by the colour, not the
+// raw value, so an alpha channel does not make it walkable) blocks.
+bool floorAt(SDL_Surface* map, int32_t x, int32_t y) {
+    if (x < 0 || y < 0 || x >= map->w || y >= map->h) return false;
+    const int bpp = map->format->BytesPerPixel;
+    if (bpp < 1 || bpp > 4) return false;
+    if (SDL_MUSTLOCK(map) && SDL_LockSurface(map) != 0) return false;
+    bool floor = false;
+    if (map->pixels) {
+        const Uint8* at = static_cast<const Uint8*>(map->pixels) + y * map->pitch + x * bpp;
+        Uint32 value = 0;
+        switch (bpp) {
+            case 1: value = *at; break;
+            case 2: {
+                Uint16 v16;
+                std::memcpy(&v16, at, sizeof v16);
+                value = v16;
+                break;
+            }
+            case 3:
+                value = SDL_BYTEORDER == SDL_BIG_ENDIAN ? (at[0] << 16) | (at[1] << 8) | at[2]
+                                                        : at[0] | (at[1] << 8) | (at[2] << 16);
+                break;
+            default: std::memcpy(&value, at, sizeof value); break;
+        }
+        Uint8 r, g, b;
+        SDL_GetRGB(value, map->format, &r, &g, &b);
+        floor = (r | g | b) != 0;
+    }
+    if (SDL_MUSTLOCK(map)) SDL_UnlockSurface(map);
+    return floor;
+}
+
+}  // namespace
+
+void createPlayerSprite(PlayerState& p) {
+    if (!p.sprites) return;
+    addSprite(*p.sprites, kPlayerFile, "Player", p.footX, p.footY, kFrameW, kFrameH, kWalkDelay,
+              kStripEnd, kPlayOnce);
+}
+
+void placePlayer(PlayerState& p, int32_t footX, int32_t footY) {
+    if (Graphic* hero = heroSprite(p)) {
+        hero->x = footX - kFootDX;
+        hero->y = footY - kFootDY;
+    }
+}
+
+void walkToMouse(PlayerState& p) {
+    if (!heroSprite(p) || !p.input) return;
+    p.targetX = p.input->x;
+    p.targetY = p.input->y;
+}
+
+void walkPlayer(PlayerState& p) {
+    if (p.targetX <= 0) return;  // arrived, or a target nobody can reach
+    Graphic* hero = heroSprite(p);
+    if (!hero) return;
+    p.footX = hero->x + kFootDX;
+    p.footY = hero->y + kFootDY;
+
+    const int32_t sideX = sideOf(p.footX, p.targetX);
+    const int32_t sideY = sideOf(p.footY, p.targetY);
+    if (const WalkDirection* d = directionTowards(sideX, sideY)) {
+        // The probe is one pixel ahead whatever the step, so a two-pixel step
+        // may end on a black pixel; only the pixel next to the feet counts.
+        if (isWalkable(p, p.footX + sideX, p.footY + sideY)) {
+            hero->x += sideX * stepFor(p.targetX - p.footX);
+            hero->y += sideY * stepFor(p.targetY - p.footY);
+        }
+        hero->srcX = d->column;
+        hero->animMode = kLoop;
+    }
+    // Arrived or blocked: either way this walk is over.
+    if (hero->x + kFootDX == p.footX && hero->y + kFootDY == p.footY) {
+        p.targetX = kNoTarget;
+        hero->animMode = kPlayOnce;
+    }
+}
+
+bool isWalkable(const PlayerState& p, int32_t x, int32_t y) {
+    if (x < kMinX || x > kMaxX || y < kMinY || y > kMaxY) return false;
+    if (!p.scenes || !p.graphics) return false;
+    const Scene* scene = findScene(*p.scenes, p.scenes->currentScene);
+    if (!scene) return false;
+    const Graphic* map = findGraphic(*p.graphics, scene->walkMapName);
+    if (!map || !map->surface) return false;  // no walk map: nowhere to go
+    return floorAt(map->surface, x, y);
+}
+
+bool heroIdle(const PlayerState& p) { return p.targetX == kNoTarget; }
