@@ -1,5 +1,6 @@
 // script.h - the idioms every scene and object script is written with.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -34,6 +35,11 @@ struct ArrivalRow {
 };
 // Applies the first row of the current scene whose exit matches lastExit.
 void placeOnArrival(GameState& gs);
+
+// A row with this exit applies on every entry of its scene, before the matching row.
+constexpr const char* kAnyExit = "";
+extern const ArrivalRow kArrivalTable[];  // every arrival of the town, scene by scene
+extern const size_t kArrivalTableSize;
 
 // Literal script lines of the edition, converted to Latin-1 at start-up.
 void loadScriptLines(const Edition& ed);
