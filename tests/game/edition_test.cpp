@@ -356,7 +356,7 @@ const QuotedText kQuotedEnglishScript[] = {
     {"BurpLine", "*BUUUUUURP*"},
 };
 
-const char kWebAddress[] = "https://hollowmere.example.org";
+const char kSiteAddress[] = "https://hollowmere.example.org";
 
 // ---------------------------------------------------------------------------
 // Helpers
@@ -668,7 +668,7 @@ TEST(EditionScriptLines, CreditPagesListRolesAndEndWithTheWebAddress) {
             EXPECT_LE(lineLengths(t).size(), 16u) << ed.language << " page " << page;
         }
         std::string last = scriptLine(ed, "Credits8");
-        EXPECT_NE(last.find(kWebAddress), std::string::npos) << ed.language;
+        EXPECT_NE(last.find(kSiteAddress), std::string::npos) << ed.language;
         ASSERT_GE(last.size(), std::strlen(ending[e]));
         EXPECT_EQ(last.substr(last.size() - std::strlen(ending[e])), ending[e]) << ed.language;
     }
@@ -677,7 +677,7 @@ TEST(EditionScriptLines, CreditPagesListRolesAndEndWithTheWebAddress) {
 TEST(EditionScriptLines, TheClosingTextNamesTheWebsiteAndTheMakers) {
     for (const Edition* ed : kEditions) {
         std::string closing = scriptLine(*ed, "EndClosing");
-        EXPECT_NE(closing.find(kWebAddress), std::string::npos) << ed->language;
+        EXPECT_NE(closing.find(kSiteAddress), std::string::npos) << ed->language;
         EXPECT_NE(closing.find("Hollowmere"), std::string::npos) << ed->language;
         EXPECT_EQ(lineLengths(scriptLine(*ed, "EndEpilogue")).size(), 4u) << ed->language;
     }
@@ -750,8 +750,8 @@ TEST(EditionLayout, PatchDiskPromptsFitBesideTheirPlace) {
 TEST(EditionLayout, GermanLinesStillFitWithTheWebAddressAppended) {
     // the scripts append " - " and the address to the version note, and the
     // address to the farewell; the English wording of both is fixed
-    std::string version = scriptLine(kGerman, "IntroVersion") + " - " + kWebAddress;
-    std::string farewell = scriptLine(kGerman, "QuitFarewell") + kWebAddress;
+    std::string version = scriptLine(kGerman, "IntroVersion") + " - " + kSiteAddress;
+    std::string farewell = scriptLine(kGerman, "QuitFarewell") + kSiteAddress;
     EXPECT_LE(longestLine(version), 55u) << version;
     EXPECT_LE(longestLine(farewell), 55u) << farewell;
 }
