@@ -25,7 +25,7 @@ const TextRow kTexts[] = {
     // --- behind the barn, and the barn inside --------------------------------
     {"LOOK_ICON_Hut", 3, kWhite, "Ein spitzer schwarzer Hut. Auf diesem Planeten /n der letzte Schrei."},
     {"LOOK_Key", 3, kWhite, "Der Scheunenschlüssel. Mein Schiff ist so gut wie /n gerettet!"},
-    {"LOOK_ScheuneInnenSlime", 3, kWhite, "Kühlflüssigkeit aus meinem Schiff. /n Sie leuchtet noch ein bisschen."},
+    {"LOOK_ScheuneInnenSlime", 3, kWhite, "Schleim aus dem Tank meines Schiffs. Er leuchtet /n noch. Wie hübsch."},
     {"LOOK_ScheuneHintenShip", 6, kWhite,
      "Mein prächtiges Raumschiff, der Stolz von Reduro-7! /n Mit der Nase voran im Erdendreck. Wie würdelos."},
     {"LOOK_ScheuneHintenKette", 6, kWhite,
@@ -170,7 +170,7 @@ const TextRow kTexts[] = {
      "Die rührt sich nicht. Wer rein darf, entscheidet /n der Junge am Stand."},
 
     // --- the treadmill and the barn generator --------------------------------
-    {"NOTAKE_Laufband", 4, kWhite, "Das ist fest verschraubt. Dafür bräuchte ich /n Werkzeug."},
+    {"NOTAKE_Laufband", 4, kWhite, "Nicht, solange er darauf läuft. Außerdem ist es /n fest verschraubt."},
     {"LOOK_Laufband", 5, kWhite,
      "Ein Laufband. Eine Erdenmaschine, um sehr weit zu /n laufen, ohne irgendwo anzukommen. Genial."},
     {"LOOK_LaufbandItem", 5, kWhite,
@@ -189,7 +189,7 @@ const TextRow kTexts[] = {
     {"CONFIRMTAKE_Klopapier", 4, kWhite, "Eine ganze Rolle. Die sollte für alles reichen."},
     {"ToiletteSequenz", 4, kDarkBlue, "Oh nein! Dieses Geräusch... Jemand hat das Klo /n verstopft!"},
     {"LOOK_Toilette", 6, kWhite,
-     "Eine Toilette. Die Erdlinge sitzen darauf und lesen /n Zeitung. Auf Reduro-7 hieße das ein Thron."},
+     "Eine Toilette. Die Erdlinge sitzen darauf und lesen /n Zeitung. Auf Reduro-7 nennt man so etwas einen Thron."},
     {"NOTAKE_Toilette", 5, kWhite,
      "Die ist am Boden festgeschraubt. Und die will ich /n wirklich nicht mit mir herumtragen."},
     {"NOTALK_Toilette", 4, kWhite, "Hallo? Ist da unten jemand? /n ...Nur Gegurgel."},

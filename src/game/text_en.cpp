@@ -24,7 +24,7 @@ const TextRow kTexts[] = {
     // --- behind the barn, and the barn inside --------------------------------
     {"LOOK_ICON_Hut", 3, kWhite, "A pointy black hat. Very fashionable on this planet."},
     {"LOOK_Key", 3, kWhite, "The key to the barn. My ship is as good as saved!"},
-    {"LOOK_ScheuneInnenSlime", 3, kWhite, "Coolant from my ship. It still glows a little."},
+    {"LOOK_ScheuneInnenSlime", 3, kWhite, "Slime from my ship's tank. It still glows. Lovely."},
     {"LOOK_ScheuneHintenShip", 6, kWhite,
      "My glorious spaceship, the pride of Reduro-7! /n Stuck nose first in Earth dirt. How undignified."},
     {"LOOK_ScheuneHintenKette", 6, kWhite,
@@ -165,7 +165,7 @@ const TextRow kTexts[] = {
     {"NOUSE_TicketstandSchranke", 4, kWhite, "It won't move. The boy at the stand decides /n who gets in."},
 
     // --- the treadmill and the barn generator --------------------------------
-    {"NOTAKE_Laufband", 4, kWhite, "It is bolted down tight. I would need a tool."},
+    {"NOTAKE_Laufband", 4, kWhite, "Not while he is running on it. Besides, it is /n bolted down tight."},
     {"LOOK_Laufband", 5, kWhite,
      "A treadmill. An Earth machine for walking very far /n without getting anywhere. Brilliant."},
     {"LOOK_LaufbandItem", 5, kWhite,
@@ -190,7 +190,7 @@ const TextRow kTexts[] = {
     {"CONFIRMTAKE_Toolbox", 5, kWhite, "A wrench! Now I can unscrew things like a real /n Earth mechanic."},
     {"LOOK_ToolboxTool", 5, kWhite, "A big wrench lies in the toolbox."},
     {"LOOK_Mop", 4, kWhite, "A mop. From afar it looks a bit like a witch's broom."},
-    {"CONFIRMTAKE_Mop", 4, kWhite, "With a little fantasy this is a witch's broom."},
+    {"CONFIRMTAKE_Mop", 4, kWhite, "With a little imagination this is a witch's broom."},
 
     // --- the old lady's house ------------------------------------------------
     {"NOUSE_AlteDame", 6, kWhite, "Hmm, nobody opens the door. She is hard of hearing I /n assume."},
