@@ -1,0 +1,295 @@
+// text.cpp - the three bitmap fonts: loading, the markup walk, glyph blending, counters.
+#include "gfx/text.h"
+
+#include <cstdio>
+
+#include "gfx/display.h"
+
+namespace {
+
+constexpr int kLineLimit = 800;           // the pen wraps when it passes this minus a cell
+constexpr uint32_t kMagenta = 0xff00ff;   // raw pixel of "/k"
+constexpr int kSpecialGlyph = 94;         // drawn for "/r"
+constexpr int kDigitGlyph = 16;           // glyph of "0"
+
+// Cell geometry of each size selector.
+struct FontRow {
+    int size;        // selector passed by callers
+    FontMetrics m;   // cell and pen advance
+};
+const FontRow kFonts[] = {
+    // size  cell w  cell h  advance
+    {8,      {6,     8,      6}},
+    {16,     {12,    16,     8}},
+    {24,     {18,    24,     14}},
+};
+
+// The German letters after the ASCII glyphs, in glyph order.
+const unsigned char kGermanLetters[] = {0xE4, 0xF6, 0xFC, 0xC4, 0xD6, 0xDC, 0xDF};
+
+SDL_Surface* fontFor(const TextRenderer& r, int size) {
+    switch (size) {
+        case 8: return r.font8;
+        case 16: return r.font16;
+        case 24: return r.font24;
+        default: return nullptr;
+    }
+}
+
+// Byte at i, or 0 past the end, so pair checks never read beyond the text.
+unsigned char byteAt(const std::string& s, size_t i) {
+    return i < s.size() ? static_cast<unsigned char>(s[i]) : 0;
+}
+
+bool isPair(const std::string& s, size_t i, char second) {
+    return byteAt(s, i) == '/' && byteAt(s, i + 1) == static_cast<unsigned char>(second);
+}
+
+// Walks text with the markup and pen rules and calls glyph(index, x, y, magenta)
+// for every pen position. index is -1 for a byte outside the glyph table: it
+// keeps its pen advance but draws nothing.
+template <typename GlyphFn>
+void layoutText(const std::string& text, long x, long y, const FontMetrics& m, GlyphFn glyph) {
+    const long startX = x;
+    bool magenta = false;
+    size_t i = 0;
+    while (i < text.size()) {
+        if (isPair(text, i, 'n')) {
+            x = startX - m.cellWidth;
+            y += m.cellHeight;
+            i += 2;
+        }
+        if (isPair(text, i, 'k')) {
+            magenta = true;
+            i += 2;
+        }
+        if (isPair(text, i, 'c')) {
+            magenta = false;
+            i += 2;
+        }
+        if (i >= text.size()) break;  // a pair at the very end has nothing after it
+        int index = glyphIndex(byteAt(text, i));
+        if (isPair(text, i, 'r')) {
+            index = kSpecialGlyph;
+            i += 2;  // the byte after the pair is swallowed, unless it is a German letter
+            for (int k = 0; k < 7; ++k) {
+                if (byteAt(text, i) == kGermanLetters[k]) index = 95 + k;
+            }
+        }
+        if (x > kLineLimit - m.cellWidth) {
+            y += m.cellHeight;
+            x = startX;
+        }
+        glyph(index, x, y, magenta);
+        x += m.advance;
+        i += 1;
+    }
+}
+
+struct Rgb {
+    Uint8 r, g, b;  // channels 0..255
+};
+
+// Decodes a pixel in the palette's format: font8's, or plain 0xRRGGBB without it.
+Rgb decode(Uint32 pixel, const SDL_PixelFormat* format) {
+    Rgb c;
+    if (format) {
+        SDL_GetRGB(pixel, const_cast<SDL_PixelFormat*>(format), &c.r, &c.g, &c.b);
+    } else {
+        c.r = static_cast<Uint8>(pixel >> 16);
+        c.g = static_cast<Uint8>(pixel >> 8);
+        c.b = static_cast<Uint8>(pixel);
+    }
+    return c;
+}
+
+Uint8 blend(Uint8 glyph, Uint8 colour) {
+    const int v = (glyph + colour) / 2;
+    return static_cast<Uint8>(v > 255 ? 255 : v);
+}
+
+// Reads one pixel of any depth as a pixel value of its own format.
+Uint32 readPixel(const SDL_Surface* s, int x, int y) {
+    const int bpp = s->format->BytesPerPixel;
+    const uint8_t* p = static_cast<const uint8_t*>(s->pixels) + y * s->pitch + x * bpp;
+    switch (bpp) {
+        case 1: return *p;
+        case 2: return *reinterpret_cast<const Uint16*>(p);
+        case 3:
+            if (SDL_BYTEORDER == SDL_BIG_ENDIAN) return (p[0] << 16) | (p[1] << 8) | p[2];
+            return p[0] | (p[1] << 8) | (p[2] << 16);
+        default: return *reinterpret_cast<const Uint32*>(p);
+    }
+}
+
+// Font sheets are drawn from as 32-bit words with black = 0; whatever the file held
+// (24-bit, or 32-bit given an alpha channel by the loader) becomes plain 0x00RRGGBB.
+SDL_Surface* toPlain32(SDL_Surface* s) {
+    const SDL_PixelFormat* f = s->format;
+    if (f->BytesPerPixel == 4 && f->Amask == 0) return s;
+    SDL_Surface* plain =
+        SDL_CreateRGBSurface(SDL_SWSURFACE, s->w, s->h, 32, 0xff0000, 0x00ff00, 0x0000ff, 0);
+    if (!plain) return s;
+    if (SDL_MUSTLOCK(s) && SDL_LockSurface(s) != 0) {
+        SDL_FreeSurface(plain);
+        return s;
+    }
+    for (int y = 0; y < s->h; ++y) {
+        Uint32* row = reinterpret_cast<Uint32*>(static_cast<uint8_t*>(plain->pixels) + y * plain->pitch);
+        for (int x = 0; x < s->w; ++x) {
+            Uint8 r, g, b;
+            SDL_GetRGB(readPixel(s, x, y), s->format, &r, &g, &b);
+            row[x] = (Uint32(r) << 16) | (Uint32(g) << 8) | b;
+        }
+    }
+    if (SDL_MUSTLOCK(s)) SDL_UnlockSurface(s);
+    SDL_FreeSurface(s);
+    return plain;
+}
+
+SDL_Surface* loadFont(const char* path) {
+    SDL_Surface* s = SDL_LoadBMP_RW(SDL_RWFromFile(path, "rb"), 1);
+    if (!s) {
+        std::printf("SDL_LoadBMP: %s\n", SDL_GetError());  // that size is then not drawn
+        return nullptr;
+    }
+    s = toPlain32(s);
+    SDL_SetColorKey(s, SDL_SRCCOLORKEY, SDL_MapRGB(s->format, 0, 0, 0));
+    return s;
+}
+
+// Blends one glyph cell into the locked 32-bit screen, clipped to sheet and screen.
+void drawCell(SDL_Surface* screen, const SDL_Surface* sheet, const SDL_PixelFormat* palette,
+              const FontMetrics& m, int glyph, int x, int y, Rgb colour) {
+    const int sheetX = glyph * m.cellWidth;
+    int cx0 = 0, cy0 = 0, cx1 = m.cellWidth, cy1 = m.cellHeight;
+    if (cx1 > sheet->w - sheetX) cx1 = sheet->w - sheetX;
+    if (cy1 > sheet->h) cy1 = sheet->h;
+    if (cx0 < -x) cx0 = -x;
+    if (cy0 < -y) cy0 = -y;
+    if (cx1 > screen->w - x) cx1 = screen->w - x;
+    if (cy1 > screen->h - y) cy1 = screen->h - y;
+
+    const Uint32 colourBits = ~sheet->format->Amask;  // black is transparent whatever the alpha
+    const SDL_PixelFormat* glyphFormat = palette ? palette : sheet->format;
+    for (int cy = cy0; cy < cy1; ++cy) {
+        const Uint32* src = reinterpret_cast<const Uint32*>(
+            static_cast<const uint8_t*>(sheet->pixels) + cy * sheet->pitch) + sheetX;
+        Uint32* dst = reinterpret_cast<Uint32*>(
+            static_cast<uint8_t*>(screen->pixels) + (y + cy) * screen->pitch) + x;
+        for (int cx = cx0; cx < cx1; ++cx) {
+            const Uint32 p = src[cx];
+            if ((p & colourBits) == 0) continue;
+            const Rgb g = decode(p, glyphFormat);
+            dst[cx] = SDL_MapRGB(screen->format, blend(g.r, colour.r), blend(g.g, colour.g),
+                                 blend(g.b, colour.b));
+        }
+    }
+}
+
+}  // namespace
+
+bool fontMetrics(int size, FontMetrics& out) {
+    for (const FontRow& row : kFonts) {
+        if (row.size == size) {
+            out = row.m;
+            return true;
+        }
+    }
+    return false;
+}
+
+int glyphIndex(unsigned char c) {
+    if (c >= 32 && c <= 126) return c - 32;
+    for (int k = 0; k < 7; ++k) {
+        if (c == kGermanLetters[k]) return 95 + k;
+    }
+    return -1;
+}
+
+void loadFonts(TextRenderer& r) {
+    r.font8 = loadFont("gfx/fontc.bmp");
+    r.font16 = loadFont("gfx/font12c.bmp");
+    r.font24 = loadFont("gfx/font18c.bmp");
+    // Without font8 the palette is plain 0xRRGGBB, the format every sheet is kept in.
+    SDL_PixelFormat* f = r.font8 ? r.font8->format : nullptr;
+    auto map = [f](Uint8 red, Uint8 green, Uint8 blue) -> uint32_t {
+        if (f) return SDL_MapRGB(f, red, green, blue);
+        return (uint32_t(red) << 16) | (uint32_t(green) << 8) | blue;
+    };
+    r.white = map(255, 255, 255);
+    r.black = map(0, 0, 0);
+    r.yellow = map(255, 255, 0);
+    r.red = map(255, 0, 0);
+    r.lightRed = map(255, 90, 90);
+    r.darkBlue = map(52, 52, 132);
+    r.darkGreen = map(52, 132, 52);
+    r.lightGreen = map(90, 255, 90);
+}
+
+void drawText(TextRenderer& r, const std::string& text, int x, int y, int size, uint32_t colour) {
+    FontMetrics m;
+    if (!fontMetrics(size, m)) return;
+    SDL_Surface* sheet = fontFor(r, size);
+    SDL_Surface* screen = r.renderTarget ? r.renderTarget->screen : nullptr;
+    if (!sheet || !screen || text.empty()) return;
+    if (screen->format->BytesPerPixel != 4 || sheet->format->BytesPerPixel != 4) return;
+
+    const SDL_PixelFormat* palette = r.font8 ? r.font8->format : nullptr;
+    const Rgb callers = decode(colour, palette);
+    const Rgb magenta = decode(kMagenta, palette);
+    const int glyphsInSheet = sheet->w / m.cellWidth + (sheet->w % m.cellWidth ? 1 : 0);
+
+    if (SDL_MUSTLOCK(screen) && SDL_LockSurface(screen) != 0) return;
+    layoutText(text, x, y, m, [&](int glyph, long gx, long gy, bool isMagenta) {
+        if (glyph < 0 || glyph >= glyphsInSheet) return;
+        // Cells wholly off screen are skipped before any pixel is looked at.
+        if (gx >= screen->w || gy >= screen->h || gx + m.cellWidth <= 0 ||
+            gy + m.cellHeight <= 0)
+            return;
+        drawCell(screen, sheet, palette, m, glyph, static_cast<int>(gx), static_cast<int>(gy),
+                 isMagenta ? magenta : callers);
+    });
+    if (SDL_MUSTLOCK(screen)) SDL_UnlockSurface(screen);
+}
+
+void drawNumber(TextRenderer& r, int32_t value, int x, int y, int size) {
+    FontMetrics m;
+    if ((size != 8 && size != 24) || !fontMetrics(size, m)) return;
+    SDL_Surface* sheet = fontFor(r, size);
+    SDL_Surface* screen = r.renderTarget ? r.renderTarget->screen : nullptr;
+    if (!sheet || !screen) return;
+
+    if (value < 0) value = 0;  // counters are never negative; show ten zeros
+    int32_t place = 1000000000;
+    for (int n = 0; n < 10; ++n, place /= 10) {
+        int digit = 0;
+        while (value >= place) {
+            value -= place;
+            ++digit;
+        }
+        const long px = static_cast<long>(x) + static_cast<long>(n) * m.cellWidth;
+        if (px < INT16_MIN || px > INT16_MAX || y < INT16_MIN || y > INT16_MAX) continue;
+        SDL_Rect src;
+        src.x = static_cast<Sint16>((digit + kDigitGlyph) * m.cellWidth);
+        src.y = 0;
+        src.w = static_cast<Uint16>(m.cellWidth);
+        src.h = static_cast<Uint16>(m.cellHeight);
+        SDL_Rect dst;
+        dst.x = static_cast<Sint16>(px);
+        dst.y = static_cast<Sint16>(y);
+        dst.w = 0;
+        dst.h = 0;
+        SDL_UpperBlit(sheet, &src, screen, &dst);
+    }
+}
+
+int textWidth(const std::string& text, int size) {
+    FontMetrics m;
+    if (!fontMetrics(size, m)) return 0;
+    long widest = 0;
+    layoutText(text, 0, 0, m, [&](int, long gx, long, bool) {
+        if (gx + m.advance > widest) widest = gx + m.advance;
+    });
+    return static_cast<int>(widest);
+}

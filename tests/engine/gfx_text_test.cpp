@@ -1,0 +1,201 @@
+// Bitmap text: markup, pen advance and wrap, glyph table, blending, clipping, counters.
+#include <string>
+
+#include "gfx_test_util.h"
+
+using gfxtest::GfxTest;
+
+namespace {
+
+constexpr uint32_t kBackground = 0x0000c8;
+
+class GfxText : public GfxTest {
+protected:
+    TextRenderer r{};
+    RenderTarget target{};
+
+    void SetUp() override {
+        GfxTest::SetUp();
+        target.screen = screen;
+        r.renderTarget = &target;
+        loadWith(false, false);
+    }
+    void TearDown() override {
+        freeFonts();
+        GfxTest::TearDown();
+    }
+    void freeFonts() {
+        for (SDL_Surface* s : {r.font8, r.font16, r.font24}) {
+            if (s) SDL_FreeSurface(s);
+        }
+        r.font8 = r.font16 = r.font24 = nullptr;
+    }
+    void loadWith(bool full, bool bits24) {
+        freeFonts();
+        gfxtest::writeFonts(dir, full, bits24);
+        inDir([&] { loadFonts(r); });
+        ASSERT_NE(r.font24, nullptr);
+    }
+
+    // Glyph whose marker sits at (x, y), or -1 when the screen is untouched there.
+    int glyphAt(int x, int y) const {
+        const uint32_t p = pixel(x, y);
+        return p == kBackground ? -1 : int((p >> 8) & 0xff);
+    }
+    // Red channel of the marker: 50 blended with black, 177 with magenta.
+    int redAt(int x, int y) const { return int(pixel(x, y) >> 16); }
+};
+
+int glyphOf(char c) { return static_cast<unsigned char>(c) - 32; }
+
+TEST_F(GfxText, NewlineStartsTheNextWordOneCellLeftPlusAnAdvance) {
+    drawText(r, "ab /n cd", 4, 100, 24, r.black);
+    EXPECT_EQ(glyphAt(4, 100), glyphOf('a'));
+    EXPECT_EQ(glyphAt(18, 100), glyphOf('b'));
+    EXPECT_EQ(glyphAt(32, 100), glyphOf(' '));
+    EXPECT_EQ(glyphAt(0, 124), glyphOf('c'));  // 4 - 18 + 14
+    EXPECT_EQ(glyphAt(14, 124), glyphOf('d'));
+
+    drawText(r, "ab /n cd", 40, 300, 16, r.black);
+    EXPECT_EQ(glyphAt(36, 316), glyphOf('c'));  // 40 - 12 + 8
+
+    drawText(r, "ab /n cd", 40, 400, 8, r.black);
+    EXPECT_EQ(glyphAt(40, 408), glyphOf('c'));  // size 8 lines up with startX
+
+    // A second pair right after the first is drawn as the characters / and n.
+    drawText(r, "A/n/nB", 40, 500, 24, r.black);
+    EXPECT_EQ(glyphAt(22, 524), glyphOf('/'));
+    EXPECT_EQ(glyphAt(36, 524), glyphOf('n'));
+    EXPECT_EQ(glyphAt(50, 524), glyphOf('B'));
+    EXPECT_EQ(glyphAt(40, 548), -1);
+}
+
+TEST_F(GfxText, LongLineWrapsMidWordAndContinuesAtStartX) {
+    std::string line;
+    for (int i = 0; i < 60; ++i) line += static_cast<char>('A' + i % 26);
+    drawText(r, line, 4, 200, 24, r.black);
+    EXPECT_EQ(glyphAt(4 + 55 * 14, 200), glyphOf(line[55]));  // x 774, the last that fits
+    EXPECT_EQ(glyphAt(788, 200), -1);                         // 788 > 782 wraps
+    EXPECT_EQ(glyphAt(4, 224), glyphOf(line[56]));
+    EXPECT_EQ(glyphAt(4 + 3 * 14, 224), glyphOf(line[59]));
+    EXPECT_EQ(textWidth(line, 24), 56 * 14);  // the widest line: 56 glyphs from x 0
+    EXPECT_EQ(textWidth("ab /n cdef", 24), -4 + 4 * 14);
+}
+
+TEST_F(GfxText, ColourMarkupSwitchesToMagentaAndBack) {
+    drawText(r, "A/kB/cC", 100, 100, 24, r.black);
+    EXPECT_EQ(glyphAt(114, 100), glyphOf('B'));  // markup takes no pen advance
+    EXPECT_EQ(redAt(100, 100), 50);
+    EXPECT_EQ(redAt(114, 100), 177);
+    EXPECT_EQ(redAt(128, 100), 50);
+
+    drawText(r, "/kAB", 100, 200, 24, r.black);  // without /c it stays magenta
+    EXPECT_EQ(redAt(100, 200), 177);
+    EXPECT_EQ(redAt(114, 200), 177);
+    drawText(r, "A", 100, 300, 24, r.black);     // each call starts with the caller's colour
+    EXPECT_EQ(redAt(100, 300), 50);
+
+    // (glyph + colour) / 2 per channel: 'A' is (100, 66, 100), white gives (177, 160, 177).
+    drawText(r, "A", 100, 400, 24, r.white);
+    EXPECT_EQ(pixel(100, 400), 0xb1a0b1u);
+    EXPECT_EQ(pixel(101, 400), kBackground);  // black in the sheet is transparent
+}
+
+TEST_F(GfxText, SpecialAndGermanGlyphs) {
+    drawText(r, "/rxA", 100, 100, 24, r.black);
+    EXPECT_EQ(glyphAt(100, 100), 94);
+    EXPECT_EQ(glyphAt(114, 100), glyphOf('A'));  // the x went with the pair
+    EXPECT_EQ(glyphAt(128, 100), -1);
+
+    drawText(r, "/r\xF6", 100, 150, 24, r.black);  // a German letter after the pair wins
+    EXPECT_EQ(glyphAt(100, 150), 96);
+
+    drawText(r, "a/", 100, 200, 24, r.black);  // a lone slash at the end is a slash
+    EXPECT_EQ(glyphAt(114, 200), glyphOf('/'));
+
+    drawText(r, "\xE4\xF6\xFC\xC4\xD6\xDC\xDF", 100, 250, 24, r.black);
+    for (int k = 0; k < 7; ++k) EXPECT_EQ(glyphAt(100 + 14 * k, 250), 95 + k) << k;
+
+    // Bytes outside the table draw nothing but keep their place.
+    drawText(r, "\x01\x7f\xE9" "A", 100, 300, 24, r.black);
+    for (int k = 0; k < 3; ++k) EXPECT_EQ(glyphAt(100 + 14 * k, 300), -1) << k;
+    EXPECT_EQ(glyphAt(100 + 3 * 14, 300), glyphOf('A'));
+
+    drawText(r, "A", 100, 350, 12, r.black);  // no such size
+    EXPECT_EQ(glyphAt(100, 350), -1);
+}
+
+TEST_F(GfxText, GlyphsAreClippedToTheScreenPixelByPixel) {
+    loadWith(true, false);
+    // Past 782 the pen wraps to startX again, so this cell sits on 790..807.
+    drawText(r, "A", 790, 100, 24, r.black);
+    EXPECT_NE(pixel(799, 124), kBackground);
+    EXPECT_EQ(pixel(0, 125), kBackground);  // no spill into the next row
+
+    drawText(r, "A", -5, -5, 24, r.black);
+    EXPECT_NE(pixel(0, 0), kBackground);
+    drawText(r, "AAAA", 0, 590, 24, r.black);
+    EXPECT_NE(pixel(0, 599), kBackground);
+    drawText(r, "AAAA", -1000000, -2000000000, 24, r.black);
+}
+
+TEST_F(GfxText, CellsBeyondTheSheetAreNotRead) {
+    freeFonts();
+    // Three and a half cells, ten rows: less than one 18 x 24 cell high.
+    gfxtest::writeBmp32(file("gfx/font18c.bmp"), 63, 10, [](int, int) { return 0x808080u; });
+    inDir([&] { loadFonts(r); });
+    ASSERT_NE(r.font24, nullptr);
+    drawText(r, "!\"#$~", 0, 0, 24, r.black);
+    // '#' (glyph 3) stands at x 28; the sheet holds its left nine columns only.
+    EXPECT_NE(pixel(36, 9), kBackground);
+    EXPECT_EQ(pixel(40, 5), kBackground);
+    EXPECT_EQ(pixel(36, 10), kBackground);
+    EXPECT_EQ(pixel(50, 0), kBackground);  // '$' (glyph 4) is not in the sheet at all
+}
+
+TEST_F(GfxText, TwentyFourBitSheetsDrawTheSame) {
+    loadWith(false, true);
+    drawText(r, "A", 100, 100, 24, r.white);
+    EXPECT_EQ(pixel(100, 100), 0xb1a0b1u);
+    EXPECT_EQ(pixel(101, 100), kBackground);
+}
+
+TEST_F(GfxText, PaletteAndMissingFonts) {
+    EXPECT_EQ(r.lightRed, 0xff5a5au);
+    EXPECT_EQ(r.darkBlue, 0x343484u);
+    EXPECT_EQ(r.white, kRawWhite);
+
+    freeFonts();
+    TextRenderer bare{};
+    bare.renderTarget = &target;
+    testing::internal::CaptureStdout();
+    inDir([&] {
+        std::system("rm -f gfx/*.bmp");
+        loadFonts(bare);
+    });
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(bare.font8, nullptr);
+    EXPECT_EQ(bare.darkGreen, 0x348434u);  // plain 0xRRGGBB without font8
+    drawText(bare, "Hello", 0, 0, 24, bare.white);
+    drawNumber(bare, 42, 0, 0, 8);
+    EXPECT_EQ(pixel(0, 0), kBackground);
+}
+
+TEST_F(GfxText, NumbersAreTenDigitsInTheFontsOwnColours) {
+    drawNumber(r, 42, 100, 300, 24);
+    // Digit d is glyph 16 + d; its marker is copied unblended: green 2 * (16 + d).
+    for (int k = 0; k < 8; ++k) EXPECT_EQ(pixel(100 + 18 * k, 300), 0x642064u) << k;
+    EXPECT_EQ(pixel(100 + 18 * 8, 300), 0x642864u);
+    EXPECT_EQ(pixel(100 + 18 * 9, 300), 0x642464u);
+    EXPECT_EQ(pixel(101, 300), kBackground);
+    EXPECT_EQ(pixel(100 + 18 * 10, 300), kBackground);
+
+    drawNumber(r, 2147483647, 0, 400, 8);
+    EXPECT_EQ(pixel(0, 400), 0x642464u);       // 2
+    EXPECT_EQ(pixel(6 * 9, 400), 0x642e64u);   // 7
+
+    drawNumber(r, 42, 100, 500, 16);  // only 8 and 24 draw numbers
+    EXPECT_EQ(pixel(100, 500), kBackground);
+}
+
+}  // namespace
