@@ -1,0 +1,206 @@
+// The hero's steps over the walk map, and walk maps of every pixel depth.
+#include "world_fixture.h"
+
+using WorldWalk = WorldTest;
+
+namespace {
+
+int footX(const Graphic* g) { return g->x + 80; }
+int footY(const Graphic* g) { return g->y + 120; }
+
+// A 20x10 map: black (blocked) left of x 10, white right of it.
+constexpr int kMapW = 20, kMapH = 10, kMapSplit = 10;
+
+void paintSplitMap(SDL_Surface* s, Uint32 black, Uint32 white) {
+    SDL_LockSurface(s);
+    for (int y = 0; y < s->h; ++y)
+        for (int x = 0; x < s->w; ++x) {
+            Uint8* at = static_cast<Uint8*>(s->pixels) + y * s->pitch + x * s->format->BytesPerPixel;
+            const Uint32 v = x < kMapSplit ? black : white;
+            switch (s->format->BytesPerPixel) {
+                case 1: *at = static_cast<Uint8>(v); break;
+                case 2: *reinterpret_cast<Uint16*>(at) = static_cast<Uint16>(v); break;
+                case 3:
+                    at[0] = v & 0xff;
+                    at[1] = (v >> 8) & 0xff;
+                    at[2] = (v >> 16) & 0xff;
+                    break;
+                default: *reinterpret_cast<Uint32*>(at) = v; break;
+            }
+        }
+    SDL_UnlockSurface(s);
+}
+
+}  // namespace
+
+TEST_F(WorldWalk, PlacePlayerSetsTheFootPoint) {
+    placePlayer(t.e.player, 400, 300);
+    EXPECT_EQ(hero()->x, 320);
+    EXPECT_EQ(hero()->y, 180);
+}
+
+TEST_F(WorldWalk, OneAndTwoPixelSteps) {
+    PlayerState& p = t.e.player;
+    p.targetX = 201;
+    p.targetY = 400;
+    walkPlayer(p);
+    EXPECT_EQ(footX(hero()), 201) << "one pixel away: a one-pixel step";
+    walkPlayer(p);
+    EXPECT_EQ(p.targetX, kNoTarget);
+    EXPECT_EQ(hero()->animMode, 2) << "arrived: the strip plays out and rests";
+
+    p.targetX = 204;
+    walkPlayer(p);
+    EXPECT_EQ(footX(hero()), 203) << "three pixels away: two first";
+    walkPlayer(p);
+    EXPECT_EQ(footX(hero()), 204);
+    walkPlayer(p);
+    EXPECT_TRUE(heroIdle(p));
+}
+
+TEST_F(WorldWalk, DiagonalThenStraight) {
+    PlayerState& p = t.e.player;
+    p.targetX = 212;
+    p.targetY = 396;
+    walkPlayer(p);
+    EXPECT_EQ(footX(hero()), 202);
+    EXPECT_EQ(footY(hero()), 398);
+    EXPECT_EQ(hero()->srcX, kWalkUpRight);
+    EXPECT_EQ(hero()->animMode, 1) << "walking loops the strip";
+    walkPlayer(p);
+    walkPlayer(p);
+    EXPECT_EQ(footY(hero()), 396);
+    EXPECT_EQ(hero()->srcX, kWalkUpRight);
+    walkPlayer(p);
+    EXPECT_EQ(hero()->srcX, kWalkRight) << "y matches: straight on";
+    for (int i = 0; i < 10 && !heroIdle(p); ++i) walkPlayer(p);
+    EXPECT_EQ(footX(hero()), 212);
+    EXPECT_EQ(footY(hero()), 396);
+    EXPECT_TRUE(heroIdle(p));
+}
+
+TEST_F(WorldWalk, EveryDirectionShowsItsStrip) {
+    struct Case {
+        int dx, dy;
+        WalkColumn column;
+    };
+    const Case cases[] = {{0, 9, kWalkDown},   {-9, 9, kWalkDownLeft}, {-9, 0, kWalkLeft},
+                          {-9, -9, kWalkUpLeft}, {0, -9, kWalkUp},     {9, -9, kWalkUpRight},
+                          {9, 0, kWalkRight},   {9, 9, kWalkDownRight}};
+    PlayerState& p = t.e.player;
+    for (const Case& c : cases) {
+        standAt(400, 300);
+        p.targetX = 400 + c.dx;
+        p.targetY = 300 + c.dy;
+        walkPlayer(p);
+        EXPECT_EQ(hero()->srcX, c.column) << c.dx << "," << c.dy;
+        EXPECT_EQ(footX(hero()), 400 + (c.dx > 0) * 2 - (c.dx < 0) * 2);
+        EXPECT_EQ(footY(hero()), 300 + (c.dy > 0) * 2 - (c.dy < 0) * 2);
+    }
+}
+
+TEST_F(WorldWalk, BlockedStepEndsTheWalkAndTheAnimation) {
+    loadGraphic(t.e.graphics, "WalkWall",
+                writeTestBmpFn("WalkWall", 800, 600,
+                               [](int x, int) -> uint32_t { return x >= 300 && x < 310 ? 0 : 0xffffff; }));
+    hof->walkMapName = "WalkWall";
+    standAt(291, 400);
+    PlayerState& p = t.e.player;
+    p.targetX = 350;
+    p.targetY = 400;
+    int steps = 0;
+    while (!heroIdle(p) && steps < 100) {
+        walkPlayer(p);
+        ++steps;
+    }
+    EXPECT_EQ(footX(hero()), 299) << "the pixel next to the feet is black";
+    EXPECT_EQ(p.targetX, kNoTarget);
+    EXPECT_EQ(hero()->animMode, 2);
+    EXPECT_EQ(hero()->srcX, kWalkRight);
+    EXPECT_EQ(steps, 5) << "four steps up to the wall, the fifth is refused";
+}
+
+TEST_F(WorldWalk, ScreenBorderIsNeverWalkable) {
+    const PlayerState& p = t.e.player;
+    EXPECT_FALSE(isWalkable(p, 0, 300));
+    EXPECT_FALSE(isWalkable(p, 800, 300));
+    EXPECT_FALSE(isWalkable(p, 400, 0));
+    EXPECT_FALSE(isWalkable(p, 400, 600));
+    EXPECT_FALSE(isWalkable(p, -5, -5));
+    EXPECT_TRUE(isWalkable(p, 1, 1));
+    EXPECT_TRUE(isWalkable(p, 799, 599));
+}
+
+TEST_F(WorldWalk, ClickWithTheWalkVerbWalksThere) {
+    t.click(260, 430);
+    EXPECT_EQ(t.e.player.targetX, 260);
+    EXPECT_TRUE(walkUntilIdle());
+    EXPECT_EQ(footX(hero()), 260);
+    EXPECT_EQ(footY(hero()), 430);
+}
+
+TEST_F(WorldWalk, MissingWalkMapBlocksEverything) {
+    hof->walkMapName = "NoSuchMap";
+    EXPECT_FALSE(isWalkable(t.e.player, 400, 300));
+    t.e.player.targetX = 300;
+    t.e.player.targetY = 400;
+    walkPlayer(t.e.player);
+    EXPECT_EQ(footX(hero()), 200);
+    EXPECT_TRUE(idle());
+
+    // A walk map whose file could not be read blocks as well.
+    testing::internal::CaptureStdout();
+    loadGraphic(t.e.graphics, "Unreadable", "/nonexistent/walk.bmp");
+    testing::internal::GetCapturedStdout();
+    hof->walkMapName = "Unreadable";
+    EXPECT_FALSE(isWalkable(t.e.player, 400, 300));
+}
+
+// Every depth: black blocks, other colours walk, and points outside the
+// (small) image are blocked instead of read.
+TEST_F(WorldWalk, WalkMapsOfEveryDepth) {
+    struct Depth {
+        const char* what;
+        int bits;
+        Uint32 r, g, b, a;
+    };
+    const Depth depths[] = {
+        {"8-bit palette", 8, 0, 0, 0, 0},
+        {"16-bit", 16, 0xf800, 0x07e0, 0x001f, 0},
+        {"24-bit", 24, 0xff0000, 0x00ff00, 0x0000ff, 0},
+        {"32-bit with alpha", 32, 0x00ff0000, 0x0000ff00, 0x000000ff, 0xff000000},
+    };
+    Graphic* map = image("WalkSmall", kMapW, kMapH, 0xffffff);
+    hof->walkMapName = "WalkSmall";
+    for (const Depth& d : depths) {
+        SCOPED_TRACE(d.what);
+        SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, kMapW, kMapH, d.bits, d.r, d.g, d.b, d.a);
+        ASSERT_NE(s, nullptr);
+        if (d.bits == 8) {
+            SDL_Color colours[2] = {{0, 0, 0, 0}, {255, 255, 255, 0}};
+            SDL_SetColors(s, colours, 0, 2);
+            paintSplitMap(s, 0, 1);
+        } else {
+            // Opaque black is not the value 0 when the image has an alpha channel.
+            paintSplitMap(s, SDL_MapRGBA(s->format, 0, 0, 0, 255),
+                          SDL_MapRGBA(s->format, 255, 255, 255, 255));
+        }
+        SDL_FreeSurface(map->surface);
+        map->surface = s;
+        EXPECT_FALSE(isWalkable(t.e.player, 5, 5));
+        EXPECT_TRUE(isWalkable(t.e.player, 15, 5));
+        EXPECT_TRUE(isWalkable(t.e.player, kMapW - 1, kMapH - 1));
+        EXPECT_FALSE(isWalkable(t.e.player, kMapW, 5)) << "right of the image";
+        EXPECT_FALSE(isWalkable(t.e.player, 15, kMapH)) << "below the image";
+    }
+}
+
+TEST_F(WorldWalk, LoadedBmpWalkMapBlocksOnBlack) {
+    // Loaded through the image loader, which may add an alpha channel of its own.
+    loadGraphic(t.e.graphics, "WalkLoaded",
+                writeTestBmpFn("WalkLoaded", kMapW, kMapH,
+                               [](int x, int) -> uint32_t { return x < kMapSplit ? 0 : 0x010101; }));
+    hof->walkMapName = "WalkLoaded";
+    EXPECT_FALSE(isWalkable(t.e.player, 5, 5));
+    EXPECT_TRUE(isWalkable(t.e.player, 15, 5)) << "almost black is floor";
+}
