@@ -158,9 +158,20 @@ SDL_Surface* loadFont(const char* path) {
     return s;
 }
 
+// The last glyph pixel blended in one colour: font sheets hold few distinct
+// values, so most lit pixels skip the decode and encode.
+struct BlendMemo {
+    bool valid;       // in and out hold a result
+    bool magenta;     // the colour it was blended with
+    Uint32 in, out;   // glyph pixel and the screen pixel made from it
+};
+
 // Blends one glyph cell into the locked 32-bit screen, clipped to sheet and screen.
 void drawCell(SDL_Surface* screen, const SDL_Surface* sheet, const SDL_PixelFormat* palette,
-              const FontMetrics& m, int glyph, int x, int y, Rgb colour) {
+              const FontMetrics& m, int glyph, int x, int y, Rgb colour, bool magenta,
+              BlendMemo& memo) {
+    if (memo.valid && memo.magenta != magenta) memo.valid = false;
+    memo.magenta = magenta;
     const int sheetX = glyph * m.cellWidth;
     int cx0 = 0, cy0 = 0, cx1 = m.cellWidth, cy1 = m.cellHeight;
     if (cx1 > sheet->w - sheetX) cx1 = sheet->w - sheetX;
@@ -180,9 +191,14 @@ void drawCell(SDL_Surface* screen, const SDL_Surface* sheet, const SDL_PixelForm
         for (int cx = cx0; cx < cx1; ++cx) {
             const Uint32 p = src[cx];
             if ((p & colourBits) == 0) continue;
-            const Rgb g = decode(p, glyphFormat);
-            dst[cx] = SDL_MapRGB(screen->format, blend(g.r, colour.r), blend(g.g, colour.g),
-                                 blend(g.b, colour.b));
+            if (!memo.valid || memo.in != p) {
+                const Rgb g = decode(p, glyphFormat);
+                memo.in = p;
+                memo.out = SDL_MapRGB(screen->format, blend(g.r, colour.r),
+                                      blend(g.g, colour.g), blend(g.b, colour.b));
+                memo.valid = true;
+            }
+            dst[cx] = memo.out;
         }
     }
 }
@@ -240,6 +256,7 @@ void drawText(TextRenderer& r, const std::string& text, int x, int y, int size, 
     const Rgb magenta = decode(kMagenta, palette);
     const int glyphsInSheet = sheet->w / m.cellWidth + (sheet->w % m.cellWidth ? 1 : 0);
 
+    BlendMemo memo{};
     if (SDL_MUSTLOCK(screen) && SDL_LockSurface(screen) != 0) return;
     layoutText(text, x, y, m, [&](int glyph, long gx, long gy, bool isMagenta) {
         if (glyph < 0 || glyph >= glyphsInSheet) return;
@@ -248,7 +265,7 @@ void drawText(TextRenderer& r, const std::string& text, int x, int y, int size, 
             gy + m.cellHeight <= 0)
             return;
         drawCell(screen, sheet, palette, m, glyph, static_cast<int>(gx), static_cast<int>(gy),
-                 isMagenta ? magenta : callers);
+                 isMagenta ? magenta : callers, isMagenta, memo);
     });
     if (SDL_MUSTLOCK(screen)) SDL_UnlockSurface(screen);
 }

@@ -47,6 +47,16 @@ TEST_F(GfxSprite, DelayShowsFirstFrameOneDrawLongerThenLoops) {
     Graphic* g = newSpriteGraphic(strip, "s", 0, 0, 4, kFrameH, 2, kFrameH * kFrames, 1);
     ASSERT_NE(g->surface, nullptr);
     EXPECT_EQ(frames(*g, 14), (std::vector<int>{0, 0, 0, 1, 1, 2, 2, 3, 3, 0, 0, 1, 1, 2}));
+
+    // A script's working delay survives the wrap of a loop; frameDelay only refills a 0.
+    g->srcY = 0;
+    g->delayCounter = 0;
+    g->delayCurrent = 1;
+    EXPECT_EQ(frames(*g, 10), (std::vector<int>{0, 0, 1, 2, 3, 0, 1, 2, 3, 0}));
+    g->srcY = 0;
+    g->delayCounter = 0;
+    g->delayCurrent = 0;
+    EXPECT_EQ(frames(*g, 5), (std::vector<int>{0, 0, 0, 1, 1}));
     deleteGraphic(g);
 }
 
@@ -86,7 +96,7 @@ TEST_F(GfxSprite, StripEndNotMultipleOfFrameHeightNeverWraps) {
     EXPECT_EQ(frames(*g, 6), (std::vector<int>{0, 1, 2, 3, -1, -1}));
     EXPECT_EQ(g->srcY, 6 * kFrameH);
     // Far past the image (and past what a 16-bit blit rectangle holds) it still shows nothing.
-    g->srcY = 40000;
+    g->srcY = 65536 + kFrameH;  // as a 16-bit value this would be frame 1 again
     EXPECT_EQ(drawOnce(*g), -1);
     deleteGraphic(g);
 }

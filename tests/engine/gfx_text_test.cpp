@@ -89,6 +89,11 @@ TEST_F(GfxText, ColourMarkupSwitchesToMagentaAndBack) {
     EXPECT_EQ(redAt(114, 100), 177);
     EXPECT_EQ(redAt(128, 100), 50);
 
+    drawText(r, "A/kA/cA", 100, 150, 24, r.black);  // the same glyph in both colours
+    EXPECT_EQ(redAt(100, 150), 50);
+    EXPECT_EQ(redAt(114, 150), 177);
+    EXPECT_EQ(redAt(128, 150), 50);
+
     drawText(r, "/kAB", 100, 200, 24, r.black);  // without /c it stays magenta
     EXPECT_EQ(redAt(100, 200), 177);
     EXPECT_EQ(redAt(114, 200), 177);
