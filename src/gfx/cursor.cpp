@@ -36,30 +36,30 @@ enum CursorSource {
 
 // One cursor per mode; the frame settings are these, whatever the template holds.
 struct CursorRow {
-    int32_t mode;          // CursorMode
-    const char* sprite;    // sprite name
-    CursorSource source;   // where the image comes from
-    const char* image;     // template name or file
-    int32_t x, y;          // start position, off screen until the pointer moves it
-    int32_t frameWidth;    // 0 = whole image
-    int32_t frameHeight;
-    int32_t delay;
-    int32_t stripEnd;      // frames x frame height; 0 = still image
-    int32_t animMode;
+    int32_t mode;         // CursorMode
+    const char* sprite;   // sprite name
+    CursorSource source;  // where the image comes from
+    const char* image;    // template name or file
+    int32_t x, y;         // start position, off screen until the pointer moves it
+    int32_t frameWidth;   // 0 = whole image
+    int32_t frameHeight;  // height of one frame of the strip
+    int32_t delay;        // draws per frame
+    int32_t stripEnd;     // frames x frame height; 0 = still image
+    int32_t animMode;     // 1 loop, 0 still
 };
 const CursorRow kCursors[] = {
-    // mode        sprite         source         image               x     y   w   h   delay end  anim
-    {kModeNone,    "NoCursor",    kFromTemplate, "NoCursor",    -164, 64, 55, 48, 2, 96,  1},
-    {kModeUseItem, "ItemCursor",  kFromHeldItem, "",            -164, 64, 0,  0,  0, 0,   0},
-    {kModeWalk,    "WalkCursor",  kFromTemplate, "WalkCursor",  -164, 64, 55, 48, 4, 960, 1},
-    {kModeTake,    "TakeCursor",  kFromTemplate, "TakeCursor",  -164, 64, 55, 48, 4, 960, 1},
-    {kModeTalk,    "TalkCursor",  kFromTemplate, "TalkCursor",  -164, 64, 55, 48, 8, 96,  1},
-    {kModeLook,    "LookCursor",  kFromTemplate, "LookCursor",  -164, 64, 55, 48, 4, 960, 1},
-    {kModeUse,     "UseCursor",   kFromTemplate, "UseCursor",   -164, 64, 55, 48, 4, 960, 1},
-    {kModeClick,   "ClickCursor", kFromTemplate, "ClickCursor", -164, 64, 36, 48, 4, 912, 1},
-    {kModeWait,    "WaitCursor",  kFromTemplate, "WaitCursor",  -164, 64, 55, 48, 4, 960, 1},
-    {kModeExit,    "ExitCursor",  kFromTemplate, "ExitCursor",  -164, 64, 48, 48, 4, 960, 1},
-    {kModePoint,   "PointCursor", kFromFile,     "gfx/gui/cur.png", 48, 48, 0, 0, 0, 0,   0},
+    // mode        sprite         source         image              x     y   w   h  delay end  anim
+    {kModeNone,    "NoCursor",    kFromTemplate, "NoCursor",        -164, 64, 55, 48, 2, 96,  1},
+    {kModeUseItem, "ItemCursor",  kFromHeldItem, "",                -164, 64, 0,  0,  0, 0,   0},
+    {kModeWalk,    "WalkCursor",  kFromTemplate, "WalkCursor",      -164, 64, 55, 48, 4, 960, 1},
+    {kModeTake,    "TakeCursor",  kFromTemplate, "TakeCursor",      -164, 64, 55, 48, 4, 960, 1},
+    {kModeTalk,    "TalkCursor",  kFromTemplate, "TalkCursor",      -164, 64, 55, 48, 8, 96,  1},
+    {kModeLook,    "LookCursor",  kFromTemplate, "LookCursor",      -164, 64, 55, 48, 4, 960, 1},
+    {kModeUse,     "UseCursor",   kFromTemplate, "UseCursor",       -164, 64, 55, 48, 4, 960, 1},
+    {kModeClick,   "ClickCursor", kFromTemplate, "ClickCursor",     -164, 64, 36, 48, 4, 912, 1},
+    {kModeWait,    "WaitCursor",  kFromTemplate, "WaitCursor",      -164, 64, 55, 48, 4, 960, 1},
+    {kModeExit,    "ExitCursor",  kFromTemplate, "ExitCursor",      -164, 64, 48, 48, 4, 960, 1},
+    {kModePoint,   "PointCursor", kFromFile,     "gfx/gui/cur.png", 48,   48, 0,  0,  0, 0,   0},
 };
 
 const char* const kCursorSpriteNames[] = {
