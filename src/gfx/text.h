@@ -1,0 +1,37 @@
+// text.h - three fixed-cell bitmap fonts drawn straight into the screen pixels.
+// Markup: " /n " breaks the line, "/k" switches to magenta, "/c" back to the
+// caller's colour, "/r" draws the special glyph 94. Text arrives as Latin-1.
+#pragma once
+#include <SDL.h>
+#include <cstdint>
+#include <string>
+
+struct SpeechQueue;
+struct RenderTarget;
+
+struct TextRenderer {
+    SDL_Surface* font8;          // gfx/fontc.bmp, 6x8 cells
+    SDL_Surface* font16;         // gfx/font12c.bmp, 12x16 cells
+    SDL_Surface* font24;         // gfx/font18c.bmp, 18x24 cells
+    SpeechQueue* speechQueue;    // the queue drawn by updateSpeech
+    RenderTarget* renderTarget;  // the screen to draw on
+    uint32_t white, black, yellow, red, lightRed, darkBlue, darkGreen, lightGreen;  // font8 pixels
+};
+
+struct FontMetrics {
+    int cellWidth;   // width of a glyph cell in the sheet
+    int cellHeight;  // height of a glyph cell
+    int advance;     // pen advance per glyph (less than the cell for 16 and 24)
+};
+
+constexpr int kGlyphCount = 102;  // ASCII 32..126, then ä ö ü Ä Ö Ü ß
+
+// Cell geometry of a size selector (8, 16 or 24); false for any other size.
+bool fontMetrics(int size, FontMetrics& out);
+// Glyph of a Latin-1 byte: 0..94 for ASCII 32..126, 95..101 for the German letters, -1 otherwise.
+int glyphIndex(unsigned char c);
+
+void loadFonts(TextRenderer& r);  // after the video mode is set; maps the eight colours
+void drawText(TextRenderer& r, const std::string& text, int x, int y, int size, uint32_t colour);
+void drawNumber(TextRenderer& r, int32_t value, int x, int y, int size);  // ten digits
+int textWidth(const std::string& text, int size);  // widest line in pixels, for layout checks
