@@ -45,9 +45,6 @@ inline SceneObject* object(GameState& gs, const std::string& name) {
 inline bool carries(const GameState& gs, const std::string& item) {
     return inventoryGet(*gs.player, item) != nullptr;
 }
-// A play-once strip that has ended; a missing sprite counts as not running either.
-inline bool hasStopped(const Graphic* g) { return g == nullptr || stopped(g); }
-
 inline void play(Graphic* g, const ColumnPlay& c) {
     if (g) playColumn(g, c.srcX, c.stripEnd, c.delay, c.animMode);
 }
