@@ -83,7 +83,9 @@ void holdCursorForSpeech(GameState& gs) {
         if (!clickCursorUp) {
             setCursor(cursor, kModeClick);
             cursor.cursorShown = 0;
-            gs.savedCursorMode = gs.cursorMode;
+            // Where the click cursor cannot come up (the held pointer of a
+            // conversation) this runs every frame; keep the verb from the first.
+            if (gs.cursorMode != kModeClick) gs.savedCursorMode = gs.cursorMode;
             gs.cursorMode = kModeClick;
         }
     } else if (clickCursorUp) {

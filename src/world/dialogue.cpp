@@ -170,7 +170,8 @@ void openDialogue(GameState& gs, DialoguePartner* p) {
     gs.player->lastExit.clear();
     clearDisplayList(list);
 
-    // The scene stays behind the bar, still: the background without its animation.
+    // The scene stays behind the bar, still: the background whole and without
+    // its animation (all frame values 0), as are the bar and its leave button.
     addSprite(list, scene ? templatePath(gs, scene->backgroundName) : std::string(), "Background",
               0, 0, 0, 0, 0, 0, 0);
     if (scene) addSceneObjectSprites(gs, *scene);

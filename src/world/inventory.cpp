@@ -106,6 +106,7 @@ void openInventory(GameState& gs) {
     gs.player->targetY = kNoTarget;
 
     clearDisplayList(list);
+    // The picture and the icons are shown whole and still: all frame values 0.
     addSprite(list, kScreenFile, "InventoryScreen", 0, 0, 0, 0, 0, 0, 0);
     addIcons(gs);
 

@@ -17,8 +17,9 @@ namespace {
 constexpr const char* kPlayerFile = "gfx/char/player/walk.png";
 constexpr int32_t kFrameW = 160;
 constexpr int32_t kFrameH = 120;
+constexpr int32_t kFramesPerStrip = 8;
 constexpr int32_t kWalkDelay = 5;
-constexpr int32_t kStripEnd = 8 * kFrameH;
+constexpr int32_t kStripEnd = kFramesPerStrip * kFrameH;
 constexpr int32_t kLoop = 1;      // walking: the strip repeats
 constexpr int32_t kPlayOnce = 2;  // stopping: the strip runs out and rests on its first frame
 

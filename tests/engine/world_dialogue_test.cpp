@@ -141,6 +141,18 @@ TEST_F(WorldDialogue, LeavingEntersTheSceneAgainWithTheHeroInPlace) {
     EXPECT_EQ(t.e.cursor.cursorShown, 1);
 }
 
+TEST_F(WorldDialogue, SpeechDuringTheConversationKeepsTheVerb) {
+    talk();
+    sayKey(gs, "LOOK_Stone");
+    t.frames(3);
+    EXPECT_EQ(lastName(), "PointCursor") << "the click cursor cannot come up here";
+    clearSpeech(t.e.speech);
+    t.click(690, 530);
+    t.frames(2);
+    EXPECT_EQ(gs.cursorMode, kModeTalk);
+    EXPECT_EQ(lastName(), "TalkCursor");
+}
+
 TEST_F(WorldDialogue, UndefinedActiveTopicIsSkipped) {
     cry->activeTopics = {"Crash", "Ghost", "Costume"};
     talk();
