@@ -226,10 +226,11 @@ TEST_P(CatalogueTest, ObjectsNameOnlyWhatWasBuilt) {
         }
         for (const std::string* key : {&o.takeKey, &o.confirmTakeKey, &o.talkKey, &o.useKey})
             EXPECT_TRUE(hasText(*key)) << "'" << *key << "'";
-        for (const std::string* script : {&o.walkScript, &o.takeScript, &o.useScript})
+        for (const std::string* script : {&o.walkScript, &o.takeScript, &o.useScript}) {
             if (!script->empty()) {
                 EXPECT_TRUE(hasCallback(*script)) << *script;
             }
+        }
         if (o.takeable) {
             EXPECT_FALSE(o.iconName.empty()) << "a takeable object needs an icon";
         }
