@@ -496,7 +496,7 @@ struct SceneRow {
     const char* name;
     const char* background;
     const char* walkMap;
-    Interface interface;
+    Interface interfaceShown;
     Hero hero;
     const char* enter;
     const char* always;
@@ -667,7 +667,7 @@ void buildScenes(Engine& e, const PartnerMap& partners) {
         Scene* scene = newScene(row.name, row.background, row.walkMap);
         registerScene(e.scenes, row.name, scene);
         e.scenes.currentScene = row.name;  // the scene being built
-        scene->showInterface = row.interface;
+        scene->showInterface = row.interfaceShown;
         scene->hasPlayer = row.hero;
         for (size_t i = 0; i < row.objects.count; ++i)
             addObjectToScene(scene, buildObject(e, row.objects.rows[i], partners));
