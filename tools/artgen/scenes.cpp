@@ -1,0 +1,254 @@
+// scenes.cpp - the floors of the scenes with the hero (drawn into the picture and
+// into the walk map from the same polygons), the walk maps, and the scenery
+// building blocks the backgrounds share.
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "painters.h"
+
+namespace {
+
+// Walkable floors, one or more convex polygons per scene (x, y pairs). Every
+// walk-to point, arrival point and arrival target of the scene lies inside with
+// a margin, and the floors reach the screen edges where exits leave there.
+const std::vector<Floor> kFloors = {
+    // scene | polygons
+    {"ScheuneHinten", {{40, 600, 110, 430, 260, 392, 640, 378, 770, 398, 800, 470, 800, 600}}},
+    {"ScheuneVorne", {{110, 438, 780, 416, 800, 440, 800, 600, 0, 600, 0, 540}}},
+    {"ScheuneFern", {{300, 370, 400, 370, 700, 480, 800, 600, 0, 600, 0, 520}}},
+    {"ScheuneInnen", {{150, 440, 660, 440, 790, 600, 10, 600}}},
+    {"Farmhaus", {{0, 392, 800, 396, 800, 600, 0, 600}}},
+    {"FarmhausHinten", {{150, 442, 720, 430, 790, 600, 60, 600}}},
+    {"Kreuzung", {{0, 318, 196, 302, 260, 302, 800, 330, 800, 600, 0, 600}}},
+    {"FitnessStudioAussen", {{0, 362, 800, 362, 800, 600, 0, 600}}},
+    {"FitnessStudioInnen", {{0, 468, 800, 468, 800, 600, 0, 600}}},
+    {"Trainingsraum", {{200, 258, 620, 258, 790, 600, 10, 600, 10, 470}}},
+    {"Toilette", {{10, 438, 790, 438, 790, 600, 10, 600}}},
+    {"HausAlteDame", {{150, 520, 340, 520, 500, 600, 60, 600}}},
+    {"Schule", {{110, 356, 800, 356, 800, 600, 10, 600, 10, 520}}},
+    {"Schulparty", {{60, 406, 740, 406, 800, 600, 0, 600, 0, 470}}},
+};
+
+}  // namespace
+
+const Floor& floorOf(const char* scene) {
+    for (const Floor& f : kFloors)
+        if (!strcmp(f.scene, scene)) return f;
+    fprintf(stderr, "artgen: no floor for %s\n", scene);
+    exit(1);
+}
+
+void fillFloor(cairo_t* cr, const Floor& f) {
+    cairo_new_path(cr);
+    for (const auto& p : f.polys) polyPath(p)(cr);
+    cairo_fill(cr);
+}
+
+// Walk maps: white floor on black, cut hard at the polygon edge.
+void paintWalkMap(cairo_t* cr, int w, int h, const char* scene) {
+    (void)w, (void)h;
+    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+    cairo_set_source_rgb(cr, 1, 1, 1);
+    fillFloor(cr, floorOf(scene));
+}
+
+// ---------------------------------------------------------------- scenery blocks
+
+void groundFill(cairo_t* cr, double y0, Rgb top, Rgb bottom) {
+    cairo_pattern_t* p = cairo_pattern_create_linear(0, y0, 0, 600);
+    cairo_pattern_add_color_stop_rgb(p, 0, top.r, top.g, top.b);
+    cairo_pattern_add_color_stop_rgb(p, 1, bottom.r, bottom.g, bottom.b);
+    cairo_set_source(cr, p);
+    cairo_rectangle(cr, 0, y0, 800, 600 - y0);
+    cairo_fill(cr);
+    cairo_pattern_destroy(p);
+}
+
+// The floor of a scene drawn as a trodden path: a lighter patch with a soft rim.
+void floorPatch(cairo_t* cr, const char* scene, Rgb c, bool tufts) {
+    const Floor& f = floorOf(scene);
+    for (int i = 0; i < 3; ++i) {
+        cairo_save(cr);
+        setColor(cr, darker(c, 0.25), 0.35);
+        cairo_translate(cr, 0, 3 - i);
+        fillFloor(cr, f);
+        cairo_restore(cr);
+    }
+    cairo_pattern_t* p = cairo_pattern_create_linear(0, 250, 0, 600);
+    Rgb a = darker(c, 0.12), b = lighter(c, 0.12);
+    cairo_pattern_add_color_stop_rgb(p, 0, a.r, a.g, a.b);
+    cairo_pattern_add_color_stop_rgb(p, 1, b.r, b.g, b.b);
+    cairo_set_source(cr, p);
+    fillFloor(cr, f);
+    cairo_pattern_destroy(p);
+    // pebbles and a few tufts give the ground texture
+    uint32_t st = hash32(strlen(scene) * 977 + scene[0]);
+    for (const auto& poly : f.polys) {
+        double minX = 1e9, maxX = -1e9, minY = 1e9, maxY = -1e9;
+        for (size_t i = 0; i + 1 < poly.size(); i += 2) {
+            minX = std::min(minX, poly[i]), maxX = std::max(maxX, poly[i]);
+            minY = std::min(minY, poly[i + 1]), maxY = std::max(maxY, poly[i + 1]);
+        }
+        cairo_save(cr);
+        polyPath(poly)(cr);
+        cairo_clip(cr);
+        for (int i = 0; i < 70; ++i) {
+            double x = minX + rand01(st) * (maxX - minX), y = minY + rand01(st) * (maxY - minY);
+            double r = 1 + (y - minY) / (maxY - minY + 1) * 3;
+            setColor(cr, darker(c, 0.3), 0.5);
+            cairo_new_path(cr);
+            ellipsePath(x, y, r * 1.6, r * 0.7)(cr);
+            cairo_fill(cr);
+            setColor(cr, lighter(c, 0.3), 0.6);
+            cairo_new_path(cr);
+            ellipsePath(x - r * 0.3, y - r * 0.3, r * 0.9, r * 0.35)(cr);
+            cairo_fill(cr);
+        }
+        cairo_restore(cr);
+        if (tufts) grassTufts(cr, poly, 40, st, pal::grassDark);
+    }
+}
+
+void windowLit(cairo_t* cr, double x, double y, double w, double h, Rgb frame) {
+    lightPool(cr, x + w / 2, y + h / 2, w * 1.2, h * 1.1, pal::glow, 0.35);
+    box(cr, x - 4, y - 4, w + 8, h + 8, frame, 2, 1.8);
+    cairo_pattern_t* p = cairo_pattern_create_linear(0, y, 0, y + h);
+    cairo_pattern_add_color_stop_rgb(p, 0, 1.0, 0.86, 0.5);
+    cairo_pattern_add_color_stop_rgb(p, 1, 0.95, 0.6, 0.3);
+    cairo_set_source(cr, p);
+    cairo_rectangle(cr, x, y, w, h);
+    cairo_fill(cr);
+    cairo_pattern_destroy(p);
+    stroke(cr, frame, 3, {x + w / 2, y, x + w / 2, y + h});
+    stroke(cr, frame, 3, {x, y + h / 2, x + w, y + h / 2});
+    setColor(cr, pal::outline);
+    cairo_set_line_width(cr, 1.6);
+    cairo_rectangle(cr, x, y, w, h);
+    cairo_stroke(cr);
+}
+
+// A doorway whose opening matches an exit rectangle: frame, dark inside with warm
+// light falling out; the exit picture adds the lit rim on top.
+void doorway(cairo_t* cr, double x, double y, double w, double h, Rgb frame, Rgb inside) {
+    box(cr, x - 7, y - 8, w + 14, h + 8, frame, 3, 2);
+    cairo_pattern_t* p = cairo_pattern_create_linear(0, y, 0, y + h);
+    Rgb a = darker(inside, 0.35);
+    cairo_pattern_add_color_stop_rgb(p, 0, a.r, a.g, a.b);
+    cairo_pattern_add_color_stop_rgb(p, 1, inside.r, inside.g, inside.b);
+    cairo_set_source(cr, p);
+    cairo_rectangle(cr, x, y, w, h);
+    cairo_fill(cr);
+    cairo_pattern_destroy(p);
+    setColor(cr, pal::outline);
+    cairo_set_line_width(cr, 1.6);
+    cairo_rectangle(cr, x, y, w, h);
+    cairo_stroke(cr);
+}
+
+void closedDoor(cairo_t* cr, double x, double y, double w, double h, Rgb c) {
+    box(cr, x - 6, y - 7, w + 12, h + 7, darker(c, 0.3), 3, 2);
+    woodPlanks(cr, x, y, w, h, std::max(2, int(w / 18)), true, c);
+    ball(cr, x + w * 0.82, y + h * 0.55, 3.5, 3.5, pal::yellow, 1.2);
+}
+
+void roofTiles(cairo_t* cr, const std::vector<double>& poly, Rgb c) {
+    Shade s;
+    s.size = 160;
+    s.shadow = 0.05;
+    s.highlight = 0.02;
+    shape(cr, c, polyPath(poly), s);
+    cairo_save(cr);
+    polyPath(poly)(cr);
+    cairo_clip(cr);
+    double minY = 1e9, maxY = -1e9;
+    for (size_t i = 1; i < poly.size(); i += 2) minY = std::min(minY, poly[i]), maxY = std::max(maxY, poly[i]);
+    setColor(cr, darker(c, 0.3), 0.7);
+    cairo_set_line_width(cr, 1.5);
+    for (double y = minY + 10; y < maxY; y += 12) {
+        cairo_move_to(cr, 0, y);
+        cairo_line_to(cr, 800, y);
+    }
+    cairo_stroke(cr);
+    cairo_restore(cr);
+    cairo_new_path(cr);
+    polyPath(poly)(cr);
+    setColor(cr, pal::outline);
+    cairo_set_line_width(cr, 2.2);
+    cairo_stroke(cr);
+}
+
+void wallPlanks(cairo_t* cr, const std::vector<double>& poly, Rgb c, bool vertical, double spacing) {
+    Shade s;
+    s.size = 200;
+    s.shadow = 0.04;
+    s.highlight = 0.015;
+    shape(cr, c, polyPath(poly), s);
+    cairo_save(cr);
+    polyPath(poly)(cr);
+    cairo_clip(cr);
+    setColor(cr, darker(c, 0.35), 0.8);
+    cairo_set_line_width(cr, 1.4);
+    for (double v = 0; v < 800; v += spacing) {
+        if (vertical) {
+            cairo_move_to(cr, v, 0);
+            cairo_line_to(cr, v, 600);
+        } else {
+            cairo_move_to(cr, 0, v);
+            cairo_line_to(cr, 800, v);
+        }
+    }
+    cairo_stroke(cr);
+    uint32_t st = hash32(int(poly[0] * 13 + poly[1]));
+    setColor(cr, darker(c, 0.2), 0.5);
+    cairo_set_line_width(cr, 0.8);
+    for (int i = 0; i < 90; ++i) {  // grain
+        double x = rand01(st) * 800, y = rand01(st) * 600, l = 10 + rand01(st) * 30;
+        cairo_move_to(cr, x, y);
+        if (vertical) {
+            cairo_line_to(cr, x, y + l);
+        } else {
+            cairo_line_to(cr, x + l, y);
+        }
+    }
+    cairo_stroke(cr);
+    cairo_restore(cr);
+    cairo_new_path(cr);
+    polyPath(poly)(cr);
+    setColor(cr, pal::outline);
+    cairo_set_line_width(cr, 2.2);
+    cairo_stroke(cr);
+}
+
+void duskSky(cairo_t* cr, double horizon, uint32_t seed) {
+    skyGradient(cr, 800, horizon + 20, horizon);
+    stars(cr, 800, horizon * 0.45, 40, seed);
+    lightPool(cr, 690, horizon - 10, 260, 110, pal::sun, 0.55);
+    ball(cr, 690, horizon - 6, 34, 34, rgb(255, 196, 110), 0);
+    // long thin clouds lit from below
+    uint32_t st = seed + 7;
+    for (int i = 0; i < 5; ++i) {
+        double x = rand01(st) * 800, y = horizon * (0.3 + rand01(st) * 0.5), w = 90 + rand01(st) * 120;
+        flat(cr, mix(pal::skyMid, pal::sun, 0.35 + rand01(st) * 0.3),
+             blobPath({x - w / 2, y, x - w / 4, y - 7, x + w / 5, y - 9, x + w / 2, y - 2, x + w / 4, y + 4, x - w / 4, y + 4}), 0);
+    }
+}
+
+void paintSceneBackground(cairo_t* cr, const char* scene) {
+    struct Row {
+        const char* scene;
+        StillPainter paint;
+    };
+    static const Row rows[] = {
+        {"ScheuneHinten", paintScheuneHintenBg}, {"ScheuneVorne", paintScheuneVorneBg},
+        {"ScheuneFern", paintScheuneFernBg},     {"ScheuneInnen", paintScheuneInnenBg},
+        {"Farmhaus", paintFarmhausBg},           {"FarmhausHinten", paintFarmhausHintenBg},
+        {"Kreuzung", paintKreuzungBg},           {"FitnessStudioAussen", paintStudioAussenBg},
+        {"FitnessStudioInnen", paintStudioInnenBg}, {"Trainingsraum", paintTrainingBg},
+        {"Toilette", paintToiletteBg},           {"HausAlteDame", paintAlteDameBg},
+        {"Schule", paintSchuleBg},               {"Schulparty", paintSchulpartyBg},
+    };
+    for (const Row& r : rows)
+        if (!strcmp(r.scene, scene)) r.paint(cr, 800, 600);
+}
