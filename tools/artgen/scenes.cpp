@@ -17,11 +17,11 @@ const std::vector<Floor> kFloors = {
     // scene | polygons
     {"ScheuneHinten", {{40, 600, 110, 430, 260, 392, 640, 378, 770, 398, 800, 470, 800, 600}}},
     {"ScheuneVorne", {{110, 438, 780, 416, 800, 440, 800, 600, 0, 600, 0, 540}}},
-    {"ScheuneFern", {{300, 370, 400, 370, 700, 480, 800, 600, 0, 600, 0, 520}}},
+    {"ScheuneFern", {{240, 368, 420, 368, 700, 480, 800, 600, 0, 600, 0, 470}}},
     {"ScheuneInnen", {{150, 440, 660, 440, 790, 600, 10, 600}}},
     {"Farmhaus", {{0, 392, 800, 396, 800, 600, 0, 600}}},
     {"FarmhausHinten", {{150, 442, 720, 430, 790, 600, 60, 600}}},
-    {"Kreuzung", {{0, 318, 196, 302, 260, 302, 800, 330, 800, 600, 0, 600}}},
+    {"Kreuzung", {{0, 318, 196, 302, 800, 302, 800, 600, 0, 600}}},
     {"FitnessStudioAussen", {{0, 362, 800, 362, 800, 600, 0, 600}}},
     {"FitnessStudioInnen", {{0, 468, 800, 468, 800, 600, 0, 600}}},
     {"Trainingsraum", {{200, 258, 620, 258, 790, 600, 10, 600, 10, 470}}},
@@ -222,7 +222,7 @@ void wallPlanks(cairo_t* cr, const std::vector<double>& poly, Rgb c, bool vertic
 }
 
 void duskSky(cairo_t* cr, double horizon, uint32_t seed) {
-    skyGradient(cr, 800, horizon + 20, horizon);
+    skyGradient(cr, 800, 600, horizon);  // the whole picture: nothing may stay unpainted
     stars(cr, 800, horizon * 0.45, 40, seed);
     lightPool(cr, 690, horizon - 10, 260, 110, pal::sun, 0.55);
     ball(cr, 690, horizon - 6, 34, 34, rgb(255, 196, 110), 0);

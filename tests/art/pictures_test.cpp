@@ -1,0 +1,369 @@
+// pictures_test.cpp - every picture the game reads exists at its path, loads
+// through SDL_image with the geometry its animation template and the scripts
+// need, carries no alpha channel, and keeps pure black for the colour key only.
+// The list is written from the scene catalogue, independently of the generator.
+#include <SDL.h>
+#include <SDL_image.h>
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+// A strip the content or a script plays: its column and where it ends.
+struct Strip {
+    int srcX;
+    int stripEnd;
+};
+
+struct Picture {
+    const char* path;
+    int frameW, frameH;         // 0 = a still picture drawn whole
+    std::vector<Strip> strips;  // every column selected, with its longest strip
+};
+
+const std::vector<Picture> kPictures = {
+    // path | frame w, h | columns with the longest strip played on them
+    {"gfx/szene/creditoverlay.png", 0, 0, {}},
+    {"gfx/szene/blank.png", 0, 0, {}},
+    {"gfx/szene/intro/cga_to_vga_low.bmp", 0, 0, {}},
+    {"gfx/szene/intro/teamgrel.bmp", 0, 0, {}},
+    {"gfx/szene/intro/crash/bg.png", 0, 0, {}},
+    {"gfx/szene/intro/crash/crash.png", 640, 353, {{0, 4942}, {640, 4942}}},
+    {"gfx/szene/intro/crash/explode.png", 800, 600, {{0, 3000}}},
+    {"gfx/szene/intro/crash/cockpit.png", 800, 303, {{0, 1212}}},
+    {"gfx/szene/start/bg.png", 0, 0, {}},
+    {"gfx/szene/start/exit1.png", 0, 0, {}},
+    {"gfx/szene/start/exit2.png", 0, 0, {}},
+    {"gfx/szene/scheune_innen/map.bmp", 0, 0, {}},
+    {"gfx/szene/scheune_innen/bg.png", 0, 0, {}},
+    {"gfx/szene/scheune_innen/exit.bmp", 0, 0, {}},
+    {"gfx/szene/scheune_innen/slime.png", 0, 0, {}},
+    {"gfx/szene/scheune_innen/band.png", 62, 57, {{0, 57}, {62, 57}}},
+    {"gfx/szene/scheune_vorne/map.bmp", 0, 0, {}},
+    {"gfx/szene/scheune_vorne/bg.png", 0, 0, {}},
+    {"gfx/szene/scheune_vorne/exit1.bmp", 0, 0, {}},
+    {"gfx/szene/scheune_vorne/exit2.bmp", 0, 0, {}},
+    {"gfx/szene/scheune_vorne/exit3.bmp", 0, 0, {}},
+    {"gfx/szene/scheune_vorne/schloss.png", 0, 0, {}},
+    {"gfx/szene/scheune_vorne/maus.png", 0, 0, {}},
+    {"gfx/szene/scheune_hinten/map.bmp", 0, 0, {}},
+    {"gfx/szene/scheune_hinten/bg.png", 0, 0, {}},
+    {"gfx/szene/scheune_hinten/exit1.bmp", 0, 0, {}},
+    {"gfx/szene/scheune_hinten/ship.bmp", 0, 0, {}},
+    {"gfx/szene/scheune_hinten/kette.bmp", 0, 0, {}},
+    {"gfx/szene/scheune_hinten/kette_aufgehaengt.bmp", 0, 0, {}},
+    {"gfx/szene/scheune_fern/map.bmp", 0, 0, {}},
+    {"gfx/szene/scheune_fern/bg.png", 0, 0, {}},
+    {"gfx/szene/scheune_fern/exit1.bmp", 0, 0, {}},
+    {"gfx/szene/scheune_fern/exit2.bmp", 0, 0, {}},
+    {"gfx/szene/scheune_fern/vogelscheuche_hut.png", 0, 0, {}},
+    {"gfx/szene/scheune_fern/vogelscheuche.png", 0, 0, {}},
+    {"gfx/inventar_icons/icon_lolly.png", 0, 0, {}},
+    {"gfx/inventar_icons/icon_hut.png", 0, 0, {}},
+    {"gfx/inventar_icons/icon_ticket.png", 0, 0, {}},
+    {"gfx/inventar_icons/icon_key.png", 0, 0, {}},
+    {"gfx/inventar_icons/icon_tool.png", 0, 0, {}},
+    {"gfx/inventar_icons/icon_laufband.png", 0, 0, {}},
+    {"gfx/inventar_icons/icon_lippenstift.png", 0, 0, {}},
+    {"gfx/inventar_icons/icon_knoblauch.png", 0, 0, {}},
+    {"gfx/inventar_icons/icon_bowle.png", 0, 0, {}},
+    {"gfx/inventar_icons/icon_sandwich.png", 0, 0, {}},
+    {"gfx/inventar_icons/icon_brot.png", 0, 0, {}},
+    {"gfx/inventar_icons/icon_maus.png", 0, 0, {}},
+    {"gfx/inventar_icons/icon_mop.png", 0, 0, {}},
+    {"gfx/inventar_icons/icon_cheese.png", 0, 0, {}},
+    {"gfx/inventar_icons/icon_umhang.png", 0, 0, {}},
+    {"gfx/szene/farmhaus/map.bmp", 0, 0, {}},
+    {"gfx/szene/farmhaus/bg.png", 0, 0, {}},
+    {"gfx/szene/farmhaus/exit1.bmp", 0, 0, {}},
+    {"gfx/szene/farmhaus/exit2.bmp", 0, 0, {}},
+    {"gfx/szene/farmhaus/exit3.bmp", 0, 0, {}},
+    {"gfx/szene/farmhaus/key.png", 0, 0, {}},
+    {"gfx/szene/farmhaus/door_bg.png", 0, 0, {}},
+    {"gfx/szene/farmhaus/door.png", 88, 94, {{0, 2632}}},
+    {"gfx/char/farmer/animations.png", 81, 115, {{0, 1150}}},
+    {"gfx/szene/farmhaus_hinten/map.bmp", 0, 0, {}},
+    {"gfx/szene/farmhaus_hinten/bg.png", 0, 0, {}},
+    {"gfx/szene/farmhaus_hinten/exit1.bmp", 0, 0, {}},
+    {"gfx/char/cry_girl/animations.png", 93, 130, {{0, 260}, {93, 260}, {186, 260}, {279, 260}, {372, 260}}},
+    {"gfx/szene/kreuzung/map.bmp", 0, 0, {}},
+    {"gfx/szene/kreuzung/bg.png", 0, 0, {}},
+    {"gfx/szene/kreuzung/exit1.bmp", 0, 0, {}},
+    {"gfx/szene/kreuzung/exit2.bmp", 0, 0, {}},
+    {"gfx/szene/kreuzung/exit3.bmp", 0, 0, {}},
+    {"gfx/szene/kreuzung/exit4.bmp", 0, 0, {}},
+    {"gfx/char/freak/animations.png", 137, 130, {{0, 1300}, {137, 520}, {274, 260}, {548, 1300}, {685, 520}, {822, 260}}},
+    {"gfx/szene/fitness_studio_aussen/map.bmp", 0, 0, {}},
+    {"gfx/szene/fitness_studio_aussen/bg.png", 0, 0, {}},
+    {"gfx/szene/fitness_studio_aussen/exit1.bmp", 0, 0, {}},
+    {"gfx/szene/fitness_studio_aussen/exit2.bmp", 0, 0, {}},
+    {"gfx/szene/fitness_studio_innen/map.bmp", 0, 0, {}},
+    {"gfx/szene/fitness_studio_innen/bg.png", 0, 0, {}},
+    {"gfx/szene/fitness_studio_innen/exit1.bmp", 0, 0, {}},
+    {"gfx/szene/fitness_studio_innen/exit2.bmp", 0, 0, {}},
+    {"gfx/szene/fitness_studio_innen/exit3.bmp", 0, 0, {}},
+    {"gfx/szene/fitness_studio_innen/lippenstift.png", 0, 0, {}},
+    {"gfx/szene/fitness_studio_innen/burger.png", 800, 568, {{0, 15336}}},
+    {"gfx/char/studiogirl/animations.png", 124, 141, {{0, 423}, {124, 423}, {248, 423}, {372, 282}}},
+    {"gfx/szene/trainingsraum/map.bmp", 0, 0, {}},
+    {"gfx/szene/trainingsraum/bg.png", 0, 0, {}},
+    {"gfx/szene/trainingsraum/exit1.bmp", 0, 0, {}},
+    {"gfx/szene/trainingsraum/laufband.png", 0, 0, {}},
+    {"gfx/szene/trainingsraum/fatman.png", 800, 568, {{0, 3976}}},
+    {"gfx/char/fatman/animations.png", 166, 298, {{0, 2384}}},
+    {"gfx/char/fatman/lutsch_animations.png", 136, 224, {{0, 1568}}},
+    {"gfx/szene/toilette/map.bmp", 0, 0, {}},
+    {"gfx/szene/toilette/bg.png", 0, 0, {}},
+    {"gfx/szene/toilette/exit1.bmp", 0, 0, {}},
+    {"gfx/szene/toilette/klopapier.png", 0, 0, {}},
+    {"gfx/szene/toilette/mop.png", 0, 0, {}},
+    {"gfx/szene/toilette/toolbox.png", 86, 78, {{0, 78}, {86, 78}, {172, 78}}},
+    {"gfx/szene/toilette/sequenz.png", 800, 567, {{0, 18144}}},
+    {"gfx/char/hausmeister/kloani.png", 131, 200, {{0, 800}, {131, 800}}},
+    {"gfx/char/hausmeister/animations.png", 192, 211, {{0, 2532}}},
+    {"gfx/szene/haus_alte_dame/map.bmp", 0, 0, {}},
+    {"gfx/szene/haus_alte_dame/bg.png", 0, 0, {}},
+    {"gfx/szene/haus_alte_dame/exit1.bmp", 0, 0, {}},
+    {"gfx/char/alte_dame/animations.png", 162, 191, {{0, 1719}, {162, 573}}},
+    {"gfx/szene/schule/map.bmp", 0, 0, {}},
+    {"gfx/szene/schule/bg.png", 0, 0, {}},
+    {"gfx/szene/schule/exit1.bmp", 0, 0, {}},
+    {"gfx/szene/schule/exit2.bmp", 0, 0, {}},
+    {"gfx/szene/schule/trash.png", 0, 0, {}},
+    {"gfx/char/ticketstand_kid/animations.png", 200, 275, {{0, 1925}, {200, 1100}, {400, 825}, {800, 1375}}},
+    {"gfx/char/ticketstand_kid/schranke.png", 134, 148, {{0, 888}}},
+    {"gfx/szene/schulparty/map.bmp", 0, 0, {}},
+    {"gfx/szene/schulparty/bg.png", 0, 0, {}},
+    {"gfx/szene/schulparty/exit1.bmp", 0, 0, {}},
+    {"gfx/szene/schulparty/ko.png", 226, 82, {{0, 82}, {226, 82}}},
+    {"gfx/szene/schulparty/burb.png", 800, 568, {{0, 28400}}},
+    {"gfx/szene/schulparty/cheese.png", 0, 0, {}},
+    {"gfx/szene/schulparty/knoblauch.png", 0, 0, {}},
+    {"gfx/szene/schulparty/bowle.png", 0, 0, {}},
+    {"gfx/char/burbkid1/animations.png", 96, 123, {{0, 615}, {96, 246}, {192, 615}, {288, 246}, {384, 246}}},
+    {"gfx/char/burbkid2/animations.png", 60, 125, {{0, 1125}, {69, 500}, {138, 250}, {207, 250}, {276, 250}, {345, 250}}},
+    {"gfx/char/burbkid3/animations.png", 60, 125, {{0, 375}}},
+    // interface and cursors
+    {"gfx/gui/walk.png", 55, 48, {{0, 960}}},
+    {"gfx/gui/take.png", 55, 48, {{0, 960}}},
+    {"gfx/gui/talk.png", 55, 48, {{0, 96}}},
+    {"gfx/gui/look.png", 55, 48, {{0, 960}}},
+    {"gfx/gui/use.png", 55, 48, {{0, 960}}},
+    {"gfx/gui/inv.png", 128, 128, {{0, 2560}}},
+    {"gfx/gui/click.bmp", 36, 48, {{0, 912}}},
+    {"gfx/gui/load_c.bmp", 55, 48, {{0, 960}}},
+    {"gfx/gui/exit.png", 48, 48, {{0, 960}, {48, 960}, {96, 960}, {144, 960}, {192, 960}, {240, 960}, {288, 960}, {336, 960}}},
+    {"gfx/gui/none.bmp", 55, 48, {{0, 96}}},
+    {"gfx/gui/dialogbar.png", 0, 0, {}},
+    {"gfx/gui/exit_dialog.png", 0, 0, {}},
+    {"gfx/gui/cur.png", 0, 0, {}},
+    {"gfx/gui/invscreen.png", 0, 0, {}},
+    {"gfx/icon.bmp", 0, 0, {}},
+    {"gfx/char/player/walk.png", 160, 120,
+     {{0, 960}, {160, 960}, {320, 960}, {480, 960}, {640, 960}, {800, 960}, {960, 960}, {1120, 960}}},
+};
+
+// Frames the scripts leave on screen after an animation: they must show something.
+struct RestFrame {
+    const char* path;
+    int srcX, srcY, w, h;
+};
+const std::vector<RestFrame> kRestFrames = {
+    // path | column, frame top | frame size
+    {"gfx/szene/intro/crash/crash.png", 0, 4589, 640, 353},
+    {"gfx/szene/intro/crash/explode.png", 0, 2400, 800, 600},
+    {"gfx/szene/farmhaus/door.png", 0, 2538, 88, 94},
+    {"gfx/szene/fitness_studio_innen/burger.png", 0, 14768, 800, 568},
+    {"gfx/szene/schulparty/burb.png", 0, 27832, 800, 568},
+    {"gfx/szene/toilette/sequenz.png", 0, 17577, 800, 567},
+    {"gfx/char/alte_dame/animations.png", 0, 191, 162, 191},                // the closed door
+    {"gfx/char/ticketstand_kid/schranke.png", 0, 148, 134, 148},            // the closed barrier
+};
+
+// The explosion sits over the whole crash screen from the start, showing its
+// first frame: that frame must let the crash show through.
+const RestFrame kClearFrame = {"gfx/szene/intro/crash/explode.png", 0, 0, 800, 600};
+
+bool endsWith(const std::string& s, const std::string& tail) {
+    return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+uint32_t pixelAt(SDL_Surface* s, int x, int y) {
+    const uint8_t* p = (const uint8_t*)s->pixels + y * s->pitch + x * s->format->BytesPerPixel;
+    switch (s->format->BytesPerPixel) {
+        case 4: return *(const uint32_t*)p;
+        case 3: return SDL_BYTEORDER == SDL_LIL_ENDIAN ? p[0] | p[1] << 8 | p[2] << 16 : p[2] | p[1] << 8 | p[0] << 16;
+        default: return p[0];
+    }
+}
+
+void rgbAt(SDL_Surface* s, int x, int y, uint8_t& r, uint8_t& g, uint8_t& b) {
+    SDL_GetRGB(pixelAt(s, x, y), s->format, &r, &g, &b);
+}
+
+// Counts visible (non-black) pixels of a rectangle.
+int visiblePixels(SDL_Surface* s, int x0, int y0, int w, int h) {
+    int n = 0;
+    for (int y = y0; y < y0 + h && y < s->h; ++y)
+        for (int x = x0; x < x0 + w && x < s->w; ++x) {
+            uint8_t r, g, b;
+            rgbAt(s, x, y, r, g, b);
+            if (r | g | b) ++n;
+        }
+    return n;
+}
+
+class Pictures : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() { IMG_Init(IMG_INIT_PNG); }
+};
+
+}  // namespace
+
+TEST_F(Pictures, EveryFileLoadsWithTheGeometryItsColumnsNeed) {
+    for (const Picture& p : kPictures) {
+        SCOPED_TRACE(p.path);
+        SDL_Surface* s = IMG_Load(p.path);
+        ASSERT_NE(s, nullptr) << IMG_GetError();
+        for (const Strip& c : p.strips) {
+            EXPECT_GE(s->w, c.srcX + p.frameW) << "column " << c.srcX << " is cut off";
+            EXPECT_GE(s->h, c.stripEnd) << "strip of column " << c.srcX << " is cut off";
+        }
+        SDL_FreeSurface(s);
+    }
+}
+
+TEST_F(Pictures, ExactSizesTheEngineDrawsAgainst) {
+    struct Size {
+        const char* path;
+        int w, h;
+    };
+    const Size sizes[] = {
+        {"gfx/char/player/walk.png", 1280, 960},   // eight 160-wide directions of eight frames
+        {"gfx/gui/invscreen.png", 800, 600},
+        {"gfx/gui/exit.png", 384, 960},            // arrows at srcX 0..336
+        {"gfx/szene/blank.png", 800, 600},
+        {"gfx/szene/start/bg.png", 800, 600},
+    };
+    for (const Size& z : sizes) {
+        SCOPED_TRACE(z.path);
+        SDL_Surface* s = IMG_Load(z.path);
+        ASSERT_NE(s, nullptr);
+        EXPECT_EQ(s->w, z.w);
+        EXPECT_EQ(s->h, z.h);
+        SDL_FreeSurface(s);
+    }
+    // the intro strip is shown from srcY 0 to 3600 in 600 steps, 92 px in from the left
+    SDL_Surface* intro = IMG_Load("gfx/szene/intro/cga_to_vga_low.bmp");
+    ASSERT_NE(intro, nullptr);
+    EXPECT_GE(intro->h, 3600 + 552);
+    EXPECT_LE(intro->w, 800 - 92);
+    for (int panel = 0; panel <= 6; ++panel) EXPECT_GT(visiblePixels(intro, 0, panel * 600, intro->w, 552), 0) << panel;
+    SDL_FreeSurface(intro);
+}
+
+TEST_F(Pictures, NoAlphaChannelAndBmpsReadBlackAsZero) {
+    for (const Picture& p : kPictures) {
+        SCOPED_TRACE(p.path);
+        SDL_Surface* s = IMG_Load(p.path);
+        ASSERT_NE(s, nullptr);
+        EXPECT_EQ(s->format->Amask, 0u);
+        if (endsWith(p.path, ".bmp")) {
+            EXPECT_EQ(s->format->BitsPerPixel, 32);
+            // the plain loader reads them the same way
+            SDL_Surface* b = SDL_LoadBMP(p.path);
+            ASSERT_NE(b, nullptr);
+            EXPECT_EQ(b->format->Amask, 0u);
+            EXPECT_EQ(b->format->BitsPerPixel, 32);
+            SDL_FreeSurface(b);
+        } else {
+            EXPECT_EQ(s->format->BitsPerPixel, 24);
+        }
+        SDL_FreeSurface(s);
+    }
+}
+
+TEST_F(Pictures, VisiblePixelsNeverComeCloseToTheColourKey) {
+    for (const Picture& p : kPictures) {
+        SCOPED_TRACE(p.path);
+        SDL_Surface* s = IMG_Load(p.path);
+        ASSERT_NE(s, nullptr);
+        int bad = 0, firstX = -1, firstY = -1;
+        SDL_LockSurface(s);
+        for (int y = 0; y < s->h; ++y)
+            for (int x = 0; x < s->w; ++x) {
+                uint32_t v = pixelAt(s, x, y) & (s->format->Rmask | s->format->Gmask | s->format->Bmask);
+                if (v == 0) continue;  // the key itself
+                uint8_t r, g, b;
+                SDL_GetRGB(v, s->format, &r, &g, &b);
+                if (r < 8 || g < 8 || b < 8) {
+                    if (!bad++) firstX = x, firstY = y;
+                }
+            }
+        SDL_UnlockSurface(s);
+        EXPECT_EQ(bad, 0) << "first at (" << firstX << ", " << firstY << ")";
+        SDL_FreeSurface(s);
+    }
+}
+
+TEST_F(Pictures, EveryFrameOfEveryColumnShowsSomething) {
+    for (const Picture& p : kPictures) {
+        if (!p.frameW) continue;
+        SCOPED_TRACE(p.path);
+        SDL_Surface* s = IMG_Load(p.path);
+        ASSERT_NE(s, nullptr);
+        for (const Strip& c : p.strips)
+            for (int y = 0; y < c.stripEnd; y += p.frameH) {
+                if (!strcmp(p.path, kClearFrame.path) && y == kClearFrame.srcY) continue;
+                EXPECT_GT(visiblePixels(s, c.srcX, y, p.frameW, p.frameH), 0) << "column " << c.srcX << " frame at " << y;
+            }
+        SDL_FreeSurface(s);
+    }
+}
+
+TEST_F(Pictures, RestingFramesShowSomethingAndTheExplosionStartsClear) {
+    for (const RestFrame& f : kRestFrames) {
+        SCOPED_TRACE(f.path);
+        SDL_Surface* s = IMG_Load(f.path);
+        ASSERT_NE(s, nullptr);
+        EXPECT_GT(visiblePixels(s, f.srcX, f.srcY, f.w, f.h), f.w * f.h / 50) << "frame at " << f.srcY;
+        SDL_FreeSurface(s);
+    }
+    SDL_Surface* s = IMG_Load(kClearFrame.path);
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(visiblePixels(s, kClearFrame.srcX, kClearFrame.srcY, kClearFrame.w, kClearFrame.h), 0);
+    SDL_FreeSurface(s);
+}
+
+TEST_F(Pictures, BackgroundsCoverTheScreenAndSpritesHaveTransparentBorders) {
+    const char* backgrounds[] = {"gfx/szene/scheune_hinten/bg.png", "gfx/szene/scheune_vorne/bg.png",
+                                 "gfx/szene/scheune_fern/bg.png", "gfx/szene/scheune_innen/bg.png",
+                                 "gfx/szene/farmhaus/bg.png", "gfx/szene/farmhaus_hinten/bg.png",
+                                 "gfx/szene/kreuzung/bg.png", "gfx/szene/fitness_studio_aussen/bg.png",
+                                 "gfx/szene/fitness_studio_innen/bg.png", "gfx/szene/trainingsraum/bg.png",
+                                 "gfx/szene/toilette/bg.png", "gfx/szene/haus_alte_dame/bg.png",
+                                 "gfx/szene/schule/bg.png", "gfx/szene/schulparty/bg.png",
+                                 "gfx/szene/start/bg.png", "gfx/szene/intro/crash/bg.png"};
+    for (const char* path : backgrounds) {
+        SCOPED_TRACE(path);
+        SDL_Surface* s = IMG_Load(path);
+        ASSERT_NE(s, nullptr);
+        EXPECT_EQ(s->w, 800);
+        EXPECT_EQ(s->h, 600);
+        EXPECT_EQ(visiblePixels(s, 0, 0, 800, 600), 800 * 600) << "a hole shows the black screen";
+        SDL_FreeSurface(s);
+    }
+    // characters stand in their frames: the frame's corners are see-through
+    const char* sprites[] = {"gfx/char/player/walk.png", "gfx/char/fatman/animations.png", "gfx/char/freak/animations.png",
+                             "gfx/char/cry_girl/animations.png", "gfx/char/hausmeister/animations.png"};
+    for (const char* path : sprites) {
+        SCOPED_TRACE(path);
+        SDL_Surface* s = IMG_Load(path);
+        ASSERT_NE(s, nullptr);
+        EXPECT_EQ(visiblePixels(s, 0, 0, 4, 4), 0);
+        SDL_FreeSurface(s);
+    }
+}
