@@ -83,10 +83,12 @@ void paintScheuneHintenBg(cairo_t* cr, int, int) {
     ball(cr, 471, 160, 8, 8, pal::metal, 1.6);
     // the way round the corner
     flat(cr, lighter(pal::dirt, 0.1), polyPath({560, 392, 600, 300, 640, 300, 662, 380, 640, 392}), 0);
-    hayBale(cr, 262, 356, 70, 44);
+    hayBale(cr, 500, 352, 56, 40);
+    // the mound the ship ploughed up on landing; the ship sits in it
+    flat(cr, pal::dirtDark, blobPath({180, 402, 220, 352, 300, 330, 400, 336, 470, 352, 500, 400, 340, 410}), 2.2);
+    flat(cr, pal::dirt, blobPath({200, 398, 240, 360, 310, 342, 390, 346, 450, 362, 470, 396, 340, 402}), 0);
+    grassTufts(cr, {180, 402, 220, 352, 300, 330, 400, 336, 470, 352, 500, 400}, 25, 7, pal::grassDark);
     pumpkinRow(cr, 120, 470, 3, 14, 21);
-    // scorched ground where the ship came down
-    lightPool(cr, 350, 372, 150, 30, rgb(60, 40, 40), 0.6);
     garland(cr, 262, 160, 420, 150, 30, 7);
     bat(cr, 140, 90, 40, 0.2);
     bat(cr, 640, 120, 30, 0.8);
@@ -261,46 +263,58 @@ void paintFarmhausHintenBg(cairo_t* cr, int, int) {
 
 void paintKreuzungBg(cairo_t* cr, int, int) {
     duskSky(cr, 260, 16);
-    // the old lady's lane leads up between the houses on the left
-    townHouse(cr, 0, 250, 140, 130, rgb(150, 170, 200), rgb(90, 60, 90), 1);
-    townHouse(cr, 290, 270, 180, 160, rgb(220, 190, 130), rgb(150, 60, 50), 2);
+    hills(cr, 800, 250, 30, rgb(110, 84, 120), 17);
+    // the old lady's lane leads up between the houses on the left, to her
+    // cottage far away
+    flat(cr, pal::grass, polyPath({130, 310, 130, 70, 300, 70, 300, 310}), 0);
+    wallPlanks(cr, {176, 70, 250, 70, 250, 110, 176, 110}, rgb(210, 180, 200), false, 8);
+    roofTiles(cr, {168, 72, 213, 36, 258, 72}, rgb(80, 70, 110));
+    windowLit(cr, 204, 82, 14, 14, pal::cream);
+    flat(cr, pal::dirtLight, polyPath({160, 310, 200, 110, 226, 110, 280, 310}), 1.6);
+    grassTufts(cr, {130, 310, 130, 120, 200, 120, 160, 310}, 30, 3, pal::grassDark);
+    grassTufts(cr, {280, 310, 226, 120, 300, 120, 300, 310}, 30, 4, pal::grassDark);
+    townHouse(cr, -10, 270, 150, 150, rgb(150, 170, 200), rgb(90, 60, 90), 1);
+    townHouse(cr, 300, 270, 170, 160, rgb(220, 190, 130), rgb(150, 60, 50), 2);
     townHouse(cr, 480, 275, 160, 140, rgb(190, 130, 150), rgb(80, 70, 110), 3);
     townHouse(cr, 650, 280, 170, 150, rgb(170, 190, 140), rgb(140, 80, 50), 4);
-    groundFill(cr, 250, rgb(150, 140, 130), rgb(120, 110, 110));
-    // the lane to the old lady's house
-    flat(cr, pal::dirtLight, polyPath({150, 300, 200, 90, 230, 90, 280, 300}), 1.6);
-    tree(cr, 150, 150, 110, 21, rgb(210, 110, 40));
-    floorPatch(cr, "Kreuzung", rgb(176, 160, 150), false);
-    // cobbled road crossing the square
+    tree(cr, 120, 300, 150, 21, rgb(210, 110, 40));
+    groundFill(cr, 270, rgb(150, 140, 130), rgb(120, 110, 110));
+    box(cr, -4, 268, 808, 12, rgb(130, 120, 126), 0, 1.6);  // kerb along the houses
+    flat(cr, pal::dirtLight, polyPath({160, 310, 172, 278, 262, 278, 280, 310}), 0);
+    floorPatch(cr, "Kreuzung", rgb(176, 156, 140), false);
+    // cobbles over the whole square, the roads a little darker
     cairo_save(cr);
     fillFloor(cr, floorOf("Kreuzung"));
     cairo_new_path(cr);
-    polyPath({0, 380, 800, 400, 800, 460, 0, 450})(cr);
-    polyPath({330, 600, 420, 330, 500, 330, 650, 600})(cr);
-    cairo_clip(cr);
-    setColor(cr, rgb(130, 120, 130));
-    cairo_paint(cr);
-    uint32_t st = 5;
-    for (int i = 0; i < 400; ++i) {
-        double x = rand01(st) * 800, y = 320 + rand01(st) * 280;
-        setColor(cr, rgb(160, 150, 156), 0.7);
-        cairo_new_path(cr);
-        ellipsePath(x, y, 6, 3)(cr);
-        cairo_fill(cr);
+    for (int row = 0; row < 40; ++row) {
+        double y = 300 + row * row * 0.16 + row * 3;
+        double h = 3 + row * 0.35, w = 8 + row * 0.7;
+        for (double x = (row % 2) * w * 0.5; x < 800; x += w + 2) {
+            ellipsePath(x, y, w / 2, h / 2)(cr);
+        }
     }
+    setColor(cr, rgb(196, 176, 160), 0.55);
+    cairo_fill(cr);
+    cairo_new_path(cr);
+    polyPath({0, 390, 800, 400, 800, 470, 0, 456})(cr);
+    polyPath({360, 600, 430, 310, 510, 310, 640, 600})(cr);
+    setColor(cr, rgb(90, 80, 96), 0.35);
+    cairo_fill(cr);
     cairo_restore(cr);
     // lamp posts with garlands across the square
-    for (double x : {300.0, 720.0}) {
-        box(cr, x - 4, 200, 8, 120, rgb(60, 60, 80), 2, 1.6);
-        lamp(cr, x, 188);
+    for (double x : {310.0, 720.0}) {
+        box(cr, x - 4, 190, 8, 110, rgb(60, 60, 80), 2, 1.6);
+        lamp(cr, x, 178);
     }
-    garland(cr, 300, 206, 720, 206, 50, 16);
-    garland(cr, 0, 180, 300, 206, 30, 8);
-    pumpkinRow(cr, 40, 300, 2, 14, 71);
-    pumpkinRow(cr, 700, 320, 3, 14, 73);
+    garland(cr, 310, 196, 720, 196, 50, 16);
+    garland(cr, 0, 180, 310, 196, 30, 8);
+    pumpkinRow(cr, 20, 300, 2, 14, 71);
+    pumpkinRow(cr, 680, 316, 3, 14, 73);
+    // the ways out: to the farm on the right, the school on the left, the gym below
+    fence(cr, 0, 300, 60, 300, 24, 3);
     bat(cr, 520, 60, 40, 0.2);
     bat(cr, 600, 100, 28, 0.7);
-    bat(cr, 80, 60, 30, 0.5);
+    bat(cr, 80, 40, 30, 0.5);
 }
 
 // ---------------------------------------------------------------- gym outside

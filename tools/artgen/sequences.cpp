@@ -152,7 +152,10 @@ void paintIntroStrip(cairo_t* cr, int, int) {
         panels[i](cr);
         cairo_restore(cr);
         // a thin frame round every panel
-        box(cr, 1, i * kPanelStep + 1, kPanelW - 2, kPanelH - 2, rgb(0, 0, 0), 0, 3);
+        cairo_rectangle(cr, 1.5, i * kPanelStep + 1.5, kPanelW - 3, kPanelH - 3);
+        setColor(cr, pal::outline);
+        cairo_set_line_width(cr, 3);
+        cairo_stroke(cr);
     }
     cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, kPanelW, kPanelH);
     cairo_t* c = cairo_create(s);
@@ -262,7 +265,7 @@ void paintCockpit(cairo_t* cr, int, int frame, int) {
     // window struts
     flat(cr, rgb(80, 90, 120), polyPath({0, 0, 60, 0, 140, 190, 0, 190}), 2.4);
     flat(cr, rgb(80, 90, 120), polyPath({800, 0, 740, 0, 660, 190, 800, 190}), 2.4);
-    drawHero(cr, 400, 300 + (frame % 2) * 3, 0, -1, 1.5, 1);
+    drawHero(cr, 400, 236 + (frame % 2) * 4, 0, -1, 1.5, 1);  // his suit hides behind the dashboard
     box(cr, -10, 190, 820, 120, rgb(90, 100, 130), 16, 2.6);
     for (int c = 0; c < 10; ++c) ball(cr, 60 + c * 76, 230, 11, 9, (c + frame) % 3 == 0 ? pal::antennaBall : rgb(120, 220, 160), 1.8);
     for (int c = 0; c < 6; ++c) box(cr, 90 + c * 110, 258, 60, 22, rgb(60, 70, 100), 4, 1.8);
