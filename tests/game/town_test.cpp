@@ -37,6 +37,10 @@ constexpr int kHeroFootDX = 80;   // foot point relative to the sprite's top-lef
 constexpr int kHeroFootDY = 120;
 constexpr int kMaxStep = 2;       // pixels per frame and axis
 constexpr int kWalkFrames = 1500; // enough to cross the screen at one pixel a frame
+constexpr int kInventoryButtonX = 672;  // top-left of the inventory button
+constexpr int kInventoryButtonY = 472;
+constexpr int kCursorWidth = 55;        // the verb cursor, as the button's hit test counts it
+constexpr int kCursorHeight = 48;
 constexpr int kSpeechFrames = 60 * 20;  // the longest line the hero waits out on entry
 
 class TownTest : public ::testing::TestWithParam<const Edition*> {
@@ -52,6 +56,12 @@ protected:
     const std::string& scene() { return e().scenes.currentScene; }
 
     Graphic* hero() { return findSprite(e().display, "Player"); }
+    std::string whereIsTheHero() {
+        if (!hero()) return "there is no hero in " + scene();
+        return "he stands at " + std::to_string(footX()) + "," + std::to_string(footY()) + " walking to " +
+               std::to_string(e().player.targetX) + "," + std::to_string(e().player.targetY) +
+               ", pending scene '" + gs().pendingScene + "'";
+    }
     int footX() { return hero()->x + kHeroFootDX; }
     int footY() { return hero()->y + kHeroFootDY; }
 
@@ -95,11 +105,13 @@ protected:
         if (!g || !g->surface) return false;
         const int w = g->frameWidth ? g->frameWidth : g->surface->w;
         const int h = g->frameHeight ? g->frameHeight : g->surface->h;
-        const int fractions[] = {2, 3, 1};  // middle first, then towards the edges
-        for (int fy : fractions) {
-            for (int fx : fractions) {
-                px = std::min(std::max(g->x + w * fx / 4, 0), kScreenWidth - 1);
-                py = std::min(std::max(g->y + h * fy / 4, 0), kScreenHeight - 1);
+        const int eighths[] = {4, 2, 6, 1, 3, 5, 7};  // middle first, then towards the edges
+        for (int fy : eighths) {
+            for (int fx : eighths) {
+                px = std::min(std::max(g->x + w * fx / 8, 0), kScreenWidth - 1);
+                py = std::min(std::max(g->y + h * fy / 8, 0), kScreenHeight - 1);
+                // The inventory button takes clicks before anything under it.
+                if (px + kCursorWidth >= kInventoryButtonX && py + kCursorHeight >= kInventoryButtonY) continue;
                 te->moveTo(px, py);
                 te->frame();
                 if (spriteUnderPointer(e().cursor) == name) return true;
@@ -129,7 +141,7 @@ protected:
         clickOn(exitName);
         ASSERT_FALSE(HasFatalFailure());
         ASSERT_TRUE(te->runUntil([&] { return scene() != from; }, kWalkFrames))
-            << "the hero never left; he stands at " << footX() << "," << footY();
+            << "the hero never left; " << whereIsTheHero();
         ASSERT_EQ(scene(), to);
         EXPECT_EQ(e().player.lastExit, exitName);
         ASSERT_NE(hero(), nullptr);
