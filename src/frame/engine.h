@@ -45,6 +45,7 @@ struct Engine {
     bool running;                            // the loop repeats while true
     uint32_t frameStartTicks;                // SDL ticks at the top of the frame
     std::string caption;                     // window and icon title
+    std::vector<uint8_t> presented;          // pixels of the frame last handed to the window
 };
 
 extern const char* const kWebAddress;  // the project's web address
@@ -62,4 +63,6 @@ FrameEvents sampleFrameEvents(Engine& e);            // SDL event queue and inpu
 void runFrame(Engine& e, const FrameEvents& events);  // steps 1 to 19 of a frame
 void waitForFrameEnd(const Engine& e);                // sleeps until 16 ms have passed
 void advanceClock(GameState& gs);                     // the script clock's once-a-second tick
+// Flips the screen unless it shows exactly the frame already on the window.
+void presentFrame(Engine& e);
 void mainLoop(Engine& e);

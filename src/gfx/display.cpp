@@ -108,7 +108,12 @@ void drawSprite(SDL_Surface* screen, Graphic& g) {
     dst.y = static_cast<Sint16>(g.y);
     dst.w = 0;
     dst.h = 0;
-    SDL_SetAlpha(g.surface, SDL_SRCALPHA, g.alpha);
+    // An opaque sprite without an alpha channel looks the same blended or copied;
+    // copying with the colour key takes the blitter's fast path.
+    if (g.alpha == 255 && g.surface->format->Amask == 0)
+        SDL_SetAlpha(g.surface, 0, 255);
+    else
+        SDL_SetAlpha(g.surface, SDL_SRCALPHA, g.alpha);
     SDL_UpperBlit(g.surface, &src, screen, &dst);
 }
 
