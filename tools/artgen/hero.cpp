@@ -104,7 +104,7 @@ void drawHero(cairo_t* cr, double fx, double fy, int dir, int phase, double scal
         ball(cr, earSpread - side * 5, headY - 18, 3.5, 3.5, rgb(240, 150, 150), 0);
     }
     // antenna on top, wobbling a little as he walks
-    double tipX = -side * 4 + (walking ? cos(a) * 3 : 0), tipY = headY - 44;
+    double tipX = -side * 4 + (walking ? cos(a) * 3 : 0), tipY = headY - 36;
     curve(cr, pal::metal, 2, -side * 2, headY - 22, -side * 2, headY - 32, tipX, tipY + 8, tipX, tipY);
     ball(cr, tipX, tipY, 4.5, 4.5, pal::antennaBall, 1.6);
     // head: round fur ball

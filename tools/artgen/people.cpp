@@ -52,7 +52,7 @@ void witchHat(cairo_t* cr, double x, double y, double s) {
 
 Look freakLook() {
     Look l;
-    l.height = 124;
+    l.height = 108;  // lanky, with room for his hair and antenna in the frame
     l.girth = 0.8;
     l.skin = pal::skinLight;
     l.hair = rgb(90, 60, 40);
@@ -121,7 +121,7 @@ void paintCryGirl(cairo_t* cr, int column, int frame, int) {
     if (column == kCrying) p.bob = frame * 2, p.armL = -0.3, p.foreL = -2.4, p.armR = -0.3, p.foreR = -2.4;
     if (column == kSobTalk || column == kHappyTalk) p.mouthStyle = 2, p.mouth = frame ? 0.8 : 0.3;
     if (column == kHeadDown) p.lean = frame ? 0.08 : 0.04, p.bob = -2, p.eyes = 6;
-    if (column == kHappy) p.armR = frame ? 2.4 : 1.6, p.foreR = frame ? 2.9 : 2.2;  // waving
+    if (column == kHappy) p.armR = frame ? 1.9 : 1.5, p.foreR = frame ? 3.0 : 2.5;  // waving
     Look l = girlLook();
     if (happy) l.top = rgb(70, 50, 100), l.legs = rgb(60, 40, 80);  // the witch dress
     Hands h = drawPerson(cr, 46, 126, l, p);
@@ -308,7 +308,7 @@ void paintToiletAnim(cairo_t* cr, int column, int frame, int) {
             double bx = 56 + i * 14 + (frame % 2) * 3, by = 146 - ((frame + i) % 4) * 5;
             ball(cr, bx, by, 4 + (i + frame) % 3, 4 + (i + frame) % 3, rgb(170, 220, 240), 1.2);
         }
-        flat(cr, rgb(150, 200, 230), blobPath({40, 160, 60, 168 + frame * 2, 60, 190, 44, 196, 36, 180}), 1.4);
+        flat(cr, rgb(150, 200, 230), blobPath({40, 160, 60, 168.0 + frame * 2, 60, 190, 44, 196, 36, 180}), 1.4);
         ball(cr, 80, 148, 20, 8, rgb(240, 240, 230), 1.4);  // the paper plug
     }
 }

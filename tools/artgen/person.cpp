@@ -157,7 +157,8 @@ Hands drawPerson(cairo_t* cr, double fx, double fy, const Look& look, const Pose
     cairo_save(cr);
     cairo_translate(cr, fx, fy - p.bob);
     cairo_rotate(cr, p.lean);
-    double shoulderY = -H + 2 * hr + H * 0.02;
+    // sitting lowers the whole upper body by the length of the thighs
+    double shoulderY = -H + 2 * hr + H * 0.02 + (p.sitting ? H * 0.18 : 0);
     double hipY = p.sitting ? -H * 0.28 : -H * 0.46;
     double sw = H * 0.1 * (0.6 + 0.4 * g), hw = H * 0.085 * g * (look.skirt ? 1.15 : 1.0);
     double legW = H * 0.065 * sqrt(g);

@@ -346,7 +346,7 @@ void paintBurgerSeq(cairo_t* cr, int, int frame, int) {
     if (frame >= 21) p.face = -1, p.step = sin(frame * 1.5) * 0.6, p.mouthStyle = 1, p.eyes = 4;
     double gx = 400 - leave * 700;
     Hands h{};
-    if (frame < 26) h = drawPerson(cr, gx, 1000, l, p);
+    if (frame < 26) h = drawPerson(cr, gx, 770, l, p);  // her waist hides behind the counter
     counterFront(cr);
     if (frame < 9) {
         double sx = frame < 6 ? h.rx : h.mx + 10, sy = frame < 6 ? h.ry - 10 : h.my;
@@ -501,9 +501,12 @@ void paintBurpSeq(cairo_t* cr, int, int frame, int) {
         p.armL = 0.3 + blast * 1.5, p.foreL = 0.5 + blast * 2;
         p.armR = 0.3 + blast * 1.5, p.foreR = 0.5 + blast * 2;
         if (frame >= 46) {
+            // flat on their backs, feet towards the burper, heads to the edges
             cairo_save(cr);
-            cairo_translate(cr, x, 520);
+            cairo_translate(cr, k == 0 ? 340 : 460, 526);
             cairo_rotate(cr, dir * M_PI / 2);
+            cairo_scale(cr, 0.8, 0.8);
+            p.lean = 0;
             drawPerson(cr, 0, 0, l, p);
             cairo_restore(cr);
         } else {
@@ -550,6 +553,6 @@ void paintBurpSeq(cairo_t* cr, int, int frame, int) {
     if (frame >= 46) {  // dizzy stars round the fallen kids
         for (int k = 0; k < 2; ++k)
             for (int s = 0; s < 3; ++s)
-                ball(cr, (k ? 620 : 180) + cos(s * 2.1 + frame) * 40, 420 + sin(s * 2.1 + frame) * 10, 6, 6, pal::yellow, 1.6);
+                ball(cr, (k ? 720 : 80) + cos(s * 2.1 + frame) * 40, 480 + sin(s * 2.1 + frame) * 10, 6, 6, pal::yellow, 1.6);
     }
 }
