@@ -273,6 +273,10 @@ void paintKreuzungBg(cairo_t* cr, int, int) {
     flat(cr, pal::dirtLight, polyPath({160, 310, 200, 110, 226, 110, 280, 310}), 1.6);
     grassTufts(cr, {130, 310, 130, 120, 200, 120, 160, 310}, 30, 3, pal::grassDark);
     grassTufts(cr, {280, 310, 226, 120, 300, 120, 300, 310}, 30, 4, pal::grassDark);
+    for (int i = 0; i < 5; ++i) {  // hedges soften the edges of the lane's green
+        bush(cr, 136 + i * 9, 120 + i * 40, 30 + i * 4, rgb(110, 120, 50));
+        bush(cr, 296 - i * 9, 130 + i * 40, 30 + i * 4, rgb(130, 110, 46));
+    }
     townHouse(cr, -10, 270, 150, 150, rgb(150, 170, 200), rgb(90, 60, 90), 1);
     townHouse(cr, 300, 270, 170, 160, rgb(220, 190, 130), rgb(150, 60, 50), 2);
     townHouse(cr, 480, 275, 160, 140, rgb(190, 130, 150), rgb(80, 70, 110), 3);
@@ -351,6 +355,23 @@ void paintStudioAussenBg(cairo_t* cr, int, int) {
     groundFill(cr, 366, rgb(150, 146, 150), rgb(120, 116, 124));
     floorPatch(cr, "FitnessStudioAussen", rgb(170, 166, 170), false);
     box(cr, 0, 360, 800, 8, rgb(110, 104, 114), 0, 1.5);
+    // paving slabs on the pavement, then the kerb and the street below it
+    setColor(cr, rgb(140, 136, 144), 0.8);
+    cairo_set_line_width(cr, 1.2);
+    for (int i = 0; i < 4; ++i) cairo_move_to(cr, 0, 390 + i * i * 8 + i * 12), cairo_line_to(cr, 800, 390 + i * i * 8 + i * 12);
+    for (int i = -8; i < 20; ++i) cairo_move_to(cr, i * 60.0, 368), cairo_line_to(cr, i * 60.0 - (i - 6) * 14, 470);
+    cairo_stroke(cr);
+    box(cr, -4, 470, 808, 12, rgb(190, 186, 190), 0, 1.8);
+    flat(cr, rgb(92, 88, 104), polyPath({0, 482, 800, 482, 800, 600, 0, 600}), 0);
+    for (int i = 0; i < 7; ++i) box(cr, 20 + i * 120, 538, 60, 8, rgb(240, 220, 140), 1, 1.2);
+    // a bench and a lamp on the pavement
+    box(cr, 560, 400, 110, 12, pal::wood, 3, 1.8);
+    box(cr, 560, 384, 110, 10, pal::wood, 3, 1.8);
+    box(cr, 568, 410, 8, 22, rgb(70, 70, 90), 2, 1.4);
+    box(cr, 654, 410, 8, 22, rgb(70, 70, 90), 2, 1.4);
+    box(cr, 736, 250, 8, 200, rgb(60, 60, 80), 2, 1.6);
+    lamp(cr, 740, 238);
+    pumpkin(cr, 700, 440, 14, true);
     tree(cr, 30, 370, 200, 31, rgb(210, 120, 40));
     pumpkinRow(cr, 345, 372, 2, 14, 81);
     garland(cr, 60, 94, 820, 94, 26, 18);
@@ -540,7 +561,7 @@ void paintMenuBg(cairo_t* cr, int, int) {
     cairo_paint(cr);
     cairo_pattern_destroy(p);
     stars(cr, 800, 420, 140, 77);
-    moon(cr, 680, 110, 46);
+    moon(cr, 700, 230, 40);
     hills(cr, 800, 480, 50, rgb(50, 40, 70), 33);
     hills(cr, 800, 530, 40, rgb(40, 34, 56), 34);
     // the little town's silhouette with lit windows
@@ -554,15 +575,18 @@ void paintMenuBg(cairo_t* cr, int, int) {
     bat(cr, 600, 40, 30, 0.5);
     // the title: the hero's name
     const char* title = "Quobble Tuftwhirl";
-    double px = 72, w = textWidth(title, px);
-    cairo_new_path(cr);
-    textPath(cr, title, 400 - w / 2 + 4, 124, px);
-    setColor(cr, pal::outline);
-    cairo_set_line_width(cr, 10);
+    double px = 76, w = textWidth(title, px);
+    cairo_new_path(cr);  // a drop shadow, then a thick outline round the letters
+    textPath(cr, title, 400 - w / 2 + 5, 126, px);
+    setColor(cr, rgb(20, 14, 40), 0.8);
+    cairo_set_line_width(cr, 12);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     cairo_stroke(cr);
     cairo_new_path(cr);
     textPath(cr, title, 400 - w / 2, 120, px);
+    setColor(cr, pal::outline);
+    cairo_set_line_width(cr, 10);
+    cairo_stroke_preserve(cr);
     cairo_pattern_t* g = cairo_pattern_create_linear(0, 60, 0, 124);
     cairo_pattern_add_color_stop_rgb(g, 0, 1, 0.86, 0.4);
     cairo_pattern_add_color_stop_rgb(g, 1, 0.95, 0.45, 0.12);
@@ -602,7 +626,7 @@ void paintMenuQuit(cairo_t* cr, int w, int h) {
     stars(cr, w, h, 14, 9);
     moon(cr, w * 0.7, h * 0.4, 14);
     box(cr, 30, 22, 54, h - 40, rgb(30, 24, 50), 2, 2);
-    flat(cr, pal::wood, polyPath({30, 22, 62, 30, 62, h - 26, 30, h - 18}), 2);
+    flat(cr, pal::wood, polyPath({30, 22, 62, 30, 62, h - 26.0, 30, h - 18.0}), 2);
     ball(cr, 54, h / 2.0, 3, 3, pal::yellow, 1);
     bat(cr, 110, 80, 30, 0.4);
 }

@@ -51,11 +51,16 @@ void paintExitPath(cairo_t* cr, int w, int h) {
 
 // The barn door swung open: dark inside with hay and a lantern.
 void paintBarnDoorOpen(cairo_t* cr, int w, int h) {
-    box(cr, 0, 0, w, h, rgb(60, 40, 36), 0, 2);
-    lightPool(cr, w * 0.5, h * 0.6, w * 0.5, h * 0.4, pal::glow, 0.5);
-    box(cr, 20, h - 50, 60, 40, rgb(220, 180, 90), 6, 1.8);
-    box(cr, 0, 0, 16, h, pal::barnRedDark, 0, 2);  // the door leaves folded back
-    box(cr, w - 16, 0, 16, h, pal::barnRedDark, 0, 2);
+    // the dim inside: back wall planks, a beam, hay and a lantern
+    wallPlanks(cr, {0, 0, double(w), 0, double(w), double(h), 0, double(h)}, rgb(72, 46, 40), true, 14);
+    box(cr, -4, 40, w + 8, 10, rgb(50, 34, 32), 1, 1.6);
+    lightPool(cr, w * 0.5, h * 0.55, w * 0.55, h * 0.45, pal::glow, 0.45);
+    box(cr, 22, h - 46, 70, 40, rgb(220, 180, 90), 8, 1.8);
+    for (int i = 0; i < 8; ++i) stroke(cr, rgb(240, 200, 110), 1.5, {26.0 + i * 8, h - 6.0, 30.0 + i * 8, h - 14.0});
+    box(cr, w * 0.62, 56, 12, 16, rgb(255, 214, 120), 3, 1.4);
+    // the two leaves folded back against the frame
+    woodPlanks(cr, 0, 0, 16, h, 1, true, pal::barnRedDark);
+    woodPlanks(cr, w - 16.0, 0, 16, h, 1, true, pal::barnRedDark);
 }
 
 void paintLock(cairo_t* cr, int w, int h) {

@@ -409,7 +409,7 @@ void paintTicketKid(cairo_t* cr, int column, int frame, int frames) {
 
 // Frame 0 open, 1 closed, 2..5 rising (the opening plays from 1 and rests on 0).
 void paintBarrier(cairo_t* cr, int, int frame, int frames) {
-    constexpr double kPivotX = 18, kPivotY = 110, kLength = 112;
+    constexpr double kPivotX = 18, kPivotY = 112, kLength = 104;
     double up = frame == 0 ? 1 : double(frame - 1) / (frames - 1);
     double a = -up * M_PI / 2;  // 0 horizontal, -90 degrees upright
     box(cr, 8, kPivotY - 10, 20, 148 - kPivotY + 8, rgb(90, 90, 110), 3, 2);
