@@ -11,6 +11,14 @@
 #include <string>
 #include <vector>
 
+#include "game/content.h"
+#include "game/edition.h"
+#include "gfx/display.h"
+#include "gfx/graphic.h"
+#include "harness.h"
+#include "world/scene.h"
+#include "world/walk.h"
+
 namespace {
 
 struct Point {
@@ -61,6 +69,9 @@ struct WalkMap {
         return row[x] != 0;
     }
 };
+
+constexpr int kFootDX = 80, kFootDY = 120;  // the hero's foot point in his sprite
+constexpr int kWalkSteps = 2000;            // more than any walk across the screen needs
 
 // The hero's walk: steps of 2 px (1 px when within 2) on each moving axis,
 // diagonal until one coordinate matches, then straight; each step looks one
@@ -131,18 +142,29 @@ TEST(WalkMaps, TheHeroReachesEveryPointFromEveryOtherAndBack) {
     }
 }
 
-TEST(WalkMaps, TheSimulatedWalkStopsAtABlockedPixel) {
-    // the rule itself, on a map whose floor ends at x 100
-    SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, 800, 600, 32, 0xff0000, 0xff00, 0xff, 0);
-    ASSERT_NE(s, nullptr);
-    SDL_Rect floor{0, 0, 100, 600};
-    SDL_FillRect(s, &floor, 0xffffff);
-    WalkMap m{s};
-    Point end = walk(m, {50, 300}, {200, 300});
-    EXPECT_LT(end.x, 102);
-    EXPECT_EQ(end.y, 300);
-    end = walk(m, {10, 10}, {60, 20});  // diagonal, then straight
-    EXPECT_EQ(end.x, 60);
-    EXPECT_EQ(end.y, 20);
-    SDL_FreeSurface(s);
+// The same walks once more with the engine's own walk step, over the maps the
+// game loads for its scenes.
+TEST(WalkMaps, TheEnginesWalkReachesEveryPointOnTheGamesMaps) {
+    TestEngine te;
+    ASSERT_TRUE(te.videoOk);
+    buildContent(te.e, kEnglish);
+    for (const WalkScene& sc : kScenes) {
+        SCOPED_TRACE(sc.name);
+        te.e.scenes.currentScene = sc.name;
+        te.e.player.lastExit.clear();
+        enterScene(te.gs());
+        Graphic* hero = findSprite(te.e.display, "Player");
+        ASSERT_NE(hero, nullptr);
+        std::vector<Point> all;
+        for (const auto* list : {&sc.walkTo, &sc.arrivals, &sc.targets}) all.insert(all.end(), list->begin(), list->end());
+        for (Point a : all)
+            for (Point b : all) {
+                placePlayer(te.e.player, a.x, a.y);
+                te.e.player.targetX = b.x;
+                te.e.player.targetY = b.y;
+                for (int i = 0; i < kWalkSteps && !heroIdle(te.e.player); ++i) walkPlayer(te.e.player);
+                Point end{hero->x + kFootDX, hero->y + kFootDY};
+                EXPECT_TRUE(end.x == b.x && end.y == b.y) << "from " << at(a) << " to " << at(b) << " stops at " << at(end);
+            }
+    }
 }
