@@ -486,7 +486,7 @@ void paintBurbkid2(cairo_t* cr, int column, int frame, int frames) {
             p.eyes = frame >= 3 && frame <= 6 ? 1 : 3;
             p.lean = -0.1 * swell;
             p.blush = frame < 3 ? frame * 0.3 : 0.2;
-            p.armL = 0.6, p.foreL = 0.9, p.armR = 0.6, p.foreR = 0.9;
+            p.armL = 0.35, p.foreL = 0.6, p.armR = 0.35, p.foreR = 0.6;
             break;
         }
         case kGulp:
@@ -527,7 +527,11 @@ void paintBurbkid3(cairo_t* cr, int, int frame, int) {
 
 void paintBurbkidsKO(cairo_t* cr, int column, int, int) {
     enum { kWithCape = 0, kWithoutCape = 226 };
-    if (column == kWithCape) flat(cr, rgb(34, 28, 44), blobPath({20, 60, 90, 44, 160, 50, 200, 66, 150, 78, 60, 78}), 1.8);
+    if (column == kWithCape) {  // spread out under the first kid, red lining at its edge
+        flat(cr, rgb(170, 30, 50), blobPath({2, 74, 10, 40, 60, 30, 118, 38, 126, 72, 60, 81}), 1.8);
+        flat(cr, rgb(34, 28, 44), blobPath({6, 72, 14, 44, 60, 35, 114, 42, 120, 70, 60, 78}), 0);
+        ball(cr, 20, 46, 4, 3, pal::yellow, 1.2);  // the clasp
+    }
     // three kids flat on their backs, seen from the feet, dizzy
     for (int k = 0; k < 3; ++k) {
         Look l = kidLook(k + 1);
