@@ -207,11 +207,11 @@ void paintStudiogirl(cairo_t* cr, int column, int frame, int) {
 namespace {
 Look fatLook() {
     Look l;
-    l.height = 282;
-    l.girth = 2.3;
+    l.height = 262;
+    l.girth = 2.0;
     l.skin = rgb(236, 180, 140);
     l.hair = rgb(110, 70, 50);
-    l.top = rgb(250, 240, 220);
+    l.top = rgb(220, 70, 70);  // a red track top
     l.legs = rgb(60, 90, 170);
     l.shoes = rgb(240, 240, 250);
     l.accent = rgb(230, 60, 60);
@@ -226,14 +226,14 @@ void paintFatman(cairo_t* cr, int, int frame, int frames) {
     p.face = 0.7;
     p.step = sin(t) * 0.7;
     p.bob = fabs(cos(t)) * 5;
-    p.armL = 0.4 - sin(t) * 0.4, p.foreL = -0.8;
-    p.armR = 0.4 + sin(t) * 0.4, p.foreR = -0.8;
+    p.armL = 0.55 - sin(t) * 0.3, p.foreL = -0.2;
+    p.armR = 0.55 + sin(t) * 0.3, p.foreR = -0.2;
     p.mouthStyle = 2;
     p.mouth = 0.4 + 0.3 * fabs(sin(t));
     p.eyes = 6;
     p.blush = 0.8;
     Hands h = drawPerson(cr, 80, 294, fatLook(), p);
-    box(cr, h.hx - h.hr, h.hy - h.hr * 0.6, h.hr * 2, h.hr * 0.3, rgb(230, 60, 60), 2, 1.6);  // headband
+    box(cr, h.hx - h.hr, h.hy - h.hr * 0.6, h.hr * 2, h.hr * 0.3, pal::white, 2, 1.6);  // headband
     sweat(cr, h.hx - h.hr * 1.1, h.hy - h.hr * 0.2 + frame % 4 * 6, 5);
     sweat(cr, h.hx + h.hr * 1.2, h.hy + (frame + 2) % 4 * 6, 4);
 }
@@ -241,18 +241,18 @@ void paintFatman(cairo_t* cr, int, int frame, int frames) {
 void paintFatmanLicking(cairo_t* cr, int, int frame, int frames) {
     double t = cycle(frame, frames);
     Look l = fatLook();
-    l.height = 250;
+    l.height = 240;
     Pose p;
     p.sitting = true;
     p.face = 0.4;
-    p.armR = -0.3, p.foreR = -2.6 - sin(t) * 0.15;
+    p.armR = 0.2, p.foreR = -2.0 - sin(t) * 0.15;
     p.armL = 0.6, p.foreL = -0.2;
     p.mouthStyle = frame % 3 == 1 ? 3 : 0;
     p.mouth = 0.4;
     p.eyes = 1;
     p.bob = sin(t) * 1.5;
     Hands h = drawPerson(cr, 66, 222, l, p);
-    lolly(cr, h.rx + 4, h.ry - 16, 10);
+    lolly(cr, h.mx + 18, h.my - 8, 10);
     if (frame % 3 == 0) {  // a little heart of bliss
         flat(cr, rgb(240, 80, 110), blobPath({h.hx + 30, h.hy - 40, h.hx + 36, h.hy - 46, h.hx + 40, h.hy - 38, h.hx + 32, h.hy - 30}), 1.2);
     }

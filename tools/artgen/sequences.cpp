@@ -377,27 +377,33 @@ void paintFatmanSeq(cairo_t* cr, int, int frame, int frames) {
     box(cr, 180, 430, 440, 40, rgb(180, 60, 60), 10, 2.4);
     Look l;
     l.height = 620;
-    l.girth = 2.3;
+    l.girth = 2.0;
     l.skin = rgb(236, 180, 140);
     l.hair = rgb(110, 70, 50);
-    l.top = rgb(250, 240, 220);
+    l.top = rgb(220, 70, 70);
     l.legs = rgb(60, 90, 170);
     l.shoes = rgb(240, 240, 250);
     l.hair_style = 6;
     Pose p;
     p.sitting = true;
     p.face = 0.3;
-    p.armR = -0.3, p.foreR = -2.6 - sin(t) * 0.12;
+    p.armR = 0.25, p.foreR = -1.9 - sin(t) * 0.12;
     p.armL = 0.5, p.foreL = -0.3;
     p.eyes = 1;
-    p.mouthStyle = frame % 2 ? 3 : 0;
+    p.mouthStyle = frame % 3 == 2 ? 0 : 3;
     p.mouth = 0.5;
     p.bob = sin(t) * 4;
     Hands h = drawPerson(cr, 400, 600, l, p);
     // the lolly at his tongue
-    stroke(cr, pal::outline, 8, {h.rx + 8, h.ry - 40, h.rx + 8, h.ry + 10});
-    stroke(cr, pal::white, 5, {h.rx + 8, h.ry - 40, h.rx + 8, h.ry + 10});
-    ball(cr, h.rx + 8, h.ry - 60, 26, 26, rgb(240, 90, 140), 2.4);
+    double lx = h.mx + 58, ly = h.my - 18;  // beside his tongue, the stick down to his hand
+    stroke(cr, pal::outline, 8, {lx, ly, h.rx + 4, h.ry - 4});
+    stroke(cr, pal::white, 5, {lx, ly, h.rx + 4, h.ry - 4});
+    ball(cr, lx, ly, 26, 26, rgb(240, 90, 140), 2.4);
+    cairo_new_path(cr);
+    for (double a = 0; a < 4 * M_PI; a += 0.2) cairo_line_to(cr, lx + cos(a) * 24 * a / (4 * M_PI), ly + sin(a) * 24 * a / (4 * M_PI));
+    setColor(cr, pal::white);
+    cairo_set_line_width(cr, 4);
+    cairo_stroke(cr);
     for (int i = 0; i < 3; ++i) {
         double hy = 200 - ((frame * 20 + i * 60) % 180);
         double hx = 560 + i * 50 + sin(t + i) * 10, s = 10 + i * 3;
