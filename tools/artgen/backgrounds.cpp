@@ -522,6 +522,21 @@ void paintSchuleBg(cairo_t* cr, int, int) {
     garland(cr, 40, 60, 780, 60, 40, 22);
     groundFill(cr, 352, rgb(150, 140, 140), rgb(118, 110, 114));
     floorPatch(cr, "Schule", rgb(178, 166, 162), false);
+    // a chalk hopscotch on the yard
+    for (int i = 0; i < 6; ++i) {
+        double y = 560 - i * 26, w = 44 - i * 2, x = 600 + i * 4;
+        cairo_new_path(cr);
+        if (i == 2 || i == 4) {
+            cairo_rectangle(cr, x - w, y - 22, w, 22);
+            cairo_rectangle(cr, x, y - 22, w, 22);
+        } else {
+            cairo_rectangle(cr, x - w / 2, y - 22, w, 22);
+        }
+        setColor(cr, rgb(244, 240, 250), 0.8);
+        cairo_set_line_width(cr, 2.5);
+        cairo_stroke(cr);
+    }
+    ball(cr, 640, 420, 10, 5, rgb(240, 120, 160), 1.4);  // a forgotten chalk pebble
     tree(cr, 740, 380, 220, 41, rgb(210, 120, 40));
     pumpkinRow(cr, 540, 372, 3, 14, 101);
     bat(cr, 300, 30, 30, 0.2);
