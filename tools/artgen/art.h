@@ -179,7 +179,7 @@ struct Column {
 using StillPainter = void (*)(cairo_t* cr, int w, int h);
 using FramePainter = void (*)(cairo_t* cr, int column, int frame, int frames);
 
-struct ImageSpec {
+struct PictureRow {
     const char* name;       // store name of the content ("" for interface images)
     const char* path;       // below the output folder
     int width, height;      // stills; for sheets derived from the columns
@@ -191,9 +191,9 @@ struct ImageSpec {
 };
 
 // All pictures and their geometry, in catalogue order.
-const std::vector<ImageSpec>& imageTable();
-int sheetWidth(const ImageSpec& s);
-int sheetHeight(const ImageSpec& s);
+const std::vector<PictureRow>& imageTable();
+int sheetWidth(const PictureRow& s);
+int sheetHeight(const PictureRow& s);
 
 // Walkable floors and exits of the scenes with the hero: one geometry source
 // for the picture and its walk map.

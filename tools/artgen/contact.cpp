@@ -59,8 +59,8 @@ const std::vector<SceneShot> kShots = {
      112, 472, 6},
 };
 
-const ImageSpec* findSpec(const char* name) {
-    for (const ImageSpec& s : imageTable())
+const PictureRow* findPicture(const char* name) {
+    for (const PictureRow& s : imageTable())
         if (!strcmp(s.name, name)) return &s;
     return nullptr;
 }
@@ -115,8 +115,8 @@ const std::vector<SceneShot>& sceneShots() { return kShots; }
 
 int writeContactSheet(const std::string& buildDir) {
     constexpr int kTileW = 320, kTileH = 270, kPerRow = 6, kThumbW = 300, kThumbH = 236, kFramesPerRow = 10;
-    std::vector<std::pair<std::string, const ImageSpec*>> files;
-    for (const ImageSpec& s : imageTable()) files.push_back({s.path, &s});
+    std::vector<std::pair<std::string, const PictureRow*>> files;
+    for (const PictureRow& s : imageTable()) files.push_back({s.path, &s});
     for (const char* f : {"gfx/fontc.bmp", "gfx/font12c.bmp", "gfx/font18c.bmp"}) files.push_back({f, nullptr});
     int rows = (int(files.size()) + kPerRow - 1) / kPerRow;
     cairo_surface_t* sheet = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, kTileW * kPerRow, kTileH * rows);
@@ -133,7 +133,7 @@ int writeContactSheet(const std::string& buildDir) {
             continue;
         }
         cairo_surface_t* img = toSurface(px, true);
-        const ImageSpec* s = files[i].second;
+        const PictureRow* s = files[i].second;
         // lay a sheet's frames out in a grid: one row group per column
         int fw = px.w, fh = px.h;
         std::vector<std::pair<int, int>> frames;  // srcX, srcY
@@ -197,7 +197,7 @@ int writeScreenshots(const std::string& buildDir, const std::string& docsDir) {
         cairo_surface_t* full = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 800, 600);
         cairo_t* cr = cairo_create(full);
         auto draw = [&](const char* name, int x, int y, int srcX, int srcY) {
-            const ImageSpec* s = findSpec(name);
+            const PictureRow* s = findPicture(name);
             Pixels px;
             if (!s || !readImage(buildDir + "/" + s->path, px)) {
                 fprintf(stderr, "artgen: cannot read %s\n", name);

@@ -11,7 +11,7 @@
 
 namespace {
 
-void paintStill(const ImageSpec& s, const std::string& out) {
+void paintStill(const PictureRow& s, const std::string& out) {
     cairo_surface_t* surf = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, s.width, s.height);
     cairo_t* cr = cairo_create(surf);
     if (s.walkMapOf) {
@@ -27,7 +27,7 @@ void paintStill(const ImageSpec& s, const std::string& out) {
 
 // Sheets are drawn one frame row at a time and written row by row, so even the
 // tallest strips never need a surface taller than one frame.
-void paintSheet(const ImageSpec& s, const std::string& out) {
+void paintSheet(const PictureRow& s, const std::string& out) {
     int w = sheetWidth(s), h = sheetHeight(s);
     ImageOut img;
     beginImage(img, out + "/" + s.path, w, h);
@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
     std::string out = argv[1];
     // an optional filter (ARTGEN_ONLY=substring of the path) speeds up drawing sessions
     const char* only = getenv("ARTGEN_ONLY");
-    for (const ImageSpec& s : imageTable()) {
+    for (const PictureRow& s : imageTable()) {
         if (only && !strstr(s.path, only)) continue;
         if (s.frames) {
             paintSheet(s, out);

@@ -6,14 +6,14 @@
 
 namespace {
 
-ImageSpec still(const char* name, const char* path, int w, int h, StillPainter p) {
-    return ImageSpec{name, path, w, h, p, nullptr, 0, 0, {}, nullptr};
+PictureRow still(const char* name, const char* path, int w, int h, StillPainter p) {
+    return PictureRow{name, path, w, h, p, nullptr, 0, 0, {}, nullptr};
 }
-ImageSpec sheet(const char* name, const char* path, int fw, int fh, std::vector<Column> cols, FramePainter p) {
-    return ImageSpec{name, path, 0, 0, nullptr, nullptr, fw, fh, cols, p};
+PictureRow sheet(const char* name, const char* path, int fw, int fh, std::vector<Column> cols, FramePainter p) {
+    return PictureRow{name, path, 0, 0, nullptr, nullptr, fw, fh, cols, p};
 }
-ImageSpec walkMap(const char* name, const char* path, const char* scene) {
-    return ImageSpec{name, path, 800, 600, nullptr, scene, 0, 0, {}, nullptr};
+PictureRow walkMap(const char* name, const char* path, const char* scene) {
+    return PictureRow{name, path, 800, 600, nullptr, scene, 0, 0, {}, nullptr};
 }
 
 // Inventory icons fit the 100x60 grid of the inventory screen.
@@ -21,8 +21,8 @@ constexpr int kIconW = 64, kIconH = 48;
 // Cursors: verbs are 55x48, the click cursor 36x48, exit arrows 48x48.
 constexpr int kCurW = 55, kCurH = 48, kClickW = 36, kExitArrow = 48;
 
-std::vector<ImageSpec> build() {
-    std::vector<ImageSpec> t = {
+std::vector<PictureRow> build() {
+    std::vector<PictureRow> t = {
         // name | file | width x height or frame w x h | columns {srcX, longest stripEnd} | painter
         still("CreditBar", "gfx/szene/creditoverlay.png", 800, 64, paintCreditBar),
         still("BlankBackground", "gfx/szene/blank.png", 800, 600, paintBlank),
@@ -206,19 +206,19 @@ std::vector<ImageSpec> build() {
 }
 }  // namespace
 
-const std::vector<ImageSpec>& imageTable() {
-    static const std::vector<ImageSpec> table = build();
+const std::vector<PictureRow>& imageTable() {
+    static const std::vector<PictureRow> table = build();
     return table;
 }
 
-int sheetWidth(const ImageSpec& s) {
+int sheetWidth(const PictureRow& s) {
     if (!s.frames) return s.width;
     int w = 0;
     for (const Column& c : s.columns) w = std::max(w, c.srcX + s.frameW);
     return w;
 }
 
-int sheetHeight(const ImageSpec& s) {
+int sheetHeight(const PictureRow& s) {
     if (!s.frames) return s.height;
     int h = 0;
     for (const Column& c : s.columns) h = std::max(h, c.stripEnd);
