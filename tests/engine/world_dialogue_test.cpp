@@ -173,11 +173,3 @@ TEST_F(WorldDialogue, PartnerWithoutTopicsShowsOnlyTheBar) {
     EXPECT_EQ(gs.chosenTopic, "");
     EXPECT_NE(sprite("ExitDialog"), nullptr);
 }
-
-TEST_F(WorldDialogue, TopicsAreActivatedAndDefinedOnce) {
-    activateTopic(cry, "Crash");
-    EXPECT_EQ(cry->activeTopics.size(), 4u);
-    DialogueTopic* again = addTopic(cry, "Crash", "Another label");
-    EXPECT_EQ(again, cry->topics["Crash"]);
-    EXPECT_EQ(again->label, "Crash landing");
-}

@@ -164,17 +164,3 @@ TEST_F(WorldInventory, CombinationWithoutResultChangesNothing) {
     EXPECT_EQ(inventoryGet(t.e.player, "B"), b);
     EXPECT_EQ(t.e.player.inventory.size(), 2u);
 }
-
-TEST_F(WorldInventory, AnItemIsCarriedOnce) {
-    PlayerState& p = t.e.player;
-    SceneObject* a = carry("A");
-    SceneObject* twin = object(nullptr, "Twin", 0, 0, "IconBox");
-    inventoryAdd(p, "A", twin);
-    EXPECT_EQ(inventoryGet(p, "A"), a);
-    inventoryAdd(p, "Ghost", nullptr);
-    EXPECT_EQ(inventoryGet(p, "Ghost"), nullptr);
-    EXPECT_FALSE(isInInventory(p, nullptr));
-    inventoryRemove(p, "A");
-    inventoryRemove(p, "A");
-    EXPECT_FALSE(isInInventory(p, a));
-}

@@ -112,19 +112,6 @@ TEST_F(WorldScene, ExitToAnUnregisteredSceneLeavesTheHeroWhereHeIs) {
     EXPECT_NE(hero(), nullptr);
 }
 
-TEST_F(WorldScene, RegistriesKeepTheFirstEntry) {
-    SceneObject* second = newSceneObject(0, 0, "Stone", "Box", "");
-    registerObject(t.e.objects, "Stone", second);
-    EXPECT_EQ(findObject(t.e.objects, "Stone"), stone);
-    EXPECT_EQ(findObject(t.e.objects, ""), nullptr);
-    delete second;
-
-    Scene* other = newScene("Hof", "Bg", "WalkFloor");
-    registerScene(t.e.scenes, "Hof", other);
-    EXPECT_EQ(findScene(t.e.scenes, "Hof"), hof);
-    delete other;
-}
-
 TEST_F(WorldScene, FunctionsSurviveAnEmptyDisplayList) {
     DialoguePartner* cry = newDialoguePartner("CryGirl");
     t.e.partners.push_back(cry);
