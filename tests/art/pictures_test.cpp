@@ -263,6 +263,13 @@ TEST_F(Pictures, ExactSizesTheEngineDrawsAgainst) {
     EXPECT_LE(intro->w, 800 - 92);
     for (int panel = 0; panel <= 6; ++panel) EXPECT_GT(visiblePixels(intro, 0, panel * 600, intro->w, 552), 0) << panel;
     SDL_FreeSurface(intro);
+
+    // The pointer test takes the first sprite it hits, and the conversation bar
+    // (at x 0) comes before the leave button (at x 672): the bar must end before it.
+    SDL_Surface* bar = IMG_Load("gfx/gui/dialogbar.png");
+    ASSERT_NE(bar, nullptr);
+    EXPECT_LT(bar->w, 672);
+    SDL_FreeSurface(bar);
 }
 
 TEST_F(Pictures, NoAlphaChannelAndBmpsReadBlackAsZero) {

@@ -124,7 +124,7 @@ void paintInvButton(cairo_t* cr, int, int frame, int frames) {
 
 void paintDialogBar(cairo_t* cr, int w, int h) {
     box(cr, 1, 1, w - 2, h + 10, rgb(52, 36, 70), 14, 2.4);
-    box(cr, 10, 10, w - 160, h - 20, rgb(40, 28, 56), 10, 1.6);
+    box(cr, 10, 10, w - 20, h - 20, rgb(40, 28, 56), 10, 1.6);
     garland(cr, 20, 4, w - 20.0, 4, 8, 20);
 }
 

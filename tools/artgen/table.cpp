@@ -20,6 +20,9 @@ PictureRow walkMap(const char* name, const char* path, const char* scene) {
 constexpr int kIconW = 64, kIconH = 48;
 // Cursors: verbs are 55x48, the click cursor 36x48, exit arrows 48x48.
 constexpr int kCurW = 55, kCurH = 48, kClickW = 36, kExitArrow = 48;
+// The conversation bar stops short of the leave button at x 672: the pointer
+// test takes the first sprite it hits, and the bar comes first.
+constexpr int kDialogBarWidth = 664;
 
 std::vector<PictureRow> build() {
     std::vector<PictureRow> t = {
@@ -192,7 +195,7 @@ std::vector<PictureRow> build() {
               {{0, 960}, {48, 960}, {96, 960}, {144, 960}, {192, 960}, {240, 960}, {288, 960}, {336, 960}},
               paintExitCursor),
         sheet("NoCursor", "gfx/gui/none.bmp", kCurW, kCurH, {{0, 96}}, paintNoCursor),
-        still("DialogBar", "gfx/gui/dialogbar.png", 800, 118, paintDialogBar),
+        still("DialogBar", "gfx/gui/dialogbar.png", kDialogBarWidth, 118, paintDialogBar),
         still("NoTalk", "gfx/gui/exit_dialog.png", 128, 88, paintDialogExit),
         still("", "gfx/gui/cur.png", 32, 32, paintPointer),
         still("", "gfx/gui/invscreen.png", 800, 600, paintInvScreen),
