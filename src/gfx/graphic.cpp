@@ -50,8 +50,22 @@ SDL_Surface* withoutAlphaChannel(SDL_Surface* s) {
     return plain;
 }
 
+// A 24-bit picture as 32-bit pixels in the screen's own layout: the same
+// colours, but the blitter copies it without unpacking every pixel.
+SDL_Surface* widenedForDrawing(SDL_Surface* s) {
+    if (s->format->BytesPerPixel != 3 || s->format->Amask != 0) return s;
+    SDL_Surface* wide = SDL_CreateRGBSurface(SDL_SWSURFACE, s->w, s->h, 32, 0xff0000, 0xff00, 0xff, 0);
+    if (!wide) return s;
+    SDL_SetAlpha(s, 0, 255);
+    SDL_SetColorKey(s, 0, 0);
+    SDL_BlitSurface(s, nullptr, wide, nullptr);
+    SDL_FreeSurface(s);
+    return wide;
+}
+
 // Loads path with black as the colour key; prints the reason and returns null on failure.
-SDL_Surface* loadImage(const std::string& path) {
+// Sprites are drawn every frame, so their pictures are widened for the blitter.
+SDL_Surface* loadImage(const std::string& path, bool forDrawing) {
     SDL_RWops* rw = SDL_RWFromFile(path.c_str(), "rb");
     if (!rw) {
         std::printf("IMG_Load: %s\n", SDL_GetError());
@@ -66,6 +80,7 @@ SDL_Surface* loadImage(const std::string& path) {
     // A plain 32-bit BMP comes back with an alpha channel that is all 0 (or all 255);
     // drawn by that channel it would vanish or lose its black key, so drop it.
     if (isBmp && alphaIsUniform(s)) s = withoutAlphaChannel(s);
+    if (forDrawing) s = widenedForDrawing(s);
     SDL_SetColorKey(s, SDL_SRCCOLORKEY, SDL_MapRGB(s->format, 0, 0, 0));
     return s;
 }
@@ -91,7 +106,7 @@ Graphic* blankGraphic(const std::string& path, const std::string& name) {
 
 Graphic* newTemplateGraphic(const std::string& path, const std::string& name) {
     Graphic* g = blankGraphic(path, name);
-    g->surface = loadImage(path);
+    g->surface = loadImage(path, false);
     return g;
 }
 
@@ -106,7 +121,7 @@ Graphic* newSpriteGraphic(const std::string& path, const std::string& name, int3
     g->frameDelay = g->delayCurrent = frameDelay;
     g->stripEnd = stripEnd;
     g->animMode = animMode;
-    g->surface = loadImage(path);
+    g->surface = loadImage(path, true);
     return g;
 }
 
