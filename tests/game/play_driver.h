@@ -40,6 +40,26 @@ struct PlayDriver {
     GameState& gs() { return t.e.game; }
     PlayerState& hero() { return t.e.player; }
 
+    // A one-pixel screen: every sprite is still drawn, stepped and clipped, but the
+    // blits cost nothing, so long play stays quick. Pixels are not looked at here.
+    SDL_Surface* realScreen = nullptr;
+    SDL_Surface* tinyScreen = nullptr;
+    // After F9 the engine has a new video surface; call again to go back to tiny.
+    void useTinyScreen() {
+        if (!t.e.target.screen) return;
+        if (!tinyScreen) tinyScreen = SDL_CreateRGBSurface(SDL_SWSURFACE, 1, 1, 32, 0xff0000, 0xff00, 0xff, 0);
+        if (t.e.target.screen != tinyScreen) realScreen = t.e.target.screen;
+        t.e.target.screen = tinyScreen;
+    }
+    void useRealScreen() {
+        if (realScreen) t.e.target.screen = realScreen;
+    }
+    ~PlayDriver() {
+        if (!tinyScreen) return;
+        if (t.e.target.screen == tinyScreen) t.e.target.screen = realScreen;
+        SDL_FreeSurface(tinyScreen);
+    }
+
     // ---- what main does ----
     void startProgram(const Edition& edition) {
         buildContent(t.e, edition);

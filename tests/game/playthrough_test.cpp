@@ -12,38 +12,54 @@
 
 namespace {
 
-// What the player should have achieved so far: flags and pockets.
-struct Progress {
+// One player's run: whether he skips the cut-scenes with Escape, and what he
+// should have achieved so far (story flags and pockets).
+struct Journey {
+    bool skipsCutScenes;
     std::set<StoryFlag> flags;
     std::set<std::string> items;
 };
 
-void expectProgress(PlayDriver& game, const Progress& p, const char* step) {
+void expectProgress(PlayDriver& game, const Journey& p, const char* step) {
     SCOPED_TRACE(step);
     for (int f = 0; f < kStoryFlagCount; ++f)
         EXPECT_EQ(game.has(StoryFlag(f)), p.flags.count(StoryFlag(f)) == 1) << "story flag #" << f;
     EXPECT_EQ(game.inventory(), p.items);
 }
 
+// A cut-scene ends by itself, or at once when the player presses Escape.
+void sitThrough(PlayDriver& game, const Journey& p, const std::string& next, int maxSeconds) {
+    if (p.skipsCutScenes) {
+        game.frames(kSecond / 2);
+        game.pressEscape();
+    }
+    ASSERT_TRUE(game.waitForScene(next, p.skipsCutScenes ? 2 : maxSeconds)) << "on to " << next;
+}
+
 // ---- before play ----
 
-void watchIntroCreditsAndCrash(PlayDriver& game) {
+void watchIntroCreditsAndCrash(PlayDriver& game, const Journey& p) {
     ASSERT_EQ(game.scene(), "IntroCGA1");
     ASSERT_TRUE(game.sprite("TeamGrelLogo"));
     EXPECT_EQ(game.sprite("TeamGrelLogo")->alpha, 0) << "the logo fades in from nothing";
     EXPECT_TRUE(game.waitFor([&] { return game.said() == scriptLine("IntroCga1"); }, 4));
-    EXPECT_TRUE(game.waitFor([&] { return game.said() == scriptLine("IntroPatch1"); }, 12));
-    EXPECT_EQ(game.sprite("TeamGrelLogo")->alpha, 255);
+    if (!p.skipsCutScenes) {
+        EXPECT_TRUE(game.waitFor([&] { return game.said() == scriptLine("IntroPatch1"); }, 12));
+        EXPECT_EQ(game.sprite("TeamGrelLogo")->alpha, 255);
+    }
+    ASSERT_NO_FATAL_FAILURE(sitThrough(game, p, "Credits", 40));
 
-    ASSERT_TRUE(game.waitForScene("Credits", 40));
     EXPECT_TRUE(game.waitFor([&] { return game.said() == scriptLine("Credits1"); }, 3));
-    EXPECT_TRUE(game.waitFor([&] { return game.said() == scriptLine("Credits8"); }, 70));
+    if (!p.skipsCutScenes) {
+        EXPECT_TRUE(game.waitFor([&] { return game.said() == scriptLine("Credits8"); }, 70));
+    }
+    ASSERT_NO_FATAL_FAILURE(sitThrough(game, p, "IntroCrash", 30));
 
-    ASSERT_TRUE(game.waitForScene("IntroCrash", 30));
     EXPECT_EQ(game.said(), scriptLine("CrashPanic"));
-    EXPECT_TRUE(game.waitFor([&] { return game.said() == scriptLine("CrashRacing"); }, 8));
-
-    ASSERT_TRUE(game.waitForScene("Menu", 15));
+    if (!p.skipsCutScenes) {
+        EXPECT_TRUE(game.waitFor([&] { return game.said() == scriptLine("CrashRacing"); }, 8));
+    }
+    ASSERT_NO_FATAL_FAILURE(sitThrough(game, p, "Menu", 15));
 }
 
 void startFromTheMenu(PlayDriver& game) {
@@ -56,12 +72,14 @@ void startFromTheMenu(PlayDriver& game) {
     ASSERT_NO_FATAL_FAILURE(game.walkThrough("MenuExit2"));
     EXPECT_EQ(game.scene(), "ScheuneHinten");
     EXPECT_EQ(game.said(), scriptLine("Greeting"));
-    EXPECT_EQ(game.gs().cursorMode, kModeWalk);
+    game.waitForSpeechToEnd();
+    EXPECT_EQ(game.gs().cursorMode, kModeWalk) << "play starts with walking";
+    EXPECT_EQ(game.lastSpriteName(), "WalkCursor");
 }
 
 // ---- the optional chain ----
 
-void hookThePulleyChain(PlayDriver& game, Progress& p) {
+void hookThePulleyChain(PlayDriver& game, Journey& p) {
     game.look("ScheuneHintenKette");
     EXPECT_EQ(game.said(), game.text("LOOK_ScheuneHintenKette"));
     ASSERT_NO_FATAL_FAILURE(game.use("ScheuneHintenKette"));
@@ -74,7 +92,7 @@ void hookThePulleyChain(PlayDriver& game, Progress& p) {
 
 // ---- the puzzle chain ----
 
-void trickOrTreat(PlayDriver& game, Progress& p) {
+void trickOrTreat(PlayDriver& game, Journey& p) {
     ASSERT_NO_FATAL_FAILURE(game.travelTo("HausAlteDame"));
     ASSERT_NO_FATAL_FAILURE(game.use("AlteDame"));
     EXPECT_EQ(game.said(), game.text("GetLolly1"));
@@ -84,7 +102,7 @@ void trickOrTreat(PlayDriver& game, Progress& p) {
     expectProgress(game, p, "lolly from the old lady");
 }
 
-void swapLollyForTicket(PlayDriver& game, Progress& p) {
+void swapLollyForTicket(PlayDriver& game, Journey& p) {
     ASSERT_NO_FATAL_FAILURE(game.travelTo("Kreuzung"));
     ASSERT_NO_FATAL_FAILURE(game.useItemOn("Lolly", "Freak"));
     EXPECT_EQ(game.said(), game.text("GiveLolly1"));
@@ -96,7 +114,7 @@ void swapLollyForTicket(PlayDriver& game, Progress& p) {
     EXPECT_EQ(game.object("Freak")->dialoguePartner, nullptr) << "the freak is busy licking";
 }
 
-void showTicketAndTakeBread(PlayDriver& game, Progress& p) {
+void showTicketAndTakeBread(PlayDriver& game, Journey& p) {
     ASSERT_NO_FATAL_FAILURE(game.travelTo("Schule"));
     EXPECT_EQ(game.object("SchuleExit2")->exitTarget, "") << "the barrier is still closed";
     ASSERT_NO_FATAL_FAILURE(game.useItemOn("Ticket", "TicketstandKid"));
@@ -112,7 +130,7 @@ void showTicketAndTakeBread(PlayDriver& game, Progress& p) {
     expectProgress(game, p, "bread from the bin");
 }
 
-void winTheBurpContest(PlayDriver& game, Progress& p) {
+void winTheBurpContest(PlayDriver& game, Journey& p) {
     ASSERT_NO_FATAL_FAILURE(game.travelTo("Schulparty"));
     ASSERT_NO_FATAL_FAILURE(game.take("Käse"));
     EXPECT_EQ(game.said(), game.text("TAKECONFIRM_Käse"));
@@ -128,7 +146,7 @@ void winTheBurpContest(PlayDriver& game, Progress& p) {
     p.items.erase("Knoblauch");
     p.items.erase("Bowle");
     expectProgress(game, p, "burp contest won");
-    ASSERT_TRUE(game.waitForScene("Schulparty", 15)) << "the burp film ends by itself";
+    ASSERT_NO_FATAL_FAILURE(sitThrough(game, p, "Schulparty", 15));
     EXPECT_FALSE(game.sprite("Burbkid2"));
     ASSERT_TRUE(game.sprite("BurbkidsKO"));
     EXPECT_EQ(game.sprite("BurbkidsKO")->srcX, 0) << "the cape still lies with the kids";
@@ -140,7 +158,7 @@ void winTheBurpContest(PlayDriver& game, Progress& p) {
     EXPECT_EQ(game.sprite("BurbkidsKO")->srcX, 226);
 }
 
-void catchTheMouseAndMakeASandwich(PlayDriver& game, Progress& p) {
+void catchTheMouseAndMakeASandwich(PlayDriver& game, Journey& p) {
     ASSERT_NO_FATAL_FAILURE(game.travelTo("ScheuneVorne"));
     ASSERT_NO_FATAL_FAILURE(game.useItemOn("Käse", "MausScene"));
     EXPECT_EQ(game.said(), game.text("GotMaus"));
@@ -157,7 +175,7 @@ void catchTheMouseAndMakeASandwich(PlayDriver& game, Progress& p) {
     expectProgress(game, p, "mouse sandwich");
 }
 
-void feedTheStudioGirl(PlayDriver& game, Progress& p) {
+void feedTheStudioGirl(PlayDriver& game, Journey& p) {
     ASSERT_NO_FATAL_FAILURE(game.travelTo("FitnessStudioInnen"));
     game.take("Lippenstift");
     EXPECT_EQ(game.said(), game.text("NOTAKE_Lippenstift")) << "not while she is watching";
@@ -166,7 +184,7 @@ void feedTheStudioGirl(PlayDriver& game, Progress& p) {
     p.flags.insert(studiogirlFed);
     p.items.erase("MausSandwich");
     expectProgress(game, p, "studio girl fed");
-    ASSERT_TRUE(game.waitForScene("FitnessStudioInnen", 15));
+    ASSERT_NO_FATAL_FAILURE(sitThrough(game, p, "FitnessStudioInnen", 15));
     EXPECT_EQ(game.sprite("Studiogirl")->visible, 0) << "she went home";
 
     ASSERT_NO_FATAL_FAILURE(game.take("Lippenstift"));
@@ -174,7 +192,7 @@ void feedTheStudioGirl(PlayDriver& game, Progress& p) {
     expectProgress(game, p, "lipstick");
 }
 
-void jamTheToilet(PlayDriver& game, Progress& p) {
+void jamTheToilet(PlayDriver& game, Journey& p) {
     ASSERT_NO_FATAL_FAILURE(game.travelTo("Toilette"));
     EXPECT_EQ(game.sprite("Mop")->visible, 0) << "the janitor guards his things";
     EXPECT_EQ(game.sprite("Tool")->visible, 0);
@@ -188,8 +206,10 @@ void jamTheToilet(PlayDriver& game, Progress& p) {
     p.items.erase("Klopapier");
     expectProgress(game, p, "toilet jammed");
     EXPECT_TRUE(game.waitFor([&] { return game.said() == game.text("ToiletteSequenz"); }, 4));
-    ASSERT_TRUE(game.waitForScene("Toilette", 15));
-    EXPECT_FALSE(game.sprite("Hausmeister")) << "the janitor is busy at the bowl";
+    ASSERT_NO_FATAL_FAILURE(sitThrough(game, p, "Toilette", 15));
+    const Graphic* janitor = game.sprite("Hausmeister");
+    EXPECT_TRUE(!janitor || janitor->visible == 0) << "the janitor is busy at the bowl";
+    EXPECT_FALSE(game.object("Hausmeister")->active);
 
     ASSERT_NO_FATAL_FAILURE(game.take("Mop"));
     EXPECT_EQ(game.said(), game.text("CONFIRMTAKE_Mop"));
@@ -200,7 +220,7 @@ void jamTheToilet(PlayDriver& game, Progress& p) {
     EXPECT_EQ(game.sprite("Toolbox")->srcX, 86) << "the box without its wrench";
 }
 
-void stealTheHat(PlayDriver& game, Progress& p) {
+void stealTheHat(PlayDriver& game, Journey& p) {
     ASSERT_NO_FATAL_FAILURE(game.travelTo("ScheuneFern"));
     ASSERT_NO_FATAL_FAILURE(game.take("Hut"));
     EXPECT_EQ(game.said(), game.text("CONFIRMTAKE_HUT"));
@@ -211,7 +231,7 @@ void stealTheHat(PlayDriver& game, Progress& p) {
     EXPECT_EQ(game.said(), game.text("LOOK_VogelscheucheOhneHut"));
 }
 
-void dressTheWitch(PlayDriver& game, Progress& p) {
+void dressTheWitch(PlayDriver& game, Journey& p) {
     ASSERT_NO_FATAL_FAILURE(game.travelTo("FarmhausHinten"));
     const struct {
         const char* item;
@@ -230,12 +250,12 @@ void dressTheWitch(PlayDriver& game, Progress& p) {
     p.items.erase("Hut");
     p.items.insert("Key");
     expectProgress(game, p, "witch costume complete");
-    ASSERT_TRUE(game.waitForScene("FarmhausHinten", 12));
+    ASSERT_NO_FATAL_FAILURE(sitThrough(game, p, "FarmhausHinten", 12));
     EXPECT_EQ(game.said(), game.text("CryGirlCostumeThank1"));
     EXPECT_EQ(game.object("CryGirl")->dialoguePartner, nullptr);
 }
 
-void unlockTheBarn(PlayDriver& game, Progress& p) {
+void unlockTheBarn(PlayDriver& game, Journey& p) {
     ASSERT_NO_FATAL_FAILURE(game.travelTo("ScheuneVorne"));
     EXPECT_FALSE(game.sprite("ScheuneVorneExit"));
     ASSERT_NO_FATAL_FAILURE(game.useItemOn("Key", "ScheuneVorneSchloss"));
@@ -245,7 +265,7 @@ void unlockTheBarn(PlayDriver& game, Progress& p) {
     EXPECT_FALSE(game.sprite("ScheuneVorneSchloss"));
 }
 
-void takeTheTreadmillBelt(PlayDriver& game, Progress& p) {
+void takeTheTreadmillBelt(PlayDriver& game, Journey& p) {
     ASSERT_NO_FATAL_FAILURE(game.travelTo("HausAlteDame"));
     ASSERT_NO_FATAL_FAILURE(game.use("AlteDame"));
     EXPECT_EQ(game.said(), game.text("GetLolly1")) << "a second lolly after the first was given away";
@@ -265,7 +285,7 @@ void takeTheTreadmillBelt(PlayDriver& game, Progress& p) {
     p.flags.erase(ladyCalled);
     p.items.erase("Lolly");
     expectProgress(game, p, "fat man fed");
-    ASSERT_TRUE(game.waitForScene("Trainingsraum", 10));
+    ASSERT_NO_FATAL_FAILURE(sitThrough(game, p, "Trainingsraum", 10));
     EXPECT_FALSE(game.sprite("Fatman"));
     EXPECT_TRUE(game.sprite("FatmanLutschend"));
 
@@ -279,7 +299,7 @@ void takeTheTreadmillBelt(PlayDriver& game, Progress& p) {
     EXPECT_EQ(game.sprite("TrainingsraumLaufband")->visible, 0);
 }
 
-void fitTheBeltToTheGenerator(PlayDriver& game, Progress& p) {
+void fitTheBeltToTheGenerator(PlayDriver& game, Journey& p) {
     ASSERT_NO_FATAL_FAILURE(game.travelTo("ScheuneInnen"));
     game.look("ScheuneInnenBand");
     EXPECT_EQ(game.said(), game.text("LOOK_ScheuneInnenKeinBand"));
@@ -294,11 +314,13 @@ void fitTheBeltToTheGenerator(PlayDriver& game, Progress& p) {
 
 // ---- after play ----
 
-void watchTheEndAndCreditsAgain(PlayDriver& game) {
-    ASSERT_TRUE(game.waitFor([&] { return game.said() == scriptLine("EndClosing"); }, 25));
-    ASSERT_TRUE(game.waitForScene("Credits", 25));
-    ASSERT_TRUE(game.waitForScene("IntroCrash", 90));
-    ASSERT_TRUE(game.waitForScene("Menu", 20));
+void watchTheEndAndCreditsAgain(PlayDriver& game, const Journey& p) {
+    if (!p.skipsCutScenes) {
+        ASSERT_TRUE(game.waitFor([&] { return game.said() == scriptLine("EndClosing"); }, 25));
+    }
+    ASSERT_NO_FATAL_FAILURE(sitThrough(game, p, "Credits", 25));
+    ASSERT_NO_FATAL_FAILURE(sitThrough(game, p, "IntroCrash", 90));
+    ASSERT_NO_FATAL_FAILURE(sitThrough(game, p, "Menu", 20));
 }
 
 void quitFromTheMenu(PlayDriver& game) {
@@ -308,9 +330,10 @@ void quitFromTheMenu(PlayDriver& game) {
     game.t.moveTo(x, y);
     game.frames(2);
     game.t.click(x, y);
-    ASSERT_TRUE(game.waitFor([&] { return game.gs().quitting != 0; }, 2));
+    const std::string farewell = scriptLine("QuitFarewell") + kWebAddress;
+    ASSERT_TRUE(game.waitFor([&] { return game.said() == farewell; }, 2));
+    EXPECT_TRUE(game.gs().quitting);
     EXPECT_EQ(game.scene(), "Menu");
-    EXPECT_EQ(game.said(), scriptLine("QuitFarewell") + kWebAddress);
     EXPECT_FALSE(game.sprite("EnterInventory")) << "no inventory while leaving";
     EXPECT_EQ(game.lastSpriteName(), "WaitCursor");
     EXPECT_TRUE(game.e().running);
@@ -321,15 +344,22 @@ void quitFromTheMenu(PlayDriver& game) {
     ASSERT_TRUE(game.waitFor([&] { return !game.e().running; }, 8)) << "the program ends";
 }
 
-class PlayThrough : public ::testing::TestWithParam<const Edition*> {};
+// The English player watches every cut-scene; the German one skips them all.
+struct Player {
+    const Edition* edition;
+    bool skipsCutScenes;
+};
+
+class PlayThrough : public ::testing::TestWithParam<Player> {};
 
 TEST_P(PlayThrough, FromProgramStartToProgramEnd) {
     PlayDriver game;
     ASSERT_TRUE(game.t.videoOk);
-    game.startProgram(*GetParam());
-    Progress p;
+    game.useTinyScreen();
+    game.startProgram(*GetParam().edition);
+    Journey p{GetParam().skipsCutScenes, {}, {}};
 
-    ASSERT_NO_FATAL_FAILURE(watchIntroCreditsAndCrash(game));
+    ASSERT_NO_FATAL_FAILURE(watchIntroCreditsAndCrash(game, p));
     ASSERT_NO_FATAL_FAILURE(startFromTheMenu(game));
     expectProgress(game, p, "nothing done yet");
 
@@ -347,14 +377,16 @@ TEST_P(PlayThrough, FromProgramStartToProgramEnd) {
     ASSERT_NO_FATAL_FAILURE(takeTheTreadmillBelt(game, p));
     ASSERT_NO_FATAL_FAILURE(fitTheBeltToTheGenerator(game, p));
 
-    ASSERT_NO_FATAL_FAILURE(watchTheEndAndCreditsAgain(game));
+    ASSERT_NO_FATAL_FAILURE(watchTheEndAndCreditsAgain(game, p));
     expectProgress(game, p, "nothing is reset by the credits");
     ASSERT_NO_FATAL_FAILURE(quitFromTheMenu(game));
 }
 
-INSTANTIATE_TEST_SUITE_P(Editions, PlayThrough, ::testing::Values(&kEnglish, &kGerman),
-                         [](const ::testing::TestParamInfo<const Edition*>& info) {
-                             return std::string(info.param->language);
+INSTANTIATE_TEST_SUITE_P(Editions, PlayThrough,
+                         ::testing::Values(Player{&kEnglish, false}, Player{&kGerman, true}),
+                         [](const ::testing::TestParamInfo<Player>& info) {
+                             return std::string(info.param.edition->language) +
+                                    (info.param.skipsCutScenes ? "_skipping" : "_watching");
                          });
 
 }  // namespace

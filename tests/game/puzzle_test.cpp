@@ -14,7 +14,10 @@ namespace {
 // A game already running, the hero arriving in a scene through one of its exits,
 // with whatever the scenario needs in his pockets.
 struct Scenario : PlayDriver {
-    explicit Scenario(const Edition& edition = kEnglish) { startProgram(edition); }
+    explicit Scenario(const Edition& edition = kEnglish) {
+        useTinyScreen();
+        startProgram(edition);
+    }
     void arriveIn(const std::string& sceneName, const std::string& viaExit) {
         hero().lastExit = viaExit;
         goToSceneAs(sceneName);
