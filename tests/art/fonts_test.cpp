@@ -12,13 +12,24 @@ constexpr int kSpace = 0;
 struct FontSheet {
     const char* path;
     int cellW, cellH;
+    int advance;  // the text renderer's pen advance
 };
 const FontSheet kFonts[] = {
-    // file | cell width | cell height
-    {"gfx/fontc.bmp", 6, 8},
-    {"gfx/font12c.bmp", 12, 16},
-    {"gfx/font18c.bmp", 18, 24},
+    // file | cell width | cell height | advance
+    {"gfx/fontc.bmp", 6, 8, 6},
+    {"gfx/font12c.bmp", 12, 16, 8},
+    {"gfx/font18c.bmp", 18, 24, 14},
 };
+
+// A glyph's body pixel: light in every channel. Outlines are dark in every channel.
+constexpr int kBodyFrom = 128, kOutlineBelow = 64;
+
+void channels(SDL_Surface* s, uint32_t p, int& lo, int& hi) {
+    uint8_t r, g, b;
+    SDL_GetRGB(p, s->format, &r, &g, &b);
+    lo = std::min<int>(r, std::min(g, b));
+    hi = std::max<int>(r, std::max(g, b));
+}
 
 uint32_t at(SDL_Surface* s, int x, int y) { return ((const uint32_t*)((const uint8_t*)s->pixels + y * s->pitch))[x]; }
 
@@ -102,6 +113,58 @@ TEST(FontSheets, GlyphsAreLightSoTextKeepsItsColour) {
                 }
             EXPECT_GE(best, 200) << "glyph " << g;
         }
+        SDL_FreeSurface(s);
+    }
+}
+
+TEST(FontSheets, OutlinedGlyphBodiesStayInsideThePenAdvanceAndHaveAnOutline) {
+    // the pen moves by less than a cell: bodies reaching past the advance would
+    // run into the next letter, and a glyph without its dark outline vanishes
+    // on a light background
+    for (const FontSheet& f : kFonts) {
+        if (f.advance == f.cellW) continue;  // the crisp small sheet has no outline
+        SCOPED_TRACE(f.path);
+        SDL_Surface* s = SDL_LoadBMP(f.path);
+        ASSERT_NE(s, nullptr);
+        for (int g = 1; g < kGlyphs; ++g) {
+            int outline = 0;
+            for (int y = 0; y < f.cellH; ++y)
+                for (int x = 0; x < f.cellW; ++x) {
+                    uint32_t p = at(s, g * f.cellW + x, y);
+                    if (!p) continue;
+                    int lo, hi;
+                    channels(s, p, lo, hi);
+                    EXPECT_GE(lo, 8) << "glyph " << g << " has a near-black pixel";
+                    if (lo >= kBodyFrom) {
+                        EXPECT_LT(x, f.advance) << "glyph " << g << " row " << y;
+                    }
+                    outline += hi < kOutlineBelow;
+                }
+            EXPECT_GT(outline, 0) << "glyph " << g << " has no outline";
+        }
+        SDL_FreeSurface(s);
+    }
+}
+
+TEST(FontSheets, CapitalsFillMostOfTheCellHeight) {
+    // small letters in a tall cell make the lines look spaced out: a capital H
+    // stands at least five eighths of the cell high
+    const int capitalH = 'H' - 32;
+    for (const FontSheet& f : kFonts) {
+        SCOPED_TRACE(f.path);
+        SDL_Surface* s = SDL_LoadBMP(f.path);
+        ASSERT_NE(s, nullptr);
+        int top = f.cellH, bottom = -1;
+        for (int y = 0; y < f.cellH; ++y)
+            for (int x = 0; x < f.cellW; ++x) {
+                int lo, hi;
+                channels(s, at(s, capitalH * f.cellW + x, y), lo, hi);
+                if (lo >= kBodyFrom) {
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y);
+                }
+            }
+        EXPECT_GE((bottom - top + 1) * 8, f.cellH * 5);
         SDL_FreeSurface(s);
     }
 }

@@ -4,9 +4,11 @@
 // a dark outline that keeps them readable on any background.
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include FT_OUTLINE_H
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -23,8 +25,10 @@ const char* kFallbackFont = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.tt
 const char* kSmallFont = "/usr/share/fonts/X11/misc/5x7-ISO8859-1.pcf.gz";
 
 // Glyph colours: a bright core that keeps the text colour light, shading a
-// little towards the bottom, and an outline dark enough to read on daylight.
-constexpr uint32_t kCoreTop = 0xfffffa, kCoreBottom = 0xe6e0f0, kEdge = 0x302838, kSmallShadow = 0x3a3044;
+// little towards the bottom, and the darkest outline a visible pixel may have:
+// the renderer averages it with the text colour too, so it can only get half
+// as dark as it is drawn.
+constexpr uint32_t kCoreTop = 0xfffffa, kCoreBottom = 0xe6e0f0, kEdge = 0x0c0a12, kSmallShadow = 0x3a3044;
 
 uint32_t charOf(int glyph) { return glyph < 95 ? uint32_t(32 + glyph) : kExtraLetters[glyph - 95]; }
 
@@ -72,62 +76,103 @@ void save(Sheet& s, const std::string& path) {
     cairo_surface_destroy(surf);
 }
 
-// Outlined glyphs from the display face. Each glyph keeps one free column at
-// the right of its cell and stays inside its cell top to bottom.
-void outlinedSheet(const std::string& path, int cellW, int cellH, int advance) {
-    FT_Face f = openFace(fontPath(true));
-    int maxInk = std::min(cellW - 2, advance + 1) - 2;  // ink width without the outline
-    // the largest size at which every glyph fits the cell height with its outline
-    int px = cellH;
-    int top = 0;
-    for (; px > 4; --px) {
-        FT_Set_Pixel_Sizes(f, 0, px);
-        int above = 0, below = 0;
-        for (int g = 0; g < kGlyphs; ++g) {
-            if (FT_Load_Char(f, charOf(g), FT_LOAD_RENDER)) continue;
-            above = std::max(above, f->glyph->bitmap_top);
-            below = std::max(below, int(f->glyph->bitmap.rows) - f->glyph->bitmap_top);
-        }
-        if (above + below + 2 <= cellH) {
-            top = above + 1;
-            break;
-        }
+// How one outlined sheet is laid out. The text renderer moves the pen by less
+// than a cell, so a glyph's body stays in columns 1 .. advance - 1: the outline
+// of one glyph may overlap the outline of the next, but two bodies always keep
+// a dark column between them. The body keeps one row free at the top and
+// bottom for its outline; the rightmost column of the cell stays free.
+struct OutlinedFont {
+    int cellW, cellH, advance;
+    int capHeight;  // rows of a capital H
+    int baseline;   // first row below the capitals
+    int embolden;   // extra stroke width in 1/64 px, so letters stay bold when small
+    int emboldenY;  // extra stroke height: less, so the dots of i and the umlauts stay apart
+    int outline;    // outline width round the body; a round ring, so corners stay soft
+    int shadow;     // extra outline rows below, so text stands off light skies
+};
+const OutlinedFont kSpeechFont = {18, 24, 14, 17, 19, 72, 16, 2, 0};
+const OutlinedFont kMediumFont = {12, 16, 8, 11, 12, 24, 8, 1, 1};
+// Coverage thresholds of the anti-aliased face: below kInkFrom a pixel is
+// outline, from kCoreFrom it is solid body, in between a softened body edge.
+constexpr int kInkFrom = 104, kCoreFrom = 176;
+constexpr double kSoftEdge = 0.35;  // how far a half-covered body pixel leans to the outline
+
+Rgb hexRgb(uint32_t c) { return rgb(c >> 16, (c >> 8) & 255, c & 255); }
+uint32_t packRgb(Rgb c) { return uint32_t(c.r * 255 + 0.5) << 16 | uint32_t(c.g * 255 + 0.5) << 8 | uint32_t(c.b * 255 + 0.5); }
+
+// Loads glyph g scaled by sx, sy about its origin, emboldened and rendered.
+const FT_Bitmap& renderGlyph(FT_Face f, int g, double sx, double sy, const OutlinedFont& font) {
+    FT_Matrix m{FT_Fixed(65536.0 * sx), 0, 0, FT_Fixed(65536.0 * sy)};
+    FT_Set_Transform(f, &m, nullptr);
+    if (FT_Load_Char(f, charOf(g), FT_LOAD_NO_BITMAP | FT_LOAD_NO_HINTING)) {
+        fprintf(stderr, "artgen: the display font lacks glyph %d\n", g);
+        exit(1);
     }
-    Sheet s{cellW, cellH, std::vector<uint32_t>(size_t(cellW) * kGlyphs * cellH, 0)};
+    FT_Outline_EmboldenXY(&f->glyph->outline, font.embolden, font.emboldenY);
+    FT_Render_Glyph(f->glyph, FT_RENDER_MODE_NORMAL);
+    return f->glyph->bitmap;
+}
+
+// Outlined glyphs from the display face, large enough to fill the cell: the
+// pixel size is chosen by the height of a capital, and only the glyphs that
+// would leave the cell (accented capitals, brackets, descenders) are squeezed.
+void outlinedSheet(const std::string& path, const OutlinedFont& font) {
+    FT_Face f = openFace(fontPath(true));
+    const int bodyLeft = 1, bodyRight = font.advance - 1;  // inclusive columns
+    const int maxWidth = bodyRight - bodyLeft + 1;
+    const int topRow = 1, bottomRow = font.cellH - 2;  // the outline of the tallest glyphs is cut to one row
+    int px = 4;
+    for (int p = 4; p <= font.cellH * 2; ++p) {
+        FT_Set_Pixel_Sizes(f, 0, p);
+        if (int(renderGlyph(f, 'H' - 32, 1, 1, font).rows) > font.capHeight) break;
+        px = p;
+    }
+    FT_Set_Pixel_Sizes(f, 0, px);
+    Sheet s{font.cellW, font.cellH, std::vector<uint32_t>(size_t(font.cellW) * kGlyphs * font.cellH, 0)};
+    const Rgb coreTop = hexRgb(kCoreTop), coreBottom = hexRgb(kCoreBottom), edge = hexRgb(kEdge);
     for (int g = 1; g < kGlyphs; ++g) {
-        FT_Set_Transform(f, nullptr, nullptr);
-        FT_Load_Char(f, charOf(g), FT_LOAD_RENDER);
-        if (int(f->glyph->bitmap.width) > maxInk) {  // squeeze the widest letters
-            FT_Matrix m{FT_Fixed(65536.0 * maxInk / f->glyph->bitmap.width), 0, 0, 65536};
-            FT_Set_Transform(f, &m, nullptr);
-            FT_Load_Char(f, charOf(g), FT_LOAD_RENDER);
+        double sx = 1, sy = 1;
+        for (int attempt = 0; attempt < 6; ++attempt) {  // shrink until the glyph fits
+            const FT_Bitmap& b = renderGlyph(f, g, sx, sy, font);
+            int above = f->glyph->bitmap_top, below = int(b.rows) - above;
+            double fitX = int(b.width) > maxWidth ? double(maxWidth) / b.width : 1;
+            double fitY = 1;
+            if (above > font.baseline - topRow) fitY = std::min(fitY, double(font.baseline - topRow) / above);
+            if (below > bottomRow + 1 - font.baseline) fitY = std::min(fitY, double(bottomRow + 1 - font.baseline) / below);
+            if (fitX == 1 && fitY == 1) break;
+            sx *= fitX * (fitX < 1 ? 0.98 : 1);
+            sy *= fitY * (fitY < 1 ? 0.98 : 1);
         }
-        const FT_Bitmap& b = f->glyph->bitmap;
-        std::vector<uint8_t> ink(size_t(cellW) * cellH, 0);
-        int ox = 1 + std::max(0, (maxInk - int(b.width)) / 2);
-        int oy = top - f->glyph->bitmap_top;
+        const FT_Bitmap& b = renderGlyph(f, g, sx, sy, font);
+        std::vector<uint8_t> cover(size_t(font.cellW) * font.cellH, 0);
+        int ox = bodyLeft + std::max(0, (maxWidth - int(b.width) + 1) / 2);
+        int oy = font.baseline - f->glyph->bitmap_top;
         for (unsigned y = 0; y < b.rows; ++y)
             for (unsigned x = 0; x < b.width; ++x) {
                 int cx = ox + x, cy = oy + y;
-                if (cx < 1 || cx > cellW - 3 || cy < 1 || cy > cellH - 2) continue;
-                if (b.buffer[y * b.pitch + x] >= 110) ink[cy * cellW + cx] = 1;
+                if (cx < bodyLeft || cx > bodyRight || cy < topRow || cy > bottomRow) continue;
+                cover[cy * font.cellW + cx] = b.buffer[y * b.pitch + x];
             }
-        for (int y = 0; y < cellH; ++y)
-            for (int x = 0; x < cellW - 1; ++x) {
-                if (ink[y * cellW + x]) {
-                    double t = double(y) / cellH;
-                    Rgb a = rgb(kCoreTop >> 16, (kCoreTop >> 8) & 255, kCoreTop & 255);
-                    Rgb c = mix(a, rgb(kCoreBottom >> 16, (kCoreBottom >> 8) & 255, kCoreBottom & 255), t);
-                    s.at(g, x, y) = uint32_t(c.r * 255) << 16 | uint32_t(c.g * 255) << 8 | uint32_t(c.b * 255);
+        auto inked = [&](int x, int y) {
+            return x >= 0 && y >= 0 && x < font.cellW && y < font.cellH && cover[y * font.cellW + x] >= kInkFrom;
+        };
+        for (int y = 0; y < font.cellH; ++y)
+            for (int x = 0; x < font.cellW - 1; ++x) {
+                if (inked(x, y)) {
+                    double down = std::clamp(double(y - (font.baseline - font.capHeight)) / font.capHeight, 0.0, 1.0);
+                    Rgb core = mix(coreTop, coreBottom, down);
+                    double soft = std::min(1.0, double(cover[y * font.cellW + x] - kInkFrom) / (kCoreFrom - kInkFrom));
+                    s.at(g, x, y) = packRgb(mix(mix(core, edge, kSoftEdge), core, soft));
                     continue;
                 }
-                bool edge = false;
-                for (int dy = -1; dy <= 1 && !edge; ++dy)
-                    for (int dx = -1; dx <= 1; ++dx) {
-                        int nx = x + dx, ny = y + dy;
-                        if (nx >= 0 && ny >= 0 && nx < cellW && ny < cellH && ink[ny * cellW + nx]) edge = true;
+                bool ring = false;
+                const int r = font.outline, reach = r * r + 1;  // radius of the round ring
+                for (int dy = -r - font.shadow; dy <= r && !ring; ++dy)
+                    for (int dx = -r; dx <= r; ++dx) {
+                        int ry = dy < 0 ? std::min(0, dy + font.shadow) : dy;  // the shadow stretches it down
+                        ring = ring || (dx * dx + ry * ry <= reach && inked(x + dx, y + dy));
                     }
-                if (edge) s.at(g, x, y) = kEdge;
+                if (ring) s.at(g, x, y) = kEdge;
             }
     }
     FT_Done_Face(f);
@@ -183,6 +228,6 @@ void writeFonts(const std::string& out) {
     }
     // cell sizes and pen advances of the text renderer
     smallSheet(out + "/gfx/fontc.bmp");
-    outlinedSheet(out + "/gfx/font12c.bmp", 12, 16, 8);
-    outlinedSheet(out + "/gfx/font18c.bmp", 18, 24, 14);
+    outlinedSheet(out + "/gfx/font12c.bmp", kMediumFont);
+    outlinedSheet(out + "/gfx/font18c.bmp", kSpeechFont);
 }
