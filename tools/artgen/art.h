@@ -118,6 +118,18 @@ struct Look {
     bool overalls = false;
     bool glasses = false;
     bool beard = false;
+    // proportions and the details that tell people apart at a glance
+    double headScale = 1.0;  // cartoon heads: children and old folk get bigger ones
+    double hipHeight = 0.46; // hips above the feet as a fraction of height (lanky > 0.5)
+    double nose = 1.0;       // nose size
+    Rgb iris = Rgb{0.36, 0.24, 0.16};
+    bool lashes = false;     // lashes at the outer corner of the eyes
+    bool freckles = false;
+    bool buttons = false;    // a button placket down the front of the top
+    bool collar = false;     // a shirt collar
+    bool belt = false;       // a belt at the hips (trousers only)
+    bool stripes = false;    // track-suit stripes down sleeves and trouser legs
+    Rgb stripe = Rgb{0.95, 0.95, 0.97};
 };
 struct Pose {
     // arm angles in radians from hanging straight down, outwards positive;

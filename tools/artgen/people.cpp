@@ -22,13 +22,28 @@ Look farmerLook() {
     l.overalls = true;
     l.beard = true;
     l.hair_style = 6;
+    l.headScale = 1.3;  // a big grumpy head under the hat
+    l.nose = 1.6;
+    l.collar = true;
+    l.iris = rgb(70, 110, 150);
     return l;
 }
 
 void strawHat(cairo_t* cr, const Hands& h) {
-    ball(cr, h.hx, h.hy - h.hr * 0.55, h.hr * 1.6, h.hr * 0.35, rgb(230, 196, 110), 1.6);
-    box(cr, h.hx - h.hr * 0.75, h.hy - h.hr * 1.35, h.hr * 1.5, h.hr * 0.8, rgb(230, 196, 110), 4, 1.6);
-    box(cr, h.hx - h.hr * 0.75, h.hy - h.hr * 0.85, h.hr * 1.5, h.hr * 0.2, rgb(170, 60, 50), 1, 1.2);
+    const Rgb straw = rgb(230, 196, 110);
+    ball(cr, h.hx, h.hy - h.hr * 0.55, h.hr * 1.6, h.hr * 0.35, straw, 1.6);
+    box(cr, h.hx - h.hr * 0.75, h.hy - h.hr * 1.3, h.hr * 1.5, h.hr * 0.8, straw, 4, 1.6);
+    // woven rows of straw on the crown
+    for (int k = 1; k < 3; ++k)
+        stroke(cr, darker(straw, 0.25), 1, {h.hx - h.hr * 0.65, h.hy - h.hr * (1.3 - k * 0.18), h.hx + h.hr * 0.65, h.hy - h.hr * (1.3 - k * 0.18)});
+    box(cr, h.hx - h.hr * 0.75, h.hy - h.hr * 0.8, h.hr * 1.5, h.hr * 0.2, rgb(170, 60, 50), 1, 1.2);
+}
+
+// The stalk of straw the farmer chews on, from the corner of his mouth.
+void strawStalk(cairo_t* cr, const Hands& h, double wag) {
+    double x0 = h.mx + h.hr * 0.25, y0 = h.my;
+    stroke(cr, pal::outline, 3.2, {x0, y0, x0 + h.hr * 0.9, y0 - h.hr * (0.25 + wag)});
+    stroke(cr, rgb(240, 214, 120), 1.4, {x0, y0, x0 + h.hr * 0.9, y0 - h.hr * (0.25 + wag)});
 }
 
 Look girlLook() {
@@ -41,6 +56,11 @@ Look girlLook() {
     l.shoes = rgb(150, 60, 60);
     l.hair_style = 5;
     l.skirt = true;
+    l.headScale = 1.35;
+    l.freckles = true;
+    l.lashes = true;
+    l.collar = true;
+    l.iris = rgb(70, 130, 80);
     return l;
 }
 
@@ -62,14 +82,29 @@ Look freakLook() {
     l.accent = rgb(250, 210, 60);
     l.glasses = true;
     l.hair_style = 4;
+    l.hipHeight = 0.53;  // all legs
+    l.headScale = 0.95;
+    l.nose = 1.3;
+    l.collar = true;
+    l.stripes = true;  // piping sewn down the legs and sleeves
+    l.stripe = rgb(250, 210, 60);
+    l.belt = true;
     return l;
 }
 
-// The home-made uniform: a badge and cardboard shoulder pads, a foil antenna.
-void uniform(cairo_t* cr, const Hands& h, double x, double shoulderY) {
-    ball(cr, x - 2, shoulderY + 18, 5, 5, pal::yellow, 1.2);
+// The home-made uniform: a delta badge, cardboard shoulder pads covered in
+// foil, and a foil antenna on a headband.
+void uniform(cairo_t* cr, const Hands& h, double x, double shoulderY, double shoulderW) {
+    for (int side = -1; side <= 1; side += 2)
+        flat(cr, pal::metal, polyPath({x + side * shoulderW * 0.3, shoulderY - 1, x + side * shoulderW * 1.25, shoulderY + 1,
+                                       x + side * shoulderW * 1.2, shoulderY + 6, x + side * shoulderW * 0.35, shoulderY + 4}), 1.3);
+    double bx = x - 2, by = shoulderY + 17;
+    flat(cr, pal::yellow, polyPath({bx, by - 6, bx + 5, by + 5, bx, by + 2, bx - 5, by + 5}), 1.2);
     stroke(cr, pal::metal, 2, {h.hx - h.hr * 0.5, h.hy - h.hr * 0.9, h.hx - h.hr * 0.8, h.hy - h.hr * 1.7});
     ball(cr, h.hx - h.hr * 0.8, h.hy - h.hr * 1.75, 3, 3, pal::antennaBall, 1.2);
+    // the headband the antenna is taped to
+    stroke(cr, pal::outline, 4, {h.hx - h.hr * 0.95, h.hy - h.hr * 0.55, h.hx + h.hr * 0.95, h.hy - h.hr * 0.55});
+    stroke(cr, pal::metal, 2, {h.hx - h.hr * 0.95, h.hy - h.hr * 0.55, h.hx + h.hr * 0.95, h.hy - h.hr * 0.55});
 }
 
 void lolly(cairo_t* cr, double x, double y, double r) {
@@ -104,9 +139,23 @@ void paintFarmer(cairo_t* cr, int, int frame, int frames) {
     Look l = farmerLook();
     Hands h = drawPerson(cr, 40, 113, l, p);
     strawHat(cr, h);
+    strawStalk(cr, h, sin(t * 2) * 0.15);
 }
 
 // ---------------------------------------------------------------- crying girl
+
+// The bale she sits on: straw with two bands of twine, seen from the front.
+void hayBale(cairo_t* cr, double cx, double groundY, double seatH) {
+    const Rgb hay = rgb(222, 184, 90);
+    double w = seatH * 2.1, x = cx - w / 2, y = groundY - seatH;
+    box(cr, x, y, w, seatH - 1, hay, 5, 2);
+    uint32_t seed = 7;
+    for (int k = 0; k < 14; ++k) {  // loose straws
+        double sx = x + 4 + rand01(seed) * (w - 8), sy = y + 4 + rand01(seed) * (seatH - 10);
+        stroke(cr, darker(hay, 0.3), 1, {sx, sy, sx + 3 + rand01(seed) * 4, sy + 1.5});
+    }
+    for (int k = 1; k <= 2; ++k) stroke(cr, rgb(140, 90, 50), 2, {x + w * k / 3, y + 1, x + w * k / 3 + 2, groundY - 2});
+}
 
 void paintCryGirl(cairo_t* cr, int column, int frame, int) {
     enum { kCrying = 0, kSobTalk = 93, kHeadDown = 186, kHappy = 279, kHappyTalk = 372 };
@@ -123,7 +172,8 @@ void paintCryGirl(cairo_t* cr, int column, int frame, int) {
     if (column == kHeadDown) p.lean = frame ? 0.08 : 0.04, p.bob = -2, p.eyes = 6;
     if (column == kHappy) p.armR = frame ? 1.9 : 1.5, p.foreR = frame ? 3.0 : 2.5;  // waving
     Look l = girlLook();
-    if (happy) l.top = rgb(70, 50, 100), l.legs = rgb(60, 40, 80);  // the witch dress
+    if (happy) l.top = rgb(70, 50, 100), l.legs = rgb(60, 40, 80), l.collar = false;  // the witch dress
+    hayBale(cr, 46, 126, l.height * 0.28);
     Hands h = drawPerson(cr, 46, 126, l, p);
     if (happy) witchHat(cr, h.hx, h.hy - h.hr * 0.75, h.hr * 1.1);
 }
@@ -160,7 +210,7 @@ void paintFreak(cairo_t* cr, int column, int frame, int frames) {
         p.eyes = column == kLick ? 1 : 0;
     }
     Hands h = drawPerson(cr, 68, 128, l, p);
-    uniform(cr, h, 68 + p.face * 4, 128 - l.height + 2 * h.hr);
+    uniform(cr, h, 68 + p.face * 4, 128 - p.bob - l.height + 2 * h.hr + l.height * 0.02, l.height * 0.1 * (0.6 + 0.4 * l.girth));
     if (fed) lolly(cr, h.rx + 4, h.ry - 14, 7);
 }
 
@@ -169,13 +219,18 @@ void paintFreak(cairo_t* cr, int column, int frame, int frames) {
 void paintStudiogirl(cairo_t* cr, int column, int frame, int) {
     enum { kYawn = 0, kNails = 124, kTalk = 248, kPeek = 372 };
     Look l;
-    l.height = 240;
+    l.height = 228;  // her hair clears the top of the frame
     l.skin = rgb(226, 170, 130);
     l.hair = rgb(250, 200, 90);
     l.top = rgb(240, 90, 160);
     l.legs = rgb(60, 60, 80);
     l.shoes = pal::white;
     l.hair_style = 1;
+    l.lashes = true;
+    l.stripes = true;  // her club's track top
+    l.collar = true;
+    l.headScale = 1.1;
+    l.iris = rgb(70, 120, 190);
     Pose p;
     p.face = 0.2;
     p.armL = 0.2, p.foreL = -0.6;
@@ -216,6 +271,10 @@ Look fatLook() {
     l.shoes = rgb(240, 240, 250);
     l.accent = rgb(230, 60, 60);
     l.hair_style = 6;
+    l.stripes = true;
+    l.hipHeight = 0.4;  // short legs under a long round belly
+    l.nose = 1.5;
+    l.collar = true;
     return l;
 }
 }  // namespace
@@ -273,6 +332,9 @@ void paintJanitor(cairo_t* cr, int, int frame, int frames) {
     l.accent = rgb(90, 110, 140);
     l.overalls = true;
     l.hair_style = 3;
+    l.headScale = 1.15;
+    l.nose = 1.7;
+    l.collar = true;
     Pose p;
     p.face = -0.8;  // towards the toilet on his left
     double push = (1 - cos(t)) / 2;  // 0 up, 1 down
@@ -338,6 +400,11 @@ void paintOldLady(cairo_t* cr, int column, int frame, int) {
         l.hair_style = 2;
         l.glasses = true;
         l.skirt = true;
+        l.headScale = 1.25;
+        l.buttons = true;  // her cardigan
+        l.collar = true;
+        l.nose = 1.2;
+        l.lashes = true;
         Pose p;
         p.face = 0.2;
         p.armL = 0.1, p.foreL = -1.2;
@@ -372,6 +439,9 @@ void paintTicketKid(cairo_t* cr, int column, int frame, int frames) {
     l.shoes = rgb(60, 60, 60);
     l.accent = rgb(120, 70, 160);
     l.hair_style = 3;
+    l.headScale = 1.25;
+    l.freckles = true;
+    l.collar = true;
     Pose p;
     p.face = 0.3;
     p.armL = 0.3, p.foreL = -1.2;
@@ -437,6 +507,14 @@ Look kidLook(int which) {
     l.shoes = rgb(220, 220, 230);
     l.accent = rgb(40, 40, 60);
     l.hair_style = which == 1 ? 0 : which == 2 ? 4 : 1;
+    l.headScale = 1.35;  // children: big heads, big eyes
+    l.freckles = which == 1;
+    l.belt = which == 1;
+    l.stripes = which == 2;
+    l.stripe = rgb(250, 230, 120);
+    l.lashes = which == 3;
+    l.collar = which != 2;
+    l.iris = which == 3 ? rgb(60, 110, 190) : rgb(90, 60, 40);
     return l;
 }
 void cup(cairo_t* cr, double x, double y) {
