@@ -85,6 +85,11 @@ void lightPool(cairo_t* cr, double cx, double cy, double rx, double ry, Rgb c, d
 // Scene building blocks (scenes.cpp).
 void groundFill(cairo_t* cr, double y0, Rgb top, Rgb bottom);
 void floorPatch(cairo_t* cr, const char* scene, Rgb c, bool tufts);
+// Floor textures drawn only on a scene's floor: boards and slabs in perspective
+// towards (vanishX, vanishY); a rug is a flat decoration the hero walks over.
+void floorBoards(cairo_t* cr, const char* scene, Rgb c, double vanishX, double vanishY, int boards);
+void pavingSlabs(cairo_t* cr, const char* scene, Rgb c, double vanishX, double vanishY, double slabW);
+void rug(cairo_t* cr, double cx, double cy, double w, double h, Rgb c, Rgb border);
 void windowLit(cairo_t* cr, double x, double y, double w, double h, Rgb frame);
 void doorway(cairo_t* cr, double x, double y, double w, double h, Rgb frame, Rgb inside);
 void closedDoor(cairo_t* cr, double x, double y, double w, double h, Rgb c);

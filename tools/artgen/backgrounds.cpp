@@ -35,6 +35,59 @@ void pumpkinRow(cairo_t* cr, double x, double y, int n, double r, uint32_t seed)
     for (int i = 0; i < n; ++i) pumpkin(cr, x + i * r * 2.1, y + rand01(st) * 4, r * (0.8 + rand01(st) * 0.4), (i % 2) == 0);
 }
 
+// The cart ruts and stepping stones of the farmyard: where the farmer goes.
+void yardTracks(cairo_t* cr) {
+    cairo_save(cr);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    for (int k = 0; k < 2; ++k) {  // two ruts curving in from the lane on the right
+        double off = k * 46;
+        setColor(cr, pal::dirtDark, 0.35);
+        cairo_set_line_width(cr, 12 + k * 3);
+        cairo_move_to(cr, 820, 420 + off);
+        cairo_curve_to(cr, 620, 430 + off, 520, 500 + off * 1.4, 380, 620);
+        cairo_stroke(cr);
+        setColor(cr, lighter(pal::dirt, 0.25), 0.4);
+        cairo_set_line_width(cr, 3);
+        cairo_move_to(cr, 820, 414 + off);
+        cairo_curve_to(cr, 620, 424 + off, 520, 494 + off * 1.4, 374, 620);
+        cairo_stroke(cr);
+    }
+    cairo_restore(cr);
+    // stepping stones from the porch steps into the yard
+    const double stones[][3] = {{236, 404, 14}, {218, 432, 16}, {244, 466, 18}, {220, 506, 20}, {246, 552, 22}};
+    for (const auto& st : stones) {
+        ball(cr, st[0], st[1], st[2] * 1.5, st[2] * 0.55, pal::stone, 1.8);
+        setColor(cr, lighter(pal::stone, 0.4), 0.7);
+        cairo_new_path(cr);
+        ellipsePath(st[0] - st[2] * 0.4, st[1] - st[2] * 0.18, st[2] * 0.7, st[2] * 0.16)(cr);
+        cairo_fill(cr);
+    }
+    // straw blown off the hay
+    uint32_t seed = 77;
+    for (int k = 0; k < 40; ++k) {
+        double x = 300 + rand01(seed) * 480, y = 410 + rand01(seed) * 180, a = rand01(seed) * M_PI, l = 6 + rand01(seed) * 6;
+        stroke(cr, rgb(226, 196, 110), 1.5, {x, y, x + cos(a) * l, y + sin(a) * l * 0.4});
+    }
+}
+
+// A water cooler against the wall, its foot on the floor line.
+void waterCooler(cairo_t* cr, double x, double floorY) {
+    box(cr, x - 22, floorY - 96, 44, 96, rgb(220, 226, 236), 4, 2);
+    box(cr, x - 14, floorY - 60, 28, 8, rgb(150, 160, 180), 2, 1.4);
+    box(cr, x - 6, floorY - 64, 12, 8, rgb(90, 100, 120), 2, 1.2);
+    ball(cr, x, floorY - 124, 20, 28, rgb(140, 200, 240), 2);  // the bottle
+    setColor(cr, pal::white, 0.6);
+    cairo_new_path(cr);
+    ellipsePath(x - 8, floorY - 132, 4, 12)(cr);
+    cairo_fill(cr);
+}
+
+// A drain in the school yard.
+void drainGrate(cairo_t* cr, double cx, double cy) {
+    box(cr, cx - 26, cy - 9, 52, 18, rgb(90, 90, 100), 2, 1.8);
+    for (int k = -2; k <= 2; ++k) stroke(cr, rgb(40, 36, 48), 3, {cx + k * 9, cy - 5, cx + k * 9, cy + 5});
+}
+
 void barnBody(cairo_t* cr, double x0, double x1, double top, double baseL, double baseR) {
     wallPlanks(cr, {x0, top, x1, top, x1, baseR, x0, baseL}, pal::barnRed, true, 16);
     // white trim on the corners
@@ -202,6 +255,7 @@ void paintFarmhausBg(cairo_t* cr, int, int) {
     tree(cr, 640, 380, 240, 12, rgb(214, 110, 40));
     fence(cr, 470, 390, 800, 400, 34, 8);
     floorPatch(cr, "Farmhaus", pal::dirt, true);
+    yardTracks(cr);
     // the house: walls, roof, porch with steps
     wallPlanks(cr, {110, 130, 450, 130, 450, 352, 110, 352}, rgb(226, 206, 160), false, 14);
     roofTiles(cr, {90, 140, 280, 20, 470, 140}, rgb(120, 66, 58));
@@ -385,6 +439,9 @@ void paintStudioInnenBg(cairo_t* cr, int, int) {
     box(cr, -4, 380, 808, 90, rgb(140, 170, 160), 0, 2);  // wainscot
     groundFill(cr, 468, rgb(170, 140, 110), rgb(140, 110, 84));
     floorPatch(cr, "FitnessStudioInnen", rgb(196, 160, 120), false);
+    floorBoards(cr, "FitnessStudioInnen", rgb(196, 160, 120), 400, 200, 14);
+    rug(cr, 470, 540, 250, 60, rgb(60, 130, 130), rgb(230, 150, 60));  // the welcome rug before the counter
+    waterCooler(cr, 150, 468);
     doorway(cr, 0, 167, 90, 300, rgb(120, 130, 150), rgb(190, 200, 220));
     doorway(cr, 711, 196, 89, 290, rgb(120, 130, 150), rgb(220, 180, 120));
     // pictures of weights and a big clock; no words anywhere
@@ -419,6 +476,12 @@ void paintTrainingBg(cairo_t* cr, int, int) {
     }
     groundFill(cr, 258, rgb(150, 120, 100), rgb(120, 92, 76));
     floorPatch(cr, "Trainingsraum", rgb(180, 140, 104), false);
+    // the boards run along the floor's slanted sides, which meet far above
+    floorBoards(cr, "Trainingsraum", rgb(180, 140, 104), 422, -141, 12);
+    rug(cr, 290, 540, 170, 54, rgb(70, 90, 140), rgb(50, 64, 104));  // an exercise mat
+    box(cr, 230, 527, 26, 10, rgb(60, 60, 70), 3, 1.4);               // a dumbbell left on it
+    ball(cr, 230, 532, 6, 9, rgb(60, 60, 70), 1.4);
+    ball(cr, 256, 532, 6, 9, rgb(60, 60, 70), 1.4);
     doorway(cr, 0, 200, 90, 290, rgb(120, 130, 150), rgb(190, 200, 220));
     // the treadmill's frame and console; its belt is a separate picture
     box(cr, 520, 420, 220, 30, rgb(80, 80, 96), 6, 2);
@@ -522,6 +585,8 @@ void paintSchuleBg(cairo_t* cr, int, int) {
     garland(cr, 40, 60, 780, 60, 40, 22);
     groundFill(cr, 352, rgb(150, 140, 140), rgb(118, 110, 114));
     floorPatch(cr, "Schule", rgb(178, 166, 162), false);
+    pavingSlabs(cr, "Schule", rgb(178, 166, 162), 440, 120, 80);
+    drainGrate(cr, 300, 520);
     // a chalk hopscotch on the yard
     for (int i = 0; i < 6; ++i) {
         double y = 560 - i * 26, w = 44 - i * 2, x = 600 + i * 4;

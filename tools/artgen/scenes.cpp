@@ -111,6 +111,130 @@ void floorPatch(cairo_t* cr, const char* scene, Rgb c, bool tufts) {
     }
 }
 
+namespace {
+
+// Clips to a scene's floor and reports its top edge, so textures stay on the
+// floor the walk map was made from.
+double clipToFloor(cairo_t* cr, const Floor& f) {
+    double top = 600;
+    cairo_new_path(cr);
+    for (const auto& poly : f.polys) {
+        polyPath(poly)(cr);
+        for (size_t i = 1; i < poly.size(); i += 2) top = std::min(top, poly[i]);
+    }
+    cairo_clip(cr);
+    return top;
+}
+
+// A seam: a dark groove with a lit lip below it.
+void seam(cairo_t* cr, Rgb c, double width, double x0, double y0, double x1, double y1) {
+    setColor(cr, darker(c, 0.3), 0.75);
+    cairo_set_line_width(cr, width);
+    cairo_move_to(cr, x0, y0);
+    cairo_line_to(cr, x1, y1);
+    cairo_stroke(cr);
+    setColor(cr, lighter(c, 0.25), 0.5);
+    cairo_set_line_width(cr, width * 0.7);
+    cairo_move_to(cr, x0 + width * 0.4, y0 + width * 0.8);
+    cairo_line_to(cr, x1 + width * 0.4, y1 + width * 0.8);
+    cairo_stroke(cr);
+}
+
+// Where a line from the vanishing point through (xBottom, 600) crosses row y.
+double towardsVanish(double vanishX, double vanishY, double xBottom, double y) {
+    return vanishX + (xBottom - vanishX) * (y - vanishY) / (600 - vanishY);
+}
+
+}  // namespace
+
+// Wooden floorboards running into the room towards a vanishing point above the
+// floor, their butt joints staggered, a little grain on every board.
+void floorBoards(cairo_t* cr, const char* scene, Rgb c, double vanishX, double vanishY, int boards) {
+    cairo_save(cr);
+    double top = clipToFloor(cr, floorOf(scene));
+    uint32_t st = hash32(uint32_t(strlen(scene)) * 131 + uint32_t(scene[1]));
+    double boardW = 800.0 / boards;
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+    for (int i = -boards; i <= boards * 2; ++i) {
+        double xb = i * boardW;
+        // the board's tone varies a little from its neighbours
+        double tone = (rand01(st) - 0.5) * 0.16;
+        setColor(cr, tone < 0 ? darker(c, -tone) : lighter(c, tone), 0.55);
+        cairo_new_path(cr);
+        polyPath({towardsVanish(vanishX, vanishY, xb, top), top, towardsVanish(vanishX, vanishY, xb + boardW, top), top, xb + boardW, 600, xb, 600})(cr);
+        cairo_fill(cr);
+        seam(cr, c, 1.6, towardsVanish(vanishX, vanishY, xb, top), top, xb, 600);
+        // butt joints: rows get taller towards the viewer
+        double y = top + rand01(st) * 40;
+        while (y < 600) {
+            double next = y + 30 + (y - top) * 0.5;
+            double a = towardsVanish(vanishX, vanishY, xb, y), b = towardsVanish(vanishX, vanishY, xb + boardW, y);
+            seam(cr, c, 1.4, a, y, b, y);
+            // a grain line along the board
+            double g0 = y + (next - y) * 0.2, g1 = y + (next - y) * 0.7, gx = 0.3 + rand01(st) * 0.4;
+            setColor(cr, darker(c, 0.18), 0.45);
+            cairo_set_line_width(cr, 1);
+            cairo_move_to(cr, towardsVanish(vanishX, vanishY, xb + boardW * gx, g0), g0);
+            cairo_line_to(cr, towardsVanish(vanishX, vanishY, xb + boardW * gx, std::min(600.0, g1)), std::min(600.0, g1));
+            cairo_stroke(cr);
+            y = next;
+        }
+    }
+    cairo_restore(cr);
+}
+
+// Paving slabs laid in rows that grow towards the viewer, every other row
+// shifted by half a slab, a few slabs cracked or darker with damp.
+void pavingSlabs(cairo_t* cr, const char* scene, Rgb c, double vanishX, double vanishY, double slabW) {
+    cairo_save(cr);
+    double top = clipToFloor(cr, floorOf(scene));
+    uint32_t st = hash32(uint32_t(strlen(scene)) * 313 + uint32_t(scene[2]));
+    int row = 0;
+    for (double y = top; y < 600; ++row) {
+        double next = y + 16 + (y - top) * 0.22;
+        double shift = (row % 2) * slabW / 2;
+        for (double xb = -800 - shift; xb < 1600; xb += slabW) {
+            double x0 = towardsVanish(vanishX, vanishY, xb, y), x1 = towardsVanish(vanishX, vanishY, xb + slabW, y);
+            double x2 = towardsVanish(vanishX, vanishY, xb + slabW, next), x3 = towardsVanish(vanishX, vanishY, xb, next);
+            double tone = (rand01(st) - 0.5) * 0.14;
+            setColor(cr, tone < 0 ? darker(c, -tone) : lighter(c, tone), 0.6);
+            cairo_new_path(cr);
+            polyPath({x0, y, x1, y, x2, next, x3, next})(cr);
+            cairo_fill(cr);
+            seam(cr, c, 1.5, x0, y, x3, next);
+            if (rand01(st) < 0.06) {  // a crack across the slab
+                double cx = (x0 + x1) / 2, cy = (y + next) / 2;
+                setColor(cr, darker(c, 0.35), 0.6);
+                cairo_set_line_width(cr, 1);
+                cairo_move_to(cr, cx - (x1 - x0) * 0.3, y + 2);
+                cairo_line_to(cr, cx, cy);
+                cairo_line_to(cr, cx + (x1 - x0) * 0.15, next - 2);
+                cairo_stroke(cr);
+            }
+        }
+        seam(cr, c, 1.5, -10, y, 810, y);
+        y = next;
+    }
+    cairo_restore(cr);
+}
+
+// A flat rug on a floor, its border and a fringe at the near and far ends.
+void rug(cairo_t* cr, double cx, double cy, double w, double h, Rgb c, Rgb border) {
+    double skew = w * 0.08;  // the far edge looks narrower
+    std::vector<double> outer = {cx - w / 2 + skew, cy - h / 2, cx + w / 2 - skew, cy - h / 2, cx + w / 2, cy + h / 2, cx - w / 2, cy + h / 2};
+    for (int k = 0; k <= 12; ++k) {  // the fringe
+        double t = k / 12.0;
+        stroke(cr, pal::cream, 1.5, {cx - w / 2 + w * t, cy + h / 2, cx - w / 2 + w * t, cy + h / 2 + 5});
+        stroke(cr, pal::cream, 1.5, {cx - w / 2 + skew + (w - 2 * skew) * t, cy - h / 2, cx - w / 2 + skew + (w - 2 * skew) * t, cy - h / 2 - 4});
+    }
+    flat(cr, border, polyPath(outer), 1.8);
+    double in = 0.14;
+    flat(cr, c, polyPath({cx - w / 2 + skew + w * in, cy - h / 2 + h * in, cx + w / 2 - skew - w * in, cy - h / 2 + h * in,
+                          cx + w / 2 - w * in * 0.8, cy + h / 2 - h * in, cx - w / 2 + w * in * 0.8, cy + h / 2 - h * in}), 1.2);
+    flat(cr, border, polyPath({cx - w * 0.16, cy, cx, cy - h * 0.24, cx + w * 0.16, cy, cx, cy + h * 0.24}), 1.2);  // a diamond in the middle
+    flat(cr, c, polyPath({cx - w * 0.07, cy, cx, cy - h * 0.1, cx + w * 0.07, cy, cx, cy + h * 0.1}), 0);
+}
+
 void windowLit(cairo_t* cr, double x, double y, double w, double h, Rgb frame) {
     lightPool(cr, x + w / 2, y + h / 2, w * 1.2, h * 1.1, pal::glow, 0.35);
     box(cr, x - 4, y - 4, w + 8, h + 8, frame, 2, 1.8);
