@@ -613,6 +613,7 @@ void paintSchulpartyBg(cairo_t* cr, int, int) {
     wallPlanks(cr, {0, 0, 800, 0, 800, 410, 0, 410}, rgb(80, 60, 110), false, 40);
     groundFill(cr, 406, rgb(150, 100, 70), rgb(110, 72, 54));
     floorPatch(cr, "Schulparty", rgb(176, 120, 84), false);
+    floorBoards(cr, "Schulparty", rgb(176, 120, 84), 400, 60, 16);  // the school hall's parquet
     doorway(cr, 0, 265, 80, 200, rgb(120, 100, 140), rgb(60, 60, 90));
     // coloured party lights
     uint32_t st = 17;
