@@ -159,6 +159,14 @@ struct Hands {
 };
 Hands drawPerson(cairo_t* cr, double fx, double fy, const Look& look, const Pose& pose);
 
+// The people who appear both on their sheets and in the story sequences: build,
+// colours and clothes at the given height (cast.cpp). The sheets add the face
+// and proportion details on top; the sequences draw them plain.
+Look studioGirlLook(double height);
+Look fatManLook(double height);
+Look janitorLook(double height);
+Look partyKidLook(int which, double height);  // which: 1 the big one, 2 the burper, 3 the witch
+
 // ---------------------------------------------------------------- output
 
 // The finishing pass: pixels with less than half coverage become pure black

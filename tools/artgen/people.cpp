@@ -218,14 +218,7 @@ void paintFreak(cairo_t* cr, int column, int frame, int frames) {
 
 void paintStudiogirl(cairo_t* cr, int column, int frame, int) {
     enum { kYawn = 0, kNails = 124, kTalk = 248, kPeek = 372 };
-    Look l;
-    l.height = 228;  // her hair clears the top of the frame
-    l.skin = rgb(226, 170, 130);
-    l.hair = rgb(250, 200, 90);
-    l.top = rgb(240, 90, 160);
-    l.legs = rgb(60, 60, 80);
-    l.shoes = pal::white;
-    l.hair_style = 1;
+    Look l = studioGirlLook(228);  // her hair clears the top of the frame
     l.lashes = true;
     l.stripes = true;  // her club's track top
     l.collar = true;
@@ -261,16 +254,7 @@ void paintStudiogirl(cairo_t* cr, int column, int frame, int) {
 
 namespace {
 Look fatLook() {
-    Look l;
-    l.height = 262;
-    l.girth = 2.0;
-    l.skin = rgb(236, 180, 140);
-    l.hair = rgb(110, 70, 50);
-    l.top = rgb(220, 70, 70);  // a red track top
-    l.legs = rgb(60, 90, 170);
-    l.shoes = rgb(240, 240, 250);
-    l.accent = rgb(230, 60, 60);
-    l.hair_style = 6;
+    Look l = fatManLook(262);
     l.stripes = true;
     l.hipHeight = 0.4;  // short legs under a long round belly
     l.nose = 1.5;
@@ -321,17 +305,7 @@ void paintFatmanLicking(cairo_t* cr, int, int frame, int frames) {
 
 void paintJanitor(cairo_t* cr, int, int frame, int frames) {
     double t = cycle(frame, frames);
-    Look l;
-    l.height = 200;
-    l.girth = 1.3;
-    l.skin = rgb(220, 160, 120);
-    l.hair = rgb(80, 70, 70);
-    l.top = rgb(110, 130, 150);
-    l.legs = rgb(80, 100, 120);
-    l.shoes = rgb(60, 50, 50);
-    l.accent = rgb(90, 110, 140);
-    l.overalls = true;
-    l.hair_style = 3;
+    Look l = janitorLook(200);
     l.headScale = 1.15;
     l.nose = 1.7;
     l.collar = true;
@@ -497,16 +471,7 @@ void paintBarrier(cairo_t* cr, int, int frame, int frames) {
 
 namespace {
 Look kidLook(int which) {
-    Look l;
-    l.height = which == 1 ? 118 : 120;
-    l.girth = which == 1 ? 1.3 : 0.8;
-    l.skin = which == 2 ? rgb(170, 110, 80) : which == 3 ? pal::skinLight : pal::skinMid;
-    l.hair = which == 3 ? rgb(230, 180, 60) : rgb(60, 40, 30);
-    l.top = which == 1 ? rgb(80, 160, 80) : which == 2 ? rgb(230, 120, 40) : rgb(150, 90, 190);
-    l.legs = rgb(60, 60, 100);
-    l.shoes = rgb(220, 220, 230);
-    l.accent = rgb(40, 40, 60);
-    l.hair_style = which == 1 ? 0 : which == 2 ? 4 : 1;
+    Look l = partyKidLook(which, which == 1 ? 118 : 120);
     l.headScale = 1.35;  // children: big heads, big eyes
     l.freckles = which == 1;
     l.belt = which == 1;

@@ -326,14 +326,7 @@ void mouse(cairo_t* cr, double x, double y, double s, double run) {
 // storms off. The strip rests on its last frame: the empty counter.
 void paintBurgerSeq(cairo_t* cr, int, int frame, int) {
     receptionBackdrop(cr);
-    Look l;
-    l.height = 640;
-    l.skin = rgb(226, 170, 130);
-    l.hair = rgb(250, 200, 90);
-    l.top = rgb(240, 90, 160);
-    l.legs = rgb(60, 60, 80);
-    l.shoes = pal::white;
-    l.hair_style = 1;
+    Look l = studioGirlLook(640);
     Pose p;
     p.face = 0.3;
     double lift = span(frame, 0, 5), leave = span(frame, 21, 25);
@@ -375,15 +368,7 @@ void paintFatmanSeq(cairo_t* cr, int, int frame, int frames) {
     for (int i = 0; i < 3; ++i) box(cr, 40 + i * 260, 40, 220, 200, rgb(170, 200, 220), 4, 2);
     box(cr, -10, 450, 820, 130, rgb(150, 120, 100), 0, 2);
     box(cr, 180, 430, 440, 40, rgb(180, 60, 60), 10, 2.4);
-    Look l;
-    l.height = 620;
-    l.girth = 2.0;
-    l.skin = rgb(236, 180, 140);
-    l.hair = rgb(110, 70, 50);
-    l.top = rgb(220, 70, 70);
-    l.legs = rgb(60, 90, 170);
-    l.shoes = rgb(240, 240, 250);
-    l.hair_style = 6;
+    Look l = fatManLook(620);
     Pose p;
     p.sitting = true;
     p.face = 0.3;
@@ -444,17 +429,7 @@ void paintToiletSeq(cairo_t* cr, int, int frame, int) {
         ball(cr, 520 + flood * 60, level + 6, 22, 10, pal::white, 2);  // floating paper
     }
     // the janitor: plunging, startled, then running off to the right
-    Look l;
-    l.height = 460;
-    l.girth = 1.3;
-    l.skin = rgb(220, 160, 120);
-    l.hair = rgb(80, 70, 70);
-    l.top = rgb(110, 130, 150);
-    l.legs = rgb(80, 100, 120);
-    l.shoes = rgb(60, 50, 50);
-    l.accent = rgb(90, 110, 140);
-    l.overalls = true;
-    l.hair_style = 3;
+    Look l = janitorLook(460);
     Pose p;
     double run = span(frame, 20, 27);
     if (frame < 28) {
@@ -489,15 +464,7 @@ void paintBurpSeq(cairo_t* cr, int, int frame, int) {
     for (int k = 0; k < 2; ++k) {
         double x = k == 0 ? 150 : 650;
         double dir = k == 0 ? -1 : 1;
-        Look l;
-        l.height = 360;
-        l.girth = k == 0 ? 1.3 : 0.8;
-        l.skin = k == 0 ? pal::skinMid : pal::skinLight;
-        l.hair = k == 0 ? rgb(60, 40, 30) : rgb(230, 180, 60);
-        l.top = k == 0 ? rgb(80, 160, 80) : rgb(150, 90, 190);
-        l.legs = rgb(60, 60, 100);
-        l.shoes = rgb(220, 220, 230);
-        l.hair_style = k == 0 ? 0 : 1;
+        Look l = partyKidLook(k == 0 ? 1 : 3, 360);
         Pose p;
         p.face = -dir * 0.5;
         p.mouthStyle = frame < 28 ? 4 : 2;
@@ -520,15 +487,7 @@ void paintBurpSeq(cairo_t* cr, int, int frame, int) {
         }
     }
     // the burper in the middle
-    Look l;
-    l.height = 380;
-    l.girth = 0.8;
-    l.skin = rgb(170, 110, 80);
-    l.hair = rgb(60, 40, 30);
-    l.top = rgb(230, 120, 40);
-    l.legs = rgb(60, 60, 100);
-    l.shoes = rgb(220, 220, 230);
-    l.hair_style = 4;
+    Look l = partyKidLook(2, 380);
     Pose p;
     p.face = 0.1;
     double eat = span(frame, 0, 9), drink = span(frame, 10, 19), swell = span(frame, 20, 27);
