@@ -62,6 +62,9 @@ void blobTo(cairo_t* cr, const std::vector<double>& xy);
 void ball(cairo_t* cr, double cx, double cy, double rx, double ry, Rgb fill, double line = 2.2);
 void box(cairo_t* cr, double x, double y, double w, double h, Rgb fill, double r = 3, double line = 2.2);
 void stroke(cairo_t* cr, Rgb c, double width, std::vector<double> xy);  // open polyline
+// Wire, sticks and rims: the line twice, the dark outline under, the colour over.
+void outlinedLine(cairo_t* cr, Rgb c, double outlineWidth, double width, const std::vector<double>& xy);
+void strokeOutlined(cairo_t* cr, Rgb c, double outlineWidth, double width);  // the current path, then clears it
 void curve(cairo_t* cr, Rgb c, double width, double x0, double y0, double x1, double y1,
            double x2, double y2, double x3, double y3);  // outlined cubic: dark under, colour over
 void limb(cairo_t* cr, Rgb c, double width, double x0, double y0, double x1, double y1);  // outlined rounded stroke

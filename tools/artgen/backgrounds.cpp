@@ -91,10 +91,8 @@ void drainGrate(cairo_t* cr, double cx, double cy) {
 void barnBody(cairo_t* cr, double x0, double x1, double top, double baseL, double baseR) {
     wallPlanks(cr, {x0, top, x1, top, x1, baseR, x0, baseL}, pal::barnRed, true, 16);
     // white trim on the corners
-    stroke(cr, pal::outline, 10, {x0 + 4, top, x0 + 4, baseL});
-    stroke(cr, pal::cream, 6, {x0 + 4, top, x0 + 4, baseL});
-    stroke(cr, pal::outline, 10, {x1 - 4, top, x1 - 4, baseR});
-    stroke(cr, pal::cream, 6, {x1 - 4, top, x1 - 4, baseR});
+    outlinedLine(cr, pal::cream, 10, 6, {x0 + 4, top, x0 + 4, baseL});
+    outlinedLine(cr, pal::cream, 10, 6, {x1 - 4, top, x1 - 4, baseR});
 }
 
 void townHouse(cairo_t* cr, double x, double base, double w, double h, Rgb wall, Rgb roof, uint32_t seed) {
@@ -485,8 +483,7 @@ void paintTrainingBg(cairo_t* cr, int, int) {
     doorway(cr, 0, 200, 90, 290, rgb(120, 130, 150), rgb(190, 200, 220));
     // the treadmill's frame and console; its belt is a separate picture
     box(cr, 520, 420, 220, 30, rgb(80, 80, 96), 6, 2);
-    stroke(cr, pal::outline, 12, {700, 420, 720, 300});
-    stroke(cr, rgb(110, 110, 130), 8, {700, 420, 720, 300});
+    outlinedLine(cr, rgb(110, 110, 130), 12, 8, {700, 420, 720, 300});
     box(cr, 690, 282, 60, 30, rgb(80, 80, 96), 4, 2);
     box(cr, 700, 288, 30, 12, rgb(120, 230, 160), 2, 1.2);
     // a bench to sit on

@@ -118,8 +118,7 @@ void paintInvButton(cairo_t* cr, int, int frame, int frames) {
     box(cr, 38, 40, 52, 24, rgb(236, 64, 72), 6, 2);
     box(cr, 40, 72, 48, 30, rgb(120, 130, 150), 6, 2);
     ball(cr, 64, 86, 6, 6, pal::yellow, 1.6);
-    stroke(cr, pal::outline, 6, {48, 30, 52, 16, 76, 16, 80, 30});
-    stroke(cr, rgb(120, 130, 150), 3, {48, 30, 52, 16, 76, 16, 80, 30});
+    outlinedLine(cr, rgb(120, 130, 150), 6, 3, {48, 30, 52, 16, 76, 16, 80, 30});
 }
 
 void paintDialogBar(cairo_t* cr, int w, int h) {
@@ -200,8 +199,7 @@ void paintBlank(cairo_t* cr, int w, int h) {
 // ---------------------------------------------------------------- inventory icons
 
 void paintIconLolly(cairo_t* cr, int, int) {
-    stroke(cr, pal::outline, 5, {32, 26, 44, 46});
-    stroke(cr, pal::white, 3, {32, 26, 44, 46});
+    outlinedLine(cr, pal::white, 5, 3, {32, 26, 44, 46});
     ball(cr, 30, 20, 16, 16, rgb(240, 90, 140), 2);
     cairo_new_path(cr);
     for (double t = 0; t < 4 * M_PI; t += 0.2) cairo_line_to(cr, 30 + cos(t) * 14 * t / (4 * M_PI), 20 + sin(t) * 14 * t / (4 * M_PI));
@@ -226,12 +224,7 @@ void paintIconTicket(cairo_t* cr, int, int) {
 void paintIconKey(cairo_t* cr, int, int) {
     cairo_new_path(cr);
     cairo_arc(cr, 16, 24, 10, 0, 2 * M_PI);
-    setColor(cr, pal::outline);
-    cairo_set_line_width(cr, 8);
-    cairo_stroke_preserve(cr);
-    setColor(cr, pal::yellow);
-    cairo_set_line_width(cr, 4.5);
-    cairo_stroke(cr);
+    strokeOutlined(cr, pal::yellow, 8, 4.5);
     limb(cr, pal::yellow, 5, 27, 24, 56, 24);
     box(cr, 44, 26, 5, 9, pal::yellow, 1, 1.4);
     box(cr, 52, 26, 5, 7, pal::yellow, 1, 1.4);

@@ -13,12 +13,7 @@ void paintExitDoorway(cairo_t* cr, int w, int h) {
     cairo_line_to(cr, kRim, kRim);
     cairo_line_to(cr, w - kRim, kRim);
     cairo_line_to(cr, w - kRim, h);
-    setColor(cr, pal::outline);
-    cairo_set_line_width(cr, kRim * 2 + 2);
-    cairo_stroke_preserve(cr);
-    setColor(cr, rgb(255, 200, 110));
-    cairo_set_line_width(cr, kRim * 2 - 2);
-    cairo_stroke(cr);
+    strokeOutlined(cr, rgb(255, 200, 110), kRim * 2 + 2, kRim * 2 - 2);
 }
 
 // Fallen leaves and pebbles, lit by the sun, along a path leaving the screen.
@@ -71,14 +66,7 @@ void paintLock(cairo_t* cr, int w, int h) {
     double cx = 125;
     cairo_new_path(cr);
     cairo_arc(cr, cx, 34, 9, M_PI, 2 * M_PI);
-    setColor(cr, pal::outline);
-    cairo_set_line_width(cr, 7);
-    cairo_stroke(cr);
-    cairo_new_path(cr);
-    cairo_arc(cr, cx, 34, 9, M_PI, 2 * M_PI);
-    setColor(cr, pal::metal);
-    cairo_set_line_width(cr, 3.5);
-    cairo_stroke(cr);
+    strokeOutlined(cr, pal::metal, 7, 3.5);
     box(cr, cx - 14, 34, 28, h - 38, pal::yellow, 4, 2);
     ball(cr, cx, 46, 3, 3, pal::outline, 0);
 }
@@ -117,50 +105,36 @@ void paintShip(cairo_t* cr, int w, int h) {
     }
 }
 
+namespace {
+// The lying chain and the hung one are drawn from the same links and hook.
+void chainLink(cairo_t* cr, double x, double y, double rx, double ry, double angle = 0) {
+    cairo_new_path(cr);
+    ellipsePath(x, y, rx, ry, angle)(cr);
+    strokeOutlined(cr, pal::metal, 4.5, 2.2);
+}
+
+void chainHook(cairo_t* cr, double x, double y) {
+    cairo_new_path(cr);
+    cairo_arc(cr, x, y, 7, 0, M_PI * 1.3);
+    strokeOutlined(cr, pal::metal, 5, 3);
+}
+}  // namespace
+
 void paintChain(cairo_t* cr, int w, int h) {
     for (int i = 0; i < 12; ++i) {
         double x = 10 + i * (w - 30) / 11.0, y = h * 0.6 + sin(i * 0.9) * 6;
-        cairo_new_path(cr);
-        ellipsePath(x, y, 6, 3.5, i % 2 ? 0.3 : -0.3)(cr);
-        setColor(cr, pal::outline);
-        cairo_set_line_width(cr, 4.5);
-        cairo_stroke_preserve(cr);
-        setColor(cr, pal::metal);
-        cairo_set_line_width(cr, 2.2);
-        cairo_stroke(cr);
+        chainLink(cr, x, y, 6, 3.5, i % 2 ? 0.3 : -0.3);
     }
-    // the hook at its end
-    cairo_new_path(cr);
-    cairo_arc(cr, w - 12, h * 0.45, 7, 0, M_PI * 1.3);
-    setColor(cr, pal::outline);
-    cairo_set_line_width(cr, 5);
-    cairo_stroke_preserve(cr);
-    setColor(cr, pal::metal);
-    cairo_set_line_width(cr, 3);
-    cairo_stroke(cr);
+    chainHook(cr, w - 12, h * 0.45);  // the hook at its end
 }
 
 void paintChainHung(cairo_t* cr, int w, int h) {
     ball(cr, w / 2.0, 10, 9, 9, pal::metal, 1.6);
     for (int i = 0; i < 15; ++i) {
         double y = 22 + i * (h - 40) / 14.0;
-        cairo_new_path(cr);
-        ellipsePath(w / 2.0, y, i % 2 ? 3 : 5, 6)(cr);
-        setColor(cr, pal::outline);
-        cairo_set_line_width(cr, 4.5);
-        cairo_stroke_preserve(cr);
-        setColor(cr, pal::metal);
-        cairo_set_line_width(cr, 2.2);
-        cairo_stroke(cr);
+        chainLink(cr, w / 2.0, y, i % 2 ? 3 : 5, 6);
     }
-    cairo_new_path(cr);
-    cairo_arc(cr, w / 2.0 + 6, h - 12, 7, 0, M_PI * 1.3);
-    setColor(cr, pal::outline);
-    cairo_set_line_width(cr, 5);
-    cairo_stroke_preserve(cr);
-    setColor(cr, pal::metal);
-    cairo_set_line_width(cr, 3);
-    cairo_stroke(cr);
+    chainHook(cr, w / 2.0 + 6, h - 12);
 }
 
 // The scarecrow: his head sits at the top of the picture so the hat fits on it.
@@ -197,12 +171,7 @@ void paintKey(cairo_t* cr, int w, int h) {
     (void)h;
     cairo_new_path(cr);
     cairo_arc(cr, w / 2.0, 10, 7, 0, 2 * M_PI);
-    setColor(cr, pal::outline);
-    cairo_set_line_width(cr, 6);
-    cairo_stroke_preserve(cr);
-    setColor(cr, pal::yellow);
-    cairo_set_line_width(cr, 3);
-    cairo_stroke(cr);
+    strokeOutlined(cr, pal::yellow, 6, 3);
     limb(cr, pal::yellow, 4, w / 2.0, 18, w / 2.0, 34);
     box(cr, w / 2.0, 28, 7, 4, pal::yellow, 1, 1.2);
     box(cr, w / 2.0, 22, 5, 4, pal::yellow, 1, 1.2);

@@ -175,6 +175,20 @@ void stroke(cairo_t* cr, Rgb c, double width, std::vector<double> xy) {
     cairo_stroke(cr);
 }
 
+void outlinedLine(cairo_t* cr, Rgb c, double outlineWidth, double width, const std::vector<double>& xy) {
+    stroke(cr, pal::outline, outlineWidth, xy);
+    stroke(cr, c, width, xy);
+}
+
+void strokeOutlined(cairo_t* cr, Rgb c, double outlineWidth, double width) {
+    setColor(cr, pal::outline);
+    cairo_set_line_width(cr, outlineWidth);
+    cairo_stroke_preserve(cr);
+    setColor(cr, c);
+    cairo_set_line_width(cr, width);
+    cairo_stroke(cr);
+}
+
 void curve(cairo_t* cr, Rgb c, double width, double x0, double y0, double x1, double y1, double x2,
            double y2, double x3, double y3) {
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);

@@ -42,8 +42,7 @@ void strawHat(cairo_t* cr, const Hands& h) {
 // The stalk of straw the farmer chews on, from the corner of his mouth.
 void strawStalk(cairo_t* cr, const Hands& h, double wag) {
     double x0 = h.mx + h.hr * 0.25, y0 = h.my;
-    stroke(cr, pal::outline, 3.2, {x0, y0, x0 + h.hr * 0.9, y0 - h.hr * (0.25 + wag)});
-    stroke(cr, rgb(240, 214, 120), 1.4, {x0, y0, x0 + h.hr * 0.9, y0 - h.hr * (0.25 + wag)});
+    outlinedLine(cr, rgb(240, 214, 120), 3.2, 1.4, {x0, y0, x0 + h.hr * 0.9, y0 - h.hr * (0.25 + wag)});
 }
 
 Look girlLook() {
@@ -103,13 +102,11 @@ void uniform(cairo_t* cr, const Hands& h, double x, double shoulderY, double sho
     stroke(cr, pal::metal, 2, {h.hx - h.hr * 0.5, h.hy - h.hr * 0.9, h.hx - h.hr * 0.8, h.hy - h.hr * 1.7});
     ball(cr, h.hx - h.hr * 0.8, h.hy - h.hr * 1.75, 3, 3, pal::antennaBall, 1.2);
     // the headband the antenna is taped to
-    stroke(cr, pal::outline, 4, {h.hx - h.hr * 0.95, h.hy - h.hr * 0.55, h.hx + h.hr * 0.95, h.hy - h.hr * 0.55});
-    stroke(cr, pal::metal, 2, {h.hx - h.hr * 0.95, h.hy - h.hr * 0.55, h.hx + h.hr * 0.95, h.hy - h.hr * 0.55});
+    outlinedLine(cr, pal::metal, 4, 2, {h.hx - h.hr * 0.95, h.hy - h.hr * 0.55, h.hx + h.hr * 0.95, h.hy - h.hr * 0.55});
 }
 
 void lolly(cairo_t* cr, double x, double y, double r) {
-    stroke(cr, pal::outline, 3.5, {x, y, x, y + r * 2.2});
-    stroke(cr, pal::white, 2, {x, y, x, y + r * 2.2});
+    outlinedLine(cr, pal::white, 3.5, 2, {x, y, x, y + r * 2.2});
     ball(cr, x, y, r, r, rgb(240, 90, 140), 1.6);
     cairo_new_path(cr);
     for (double t = 0; t < 4 * M_PI; t += 0.2) cairo_line_to(cr, x + cos(t) * r * t / (4 * M_PI), y + sin(t) * r * t / (4 * M_PI));
@@ -322,8 +319,7 @@ void paintJanitor(cairo_t* cr, int, int frame, int frames) {
     Hands h = drawPerson(cr, 100, 208, l, p);
     // the plunger in both hands, its cup in the bowl
     double cupX = 24, cupY = 150 + push * 10;
-    stroke(cr, pal::outline, 6, {h.lx, h.ly, cupX, cupY});
-    stroke(cr, pal::woodLight, 3.5, {h.lx, h.ly, cupX, cupY});
+    outlinedLine(cr, pal::woodLight, 6, 3.5, {h.lx, h.ly, cupX, cupY});
     flat(cr, rgb(200, 60, 60), polyPath({cupX - 12, cupY + 8, cupX + 12, cupY + 8, cupX + 6, cupY - 4, cupX - 6, cupY - 4}), 1.6);
     // a mustache
     flat(cr, l.hair, blobPath({h.mx - h.hr * 0.5, h.my - h.hr * 0.2, h.mx + h.hr * 0.5, h.my - h.hr * 0.2, h.mx + h.hr * 0.3, h.my - h.hr * 0.02, h.mx - h.hr * 0.3, h.my - h.hr * 0.02}), 1.2);
@@ -632,10 +628,8 @@ void paintBeltSlot(cairo_t* cr, int column, int, int) {
     ball(cr, 14, 16, 3, 3, pal::stoneDark, 1);
     ball(cr, 48, 42, 3, 3, pal::stoneDark, 1);
     if (column == kBelt) {
-        stroke(cr, pal::outline, 8, {6, 14, 40, 44});
-        stroke(cr, rgb(60, 60, 70), 5, {6, 14, 40, 44});
-        stroke(cr, pal::outline, 8, {22, 12, 56, 40});
-        stroke(cr, rgb(60, 60, 70), 5, {22, 12, 56, 40});
+        outlinedLine(cr, rgb(60, 60, 70), 8, 5, {6, 14, 40, 44});
+        outlinedLine(cr, rgb(60, 60, 70), 8, 5, {22, 12, 56, 40});
         lightPool(cr, 31, 28, 24, 20, rgb(120, 255, 160), 0.5);
     }
 }

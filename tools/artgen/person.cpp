@@ -403,8 +403,7 @@ Hands drawPerson(cairo_t* cr, double fx, double fy, const Look& look, const Pose
         if (look.stripes) stroke(cr, look.stripe, std::max(1.2, aw * 0.16), {sx + side * aw * 0.3, sy, ex + side * aw * 0.3, ey, wx + side * aw * 0.25, wy});
         // a cuff where the sleeve ends
         double cx = ex + (wx - ex) * 0.86, cy = ey + (wy - ey) * 0.86;
-        stroke(cr, pal::outline, aw * 0.9 + 3, {cx, cy, ex + (wx - ex) * 0.94, ey + (wy - ey) * 0.94});
-        stroke(cr, darker(sleeve, 0.2), aw * 0.9, {cx, cy, ex + (wx - ex) * 0.94, ey + (wy - ey) * 0.94});
+        outlinedLine(cr, darker(sleeve, 0.2), aw * 0.9 + 3, aw * 0.9, {cx, cy, ex + (wx - ex) * 0.94, ey + (wy - ey) * 0.94});
         hand(cr, wx, wy, H * 0.034, side, look.skin);
         if (side < 0) out.lx = wx, out.ly = wy;
         else out.rx = wx, out.ry = wy;

@@ -381,8 +381,7 @@ void paintFatmanSeq(cairo_t* cr, int, int frame, int frames) {
     Hands h = drawPerson(cr, 400, 600, l, p);
     // the lolly at his tongue
     double lx = h.mx + 58, ly = h.my - 18;  // beside his tongue, the stick down to his hand
-    stroke(cr, pal::outline, 8, {lx, ly, h.rx + 4, h.ry - 4});
-    stroke(cr, pal::white, 5, {lx, ly, h.rx + 4, h.ry - 4});
+    outlinedLine(cr, pal::white, 8, 5, {lx, ly, h.rx + 4, h.ry - 4});
     ball(cr, lx, ly, 26, 26, rgb(240, 90, 140), 2.4);
     cairo_new_path(cr);
     for (double a = 0; a < 4 * M_PI; a += 0.2) cairo_line_to(cr, lx + cos(a) * 24 * a / (4 * M_PI), ly + sin(a) * 24 * a / (4 * M_PI));
