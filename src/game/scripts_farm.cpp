@@ -95,7 +95,10 @@ void alwaysFarmhausHinten(GameState& gs) {
         if (gs.idleVariant == kGirlPoseSniffing) girl->srcX = kGirlSniffing;
     }
     if (happy && stopped(girl) && gs.idleVariant == kGirlPoseSniffing) play(girl, kGirlHappy);
-    if (gs.partnerSpeaking) play(girl, happy ? kGirlHappyTalk : kGirlSadTalk);
+    // While she speaks her mouth moves: restarting the strip every frame would
+    // pin it to its first frame, so it starts again only once it has played.
+    const ColumnPlay& talk = happy ? kGirlHappyTalk : kGirlSadTalk;
+    if (gs.partnerSpeaking && (stopped(girl) || girl->srcX != talk.srcX)) play(girl, talk);
 }
 
 // Each use hands over at most one part; she lists what is still missing.

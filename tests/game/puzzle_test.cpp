@@ -328,3 +328,25 @@ TEST(Mouse, OnlyCheeseCatchesItAndItStaysCaught) {
 }
 
 }  // namespace
+
+// ---- the crying girl talks ----
+
+TEST(CryGirl, HerMouthMovesWhileSheSpeaks) {
+    Scenario game;
+    game.arriveIn("FarmhausHinten", "FarmhausExit3");
+    game.talkTo("CryGirl");
+    ASSERT_TRUE(findSprite(*game.gs().displayList, "ExitDialog")) << "the conversation is open";
+    game.t.click(40, 515);  // the first topic, "Crash landing": she speaks first
+    // The strip has two frames; talking shows the second about half the time.
+    int speaking = 0, secondFrame = 0;
+    for (int i = 0; i < 120; ++i) {
+        game.t.frame();
+        const Graphic* girl = findSprite(*game.gs().displayList, "CryGirl");
+        ASSERT_TRUE(girl);
+        if (!game.gs().partnerSpeaking) continue;
+        ++speaking;
+        if (girl->srcY != 0) ++secondFrame;
+    }
+    ASSERT_GT(speaking, 100);
+    EXPECT_GT(secondFrame, speaking / 4) << "the talking strip plays instead of sticking to its first frame";
+}
