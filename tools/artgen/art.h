@@ -65,6 +65,8 @@ void stroke(cairo_t* cr, Rgb c, double width, std::vector<double> xy);  // open 
 // Wire, sticks and rims: the line twice, the dark outline under, the colour over.
 void outlinedLine(cairo_t* cr, Rgb c, double outlineWidth, double width, const std::vector<double>& xy);
 void strokeOutlined(cairo_t* cr, Rgb c, double outlineWidth, double width);  // the current path, then clears it
+// A rectangle filled with a vertical gradient, `top` at its top edge to `bottom` at its bottom.
+void gradientRect(cairo_t* cr, double x, double y, double w, double h, Rgb top, Rgb bottom);
 void curve(cairo_t* cr, Rgb c, double width, double x0, double y0, double x1, double y1,
            double x2, double y2, double x3, double y3);  // outlined cubic: dark under, colour over
 void limb(cairo_t* cr, Rgb c, double width, double x0, double y0, double x1, double y1);  // outlined rounded stroke

@@ -95,6 +95,19 @@ void barnBody(cairo_t* cr, double x0, double x1, double top, double baseL, doubl
     outlinedLine(cr, pal::cream, 10, 6, {x1 - 4, top, x1 - 4, baseR});
 }
 
+// A brick front: the wall, then mortar courses every 12 px, kept inside the
+// wall's outline (2 px in from the sides, 10 from the top, 4 from the bottom).
+void brickWall(cairo_t* cr, int x, int y, int w, int h, Rgb brick, Rgb mortar) {
+    box(cr, x, y, w, h, brick, 2, 2.2);
+    setColor(cr, mortar, 0.8);
+    cairo_set_line_width(cr, 1);
+    for (int cy = y + 10; cy < y + h - 4; cy += 12) {
+        cairo_move_to(cr, x + 2, cy);
+        cairo_line_to(cr, x + w - 2, cy);
+    }
+    cairo_stroke(cr);
+}
+
 void townHouse(cairo_t* cr, double x, double base, double w, double h, Rgb wall, Rgb roof, uint32_t seed) {
     wallPlanks(cr, {x, base - h, x + w, base - h, x + w, base, x, base}, wall, false, 12);
     roofTiles(cr, {x - 10, base - h + 2, x + w / 2, base - h - w * 0.45, x + w + 10, base - h + 2}, roof);
@@ -382,14 +395,7 @@ const Rect kGymDoor{216, 216, 104, 160};
 void paintStudioAussenBg(cairo_t* cr, int, int) {
     duskSky(cr, 200, 17);
     // brick facade with big windows
-    box(cr, 60, 80, 760, 290, rgb(176, 92, 70), 2, 2.2);
-    setColor(cr, rgb(140, 70, 56), 0.8);
-    cairo_set_line_width(cr, 1);
-    for (int y = 90; y < 366; y += 12) {
-        cairo_move_to(cr, 62, y);
-        cairo_line_to(cr, 818, y);
-    }
-    cairo_stroke(cr);
+    brickWall(cr, 60, 80, 760, 290, rgb(176, 92, 70), rgb(140, 70, 56));
     box(cr, 50, 70, 770, 22, rgb(90, 90, 110), 2, 2);
     for (double x : {380.0, 590.0}) {
         windowLit(cr, x, 150, 170, 150, rgb(90, 90, 110));
@@ -565,14 +571,7 @@ void paintAlteDameBg(cairo_t* cr, int, int) {
 void paintSchuleBg(cairo_t* cr, int, int) {
     duskSky(cr, 160, 19);
     // the school: brick building with the big door to the party
-    box(cr, 40, 40, 740, 320, rgb(170, 100, 80), 2, 2.2);
-    setColor(cr, rgb(140, 80, 64), 0.8);
-    cairo_set_line_width(cr, 1);
-    for (int y = 50; y < 356; y += 12) {
-        cairo_move_to(cr, 42, y);
-        cairo_line_to(cr, 778, y);
-    }
-    cairo_stroke(cr);
+    brickWall(cr, 40, 40, 740, 320, rgb(170, 100, 80), rgb(140, 80, 64));
     roofTiles(cr, {20, 50, 120, -30, 700, -30, 800, 50}, rgb(90, 80, 110));
     for (double x : {80.0, 560.0, 660.0}) windowLit(cr, x, 100, 70, 80, pal::cream);
     doorway(cr, 380, 160, 120, 200, rgb(110, 90, 80), rgb(150, 90, 170));

@@ -186,13 +186,7 @@ void paintCreditBar(cairo_t* cr, int w, int h) {
 }
 
 void paintBlank(cairo_t* cr, int w, int h) {
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 0, h);
-    cairo_pattern_add_color_stop_rgb(p, 0, 0.09, 0.07, 0.16);
-    cairo_pattern_add_color_stop_rgb(p, 1, 0.16, 0.08, 0.14);
-    cairo_set_source(cr, p);
-    cairo_rectangle(cr, 0, 0, w, h);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
+    gradientRect(cr, 0, 0, w, h, Rgb{0.09, 0.07, 0.16}, Rgb{0.16, 0.08, 0.14});
     stars(cr, w, h, 60, 3);
 }
 

@@ -189,6 +189,16 @@ void strokeOutlined(cairo_t* cr, Rgb c, double outlineWidth, double width) {
     cairo_stroke(cr);
 }
 
+void gradientRect(cairo_t* cr, double x, double y, double w, double h, Rgb top, Rgb bottom) {
+    cairo_pattern_t* p = cairo_pattern_create_linear(0, y, 0, y + h);
+    cairo_pattern_add_color_stop_rgb(p, 0, top.r, top.g, top.b);
+    cairo_pattern_add_color_stop_rgb(p, 1, bottom.r, bottom.g, bottom.b);
+    cairo_set_source(cr, p);
+    cairo_rectangle(cr, x, y, w, h);
+    cairo_fill(cr);
+    cairo_pattern_destroy(p);
+}
+
 void curve(cairo_t* cr, Rgb c, double width, double x0, double y0, double x1, double y1, double x2,
            double y2, double x3, double y3) {
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);

@@ -238,13 +238,7 @@ void rug(cairo_t* cr, double cx, double cy, double w, double h, Rgb c, Rgb borde
 void windowLit(cairo_t* cr, double x, double y, double w, double h, Rgb frame) {
     lightPool(cr, x + w / 2, y + h / 2, w * 1.2, h * 1.1, pal::glow, 0.35);
     box(cr, x - 4, y - 4, w + 8, h + 8, frame, 2, 1.8);
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, y, 0, y + h);
-    cairo_pattern_add_color_stop_rgb(p, 0, 1.0, 0.86, 0.5);
-    cairo_pattern_add_color_stop_rgb(p, 1, 0.95, 0.6, 0.3);
-    cairo_set_source(cr, p);
-    cairo_rectangle(cr, x, y, w, h);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
+    gradientRect(cr, x, y, w, h, Rgb{1.0, 0.86, 0.5}, Rgb{0.95, 0.6, 0.3});
     stroke(cr, frame, 3, {x + w / 2, y, x + w / 2, y + h});
     stroke(cr, frame, 3, {x, y + h / 2, x + w, y + h / 2});
     setColor(cr, pal::outline);
@@ -257,14 +251,7 @@ void windowLit(cairo_t* cr, double x, double y, double w, double h, Rgb frame) {
 // light falling out; the exit picture adds the lit rim on top.
 void doorway(cairo_t* cr, double x, double y, double w, double h, Rgb frame, Rgb inside) {
     box(cr, x - 7, y - 8, w + 14, h + 8, frame, 3, 2);
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, y, 0, y + h);
-    Rgb a = darker(inside, 0.35);
-    cairo_pattern_add_color_stop_rgb(p, 0, a.r, a.g, a.b);
-    cairo_pattern_add_color_stop_rgb(p, 1, inside.r, inside.g, inside.b);
-    cairo_set_source(cr, p);
-    cairo_rectangle(cr, x, y, w, h);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
+    gradientRect(cr, x, y, w, h, darker(inside, 0.35), inside);
     setColor(cr, pal::outline);
     cairo_set_line_width(cr, 1.6);
     cairo_rectangle(cr, x, y, w, h);

@@ -42,13 +42,7 @@ void smokePuff(cairo_t* cr, double x, double y, double r, double a) {
 
 // Reduro-7: the hamsters' planet with its burrow domes and two moons.
 void panelHome(cairo_t* cr) {
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 0, kPanelH);
-    cairo_pattern_add_color_stop_rgb(p, 0, 0.45, 0.7, 0.95);
-    cairo_pattern_add_color_stop_rgb(p, 1, 0.95, 0.8, 0.9);
-    cairo_set_source(cr, p);
-    cairo_rectangle(cr, 0, 0, kPanelW, kPanelH);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
+    gradientRect(cr, 0, 0, kPanelW, kPanelH, Rgb{0.45, 0.7, 0.95}, Rgb{0.95, 0.8, 0.9});
     ball(cr, 120, 90, 40, 40, rgb(250, 240, 200), 2);
     ball(cr, 200, 60, 18, 18, rgb(250, 190, 210), 2);
     hills(cr, kPanelW, 380, 60, rgb(170, 210, 130), 3);
