@@ -264,24 +264,15 @@ void closedDoor(cairo_t* cr, double x, double y, double w, double h, Rgb c) {
     ball(cr, x + w * 0.82, y + h * 0.55, 3.5, 3.5, pal::yellow, 1.2);
 }
 
-void roofTiles(cairo_t* cr, const std::vector<double>& poly, Rgb c) {
-    Shade s;
-    s.size = 160;
-    s.shadow = 0.05;
-    s.highlight = 0.02;
+namespace {
+// Roofs and plank walls: the shaded polygon, a texture drawn clipped to it,
+// then the outline again so the texture's lines end cleanly at the edge.
+void texturedPolygon(cairo_t* cr, const std::vector<double>& poly, Rgb c, const Shade& s, const std::function<void()>& texture) {
     shape(cr, c, polyPath(poly), s);
     cairo_save(cr);
     polyPath(poly)(cr);
     cairo_clip(cr);
-    double minY = 1e9, maxY = -1e9;
-    for (size_t i = 1; i < poly.size(); i += 2) minY = std::min(minY, poly[i]), maxY = std::max(maxY, poly[i]);
-    setColor(cr, darker(c, 0.3), 0.7);
-    cairo_set_line_width(cr, 1.5);
-    for (double y = minY + 10; y < maxY; y += 12) {
-        cairo_move_to(cr, 0, y);
-        cairo_line_to(cr, 800, y);
-    }
-    cairo_stroke(cr);
+    texture();
     cairo_restore(cr);
     cairo_new_path(cr);
     polyPath(poly)(cr);
@@ -289,47 +280,58 @@ void roofTiles(cairo_t* cr, const std::vector<double>& poly, Rgb c) {
     cairo_set_line_width(cr, 2.2);
     cairo_stroke(cr);
 }
+}  // namespace
+
+void roofTiles(cairo_t* cr, const std::vector<double>& poly, Rgb c) {
+    Shade s;
+    s.size = 160;
+    s.shadow = 0.05;
+    s.highlight = 0.02;
+    texturedPolygon(cr, poly, c, s, [&] {
+        double minY = 1e9, maxY = -1e9;
+        for (size_t i = 1; i < poly.size(); i += 2) minY = std::min(minY, poly[i]), maxY = std::max(maxY, poly[i]);
+        setColor(cr, darker(c, 0.3), 0.7);
+        cairo_set_line_width(cr, 1.5);
+        for (double y = minY + 10; y < maxY; y += 12) {
+            cairo_move_to(cr, 0, y);
+            cairo_line_to(cr, 800, y);
+        }
+        cairo_stroke(cr);
+    });
+}
 
 void wallPlanks(cairo_t* cr, const std::vector<double>& poly, Rgb c, bool vertical, double spacing) {
     Shade s;
     s.size = 200;
     s.shadow = 0.04;
     s.highlight = 0.015;
-    shape(cr, c, polyPath(poly), s);
-    cairo_save(cr);
-    polyPath(poly)(cr);
-    cairo_clip(cr);
-    setColor(cr, darker(c, 0.35), 0.8);
-    cairo_set_line_width(cr, 1.4);
-    for (double v = 0; v < 800; v += spacing) {
-        if (vertical) {
-            cairo_move_to(cr, v, 0);
-            cairo_line_to(cr, v, 600);
-        } else {
-            cairo_move_to(cr, 0, v);
-            cairo_line_to(cr, 800, v);
+    texturedPolygon(cr, poly, c, s, [&] {
+        setColor(cr, darker(c, 0.35), 0.8);
+        cairo_set_line_width(cr, 1.4);
+        for (double v = 0; v < 800; v += spacing) {
+            if (vertical) {
+                cairo_move_to(cr, v, 0);
+                cairo_line_to(cr, v, 600);
+            } else {
+                cairo_move_to(cr, 0, v);
+                cairo_line_to(cr, 800, v);
+            }
         }
-    }
-    cairo_stroke(cr);
-    uint32_t st = hash32(int(poly[0] * 13 + poly[1]));
-    setColor(cr, darker(c, 0.2), 0.5);
-    cairo_set_line_width(cr, 0.8);
-    for (int i = 0; i < 90; ++i) {  // grain
-        double x = rand01(st) * 800, y = rand01(st) * 600, l = 10 + rand01(st) * 30;
-        cairo_move_to(cr, x, y);
-        if (vertical) {
-            cairo_line_to(cr, x, y + l);
-        } else {
-            cairo_line_to(cr, x + l, y);
+        cairo_stroke(cr);
+        uint32_t st = hash32(int(poly[0] * 13 + poly[1]));
+        setColor(cr, darker(c, 0.2), 0.5);
+        cairo_set_line_width(cr, 0.8);
+        for (int i = 0; i < 90; ++i) {  // grain
+            double x = rand01(st) * 800, y = rand01(st) * 600, l = 10 + rand01(st) * 30;
+            cairo_move_to(cr, x, y);
+            if (vertical) {
+                cairo_line_to(cr, x, y + l);
+            } else {
+                cairo_line_to(cr, x + l, y);
+            }
         }
-    }
-    cairo_stroke(cr);
-    cairo_restore(cr);
-    cairo_new_path(cr);
-    polyPath(poly)(cr);
-    setColor(cr, pal::outline);
-    cairo_set_line_width(cr, 2.2);
-    cairo_stroke(cr);
+        cairo_stroke(cr);
+    });
 }
 
 void duskSky(cairo_t* cr, double horizon, uint32_t seed) {
