@@ -74,6 +74,9 @@ void limb(cairo_t* cr, Rgb c, double width, double x0, double y0, double x1, dou
 // ---------------------------------------------------------------- props
 
 void pumpkin(cairo_t* cr, double cx, double baseY, double r, bool lantern);
+// The fat man's lolly: a pink disc of radius r with a white swirl of radius
+// swirlR; its stick is drawn by the caller.
+void lollyCandy(cairo_t* cr, double x, double y, double r, double swirlR, double line, double swirlWidth);
 void bat(cairo_t* cr, double cx, double cy, double span, double flap);  // flap 0..1
 void garland(cairo_t* cr, double x0, double y0, double x1, double y1, double sag, int flags);
 void tree(cairo_t* cr, double x, double baseY, double h, uint32_t seed, Rgb leaves);

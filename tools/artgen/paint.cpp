@@ -263,6 +263,15 @@ void pumpkin(cairo_t* cr, double cx, double baseY, double r, bool lantern) {
     }
 }
 
+void lollyCandy(cairo_t* cr, double x, double y, double r, double swirlR, double line, double swirlWidth) {
+    ball(cr, x, y, r, r, rgb(240, 90, 140), line);
+    cairo_new_path(cr);
+    for (double t = 0; t < 4 * M_PI; t += 0.2) cairo_line_to(cr, x + cos(t) * swirlR * t / (4 * M_PI), y + sin(t) * swirlR * t / (4 * M_PI));
+    setColor(cr, pal::white);
+    cairo_set_line_width(cr, swirlWidth);
+    cairo_stroke(cr);
+}
+
 void bat(cairo_t* cr, double cx, double cy, double span, double flap) {
     double w = span / 2, up = (0.5 - flap) * span * 0.5;
     Rgb c = rgb(58, 42, 70);

@@ -9,6 +9,12 @@ namespace {
 
 double cycle(int frame, int frames) { return frames > 0 ? 2 * M_PI * frame / frames : 0; }
 
+// Arms folded across the chest: the grumpy farmer, the sulking party kids.
+void foldArms(Pose& p) {
+    p.armL = -0.5, p.foreL = -1.9;
+    p.armR = -0.4, p.foreR = -1.8;
+}
+
 Look farmerLook() {
     Look l;
     l.height = 108;
@@ -107,12 +113,7 @@ void uniform(cairo_t* cr, const Hands& h, double x, double shoulderY, double sho
 
 void lolly(cairo_t* cr, double x, double y, double r) {
     outlinedLine(cr, pal::white, 3.5, 2, {x, y, x, y + r * 2.2});
-    ball(cr, x, y, r, r, rgb(240, 90, 140), 1.6);
-    cairo_new_path(cr);
-    for (double t = 0; t < 4 * M_PI; t += 0.2) cairo_line_to(cr, x + cos(t) * r * t / (4 * M_PI), y + sin(t) * r * t / (4 * M_PI));
-    setColor(cr, pal::white);
-    cairo_set_line_width(cr, r * 0.18);
-    cairo_stroke(cr);
+    lollyCandy(cr, x, y, r, r, 1.6, r * 0.18);
 }
 
 void sweat(cairo_t* cr, double x, double y, double s) {
@@ -129,8 +130,7 @@ void paintFarmer(cairo_t* cr, int, int frame, int frames) {
     p.eyes = frame == 7 ? 6 : 4;
     p.mouthStyle = 1;
     p.face = 0.35;
-    p.armL = -0.5, p.foreL = -1.9;  // arms folded
-    p.armR = -0.4, p.foreR = -1.8;
+    foldArms(p);
     p.bob = fabs(sin(t)) * 1.5;
     p.step = frame == 3 || frame == 4 ? 0.15 : 0;
     Look l = farmerLook();
@@ -499,7 +499,8 @@ void paintBurbkid1(cairo_t* cr, int column, int frame, int frames) {
             p.armL = 2.6, p.foreL = 3.0, p.armR = 2.6, p.foreR = 3.0, p.mouthStyle = 4, p.bob = fabs(sin(t)) * 4;
             break;
         case kCross:
-            p.armL = -0.5, p.foreL = -1.9, p.armR = -0.4, p.foreR = -1.8, p.mouthStyle = 1, p.eyes = frame ? 6 : 0;
+            foldArms(p);
+            p.mouthStyle = 1, p.eyes = frame ? 6 : 0;
             break;
         case kShrug:
             p.armL = 1.0 + frame * 0.2, p.foreL = 2.2, p.armR = 1.0 + frame * 0.2, p.foreR = 2.2, p.mouthStyle = 5;
@@ -539,7 +540,7 @@ void paintBurbkid2(cairo_t* cr, int column, int frame, int frames) {
             break;
         default:
             p.bob = frame, p.mouthStyle = column == kIdle2 ? 1 : 0;
-            if (column == kIdle2) p.armL = -0.5, p.foreL = -1.9, p.armR = -0.4, p.foreR = -1.8;
+            if (column == kIdle2) foldArms(p);
     }
     Hands h = drawPerson(cr, 30, 123, kidLook(2), p);
     if (column == kGulp) cup(cr, h.rx, h.ry);

@@ -376,12 +376,7 @@ void paintFatmanSeq(cairo_t* cr, int, int frame, int frames) {
     // the lolly at his tongue
     double lx = h.mx + 58, ly = h.my - 18;  // beside his tongue, the stick down to his hand
     outlinedLine(cr, pal::white, 8, 5, {lx, ly, h.rx + 4, h.ry - 4});
-    ball(cr, lx, ly, 26, 26, rgb(240, 90, 140), 2.4);
-    cairo_new_path(cr);
-    for (double a = 0; a < 4 * M_PI; a += 0.2) cairo_line_to(cr, lx + cos(a) * 24 * a / (4 * M_PI), ly + sin(a) * 24 * a / (4 * M_PI));
-    setColor(cr, pal::white);
-    cairo_set_line_width(cr, 4);
-    cairo_stroke(cr);
+    lollyCandy(cr, lx, ly, 26, 24, 2.4, 4);
     for (int i = 0; i < 3; ++i) {
         double hy = 200 - ((frame * 20 + i * 60) % 180);
         double hx = 560 + i * 50 + sin(t + i) * 10, s = 10 + i * 3;
