@@ -120,7 +120,13 @@ void useCryGirl(GameState& gs) {
         flag(gs, costumeComplete) = 1;
         sayLine(gs, scriptLine("GirlKey"), kDarkGreen, kGirlLineSeconds);
     }
-    if (flag(gs, costumeComplete)) makeGirlHappy(gs);
+    if (flag(gs, costumeComplete)) {
+        makeGirlHappy(gs);
+        // Entering the door sequence clears the queue; her "Thanks! I still
+        // need... ...to get you the key." plays over the opening door instead.
+        sayLine(gs, scriptLine("GirlThanks"), kDarkGreen, kGirlLineSeconds);
+        sayLine(gs, scriptLine("GirlKey"), kDarkGreen, kGirlLineSeconds);
+    }
 }
 
 void enterFarmhausSequenz(GameState& gs) {

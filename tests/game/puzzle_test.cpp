@@ -146,6 +146,8 @@ TEST(CryGirl, CostumePartsHandedOverOneAtATime) {
 
     ASSERT_NO_FATAL_FAILURE(game.useItemOn("Mop", "CryGirl"));
     EXPECT_EQ(game.scene(), "FarmhausSequenz");
+    EXPECT_EQ(game.queuedLines(), (std::vector<std::string>{thanks, scriptLine("GirlKey")}))
+        << "her last words play over the opening door";
     EXPECT_TRUE(game.has(costumeComplete) && game.has(girlHappy) && game.has(keyFromGirl));
     EXPECT_EQ(game.inventory(), std::set<std::string>{"Key"});
 
