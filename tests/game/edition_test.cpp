@@ -386,15 +386,6 @@ bool decodeUtf8(const std::string& s, std::vector<uint32_t>& out) {
     return true;
 }
 
-// The fonts hold printable ASCII and the seven German letters.
-bool hasGlyph(uint32_t cp) {
-    static const uint32_t kGerman[] = {0xE4, 0xF6, 0xFC, 0xC4, 0xD6, 0xDC, 0xDF};
-    if (cp >= 32 && cp <= 126) return true;
-    for (uint32_t g : kGerman)
-        if (cp == g) return true;
-    return false;
-}
-
 // The lines of a text as the font draws them: split at "/n", without the blank
 // that " /n " leaves at either side, and without the "/k" and "/c" marks.
 // Lengths are in characters (code points).
@@ -689,17 +680,6 @@ TEST(EditionScriptLines, TheClosingTextNamesTheWebsiteAndTheMakers) {
 // Drawable: glyphs, markup and the width of the screen
 // ---------------------------------------------------------------------------
 
-TEST(EditionLayout, EveryCharacterHasAGlyph) {
-    for (const Edition* ed : kEditions) {
-        for (const AnyText& t : allTexts(*ed)) {
-            std::vector<uint32_t> cps;
-            ASSERT_TRUE(decodeUtf8(t.text, cps)) << ed->language << " " << t.where << " is not UTF-8";
-            for (uint32_t cp : cps)
-                EXPECT_TRUE(hasGlyph(cp)) << ed->language << " " << t.where << ": U+" << std::hex << cp;
-        }
-    }
-}
-
 TEST(EditionLayout, LineBreaksAreWrittenAsBlankSlashNBlank) {
     for (const Edition* ed : kEditions) {
         for (const AnyText& t : allTexts(*ed)) {
@@ -754,13 +734,6 @@ TEST(EditionLayout, GermanLinesStillFitWithTheWebAddressAppended) {
     std::string farewell = scriptLine(kGerman, "QuitFarewell") + kSiteAddress;
     EXPECT_LE(longestLine(version), 55u) << version;
     EXPECT_LE(longestLine(farewell), 55u) << farewell;
-}
-
-TEST(EditionLayout, LineLengthsCountCharactersNotMarkup) {
-    EXPECT_EQ(lineLengths("ab /n cd"), (std::vector<size_t>{2, 2}));
-    EXPECT_EQ(lineLengths("a /n /n b"), (std::vector<size_t>{1, 0, 1}));
-    EXPECT_EQ(lineLengths("/kQuob/c ä"), (std::vector<size_t>{6}));
-    EXPECT_EQ(lineLengths("x /n  y"), (std::vector<size_t>{1, 2}));
 }
 
 }  // namespace
