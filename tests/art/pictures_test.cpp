@@ -374,3 +374,30 @@ TEST_F(Pictures, BackgroundsCoverTheScreenAndSpritesHaveTransparentBorders) {
         SDL_FreeSurface(s);
     }
 }
+
+// A figure cut by its frame shows a straight edge where an arm or a hat should
+// go on: the people keep their outermost columns and their top row clear in
+// every frame (their feet may stand on the bottom row).
+TEST_F(Pictures, PeopleStayInsideTheirFrames) {
+    const char* people[] = {"gfx/char/player/walk.png",           "gfx/char/farmer/animations.png",
+                            "gfx/char/freak/animations.png",      "gfx/char/fatman/animations.png",
+                            "gfx/char/hausmeister/animations.png", "gfx/char/ticketstand_kid/animations.png",
+                            "gfx/char/burbkid1/animations.png",   "gfx/char/burbkid2/animations.png",
+                            "gfx/char/burbkid3/animations.png"};
+    for (const char* path : people) {
+        SCOPED_TRACE(path);
+        const Picture* p = nullptr;
+        for (const Picture& q : kPictures)
+            if (!strcmp(q.path, path)) p = &q;
+        ASSERT_NE(p, nullptr);
+        SDL_Surface* s = IMG_Load(path);
+        ASSERT_NE(s, nullptr);
+        for (const Strip& c : p->strips)
+            for (int y = 0; y < c.stripEnd; y += p->frameH) {
+                EXPECT_EQ(visiblePixels(s, c.srcX, y, 1, p->frameH), 0) << "left edge, column " << c.srcX << " frame at " << y;
+                EXPECT_EQ(visiblePixels(s, c.srcX + p->frameW - 1, y, 1, p->frameH), 0) << "right edge, column " << c.srcX << " frame at " << y;
+                EXPECT_EQ(visiblePixels(s, c.srcX, y, p->frameW, 1), 0) << "top edge, column " << c.srcX << " frame at " << y;
+            }
+        SDL_FreeSurface(s);
+    }
+}

@@ -81,6 +81,7 @@ void bat(cairo_t* cr, double cx, double cy, double span, double flap);  // flap 
 void garland(cairo_t* cr, double x0, double y0, double x1, double y1, double sag, int flags);
 void tree(cairo_t* cr, double x, double baseY, double h, uint32_t seed, Rgb leaves);
 void bush(cairo_t* cr, double cx, double baseY, double w, Rgb c);
+void fallenLeaf(cairo_t* cr, double x, double y, double size, double angle, Rgb c);  // a leaf lying flat
 void grassTufts(cairo_t* cr, const std::vector<double>& polyXY, int count, uint32_t seed, Rgb c);
 void fence(cairo_t* cr, double x0, double y0, double x1, double y1, double postH, int posts);
 void skyGradient(cairo_t* cr, double w, double h, double horizon);
@@ -97,6 +98,9 @@ void floorPatch(cairo_t* cr, const char* scene, Rgb c, bool tufts);
 // towards (vanishX, vanishY); a rug is a flat decoration the hero walks over.
 void floorBoards(cairo_t* cr, const char* scene, Rgb c, double vanishX, double vanishY, int boards);
 void pavingSlabs(cairo_t* cr, const char* scene, Rgb c, double vanishX, double vanishY, double slabW);
+void floorTiles(cairo_t* cr, const char* scene, Rgb c, Rgb checker, double vanishX, double vanishY, double tileW);
+// Draws decorations the hero walks over (mosaics, drains, puddles) cut to the floor.
+void onFloor(cairo_t* cr, const char* scene, const std::function<void()>& draw);
 void rug(cairo_t* cr, double cx, double cy, double w, double h, Rgb c, Rgb border);
 void windowLit(cairo_t* cr, double x, double y, double w, double h, Rgb frame);
 void doorway(cairo_t* cr, double x, double y, double w, double h, Rgb frame, Rgb inside);

@@ -326,6 +326,55 @@ void paintFarmhausHintenBg(cairo_t* cr, int, int) {
 
 // ---------------------------------------------------------------- crossroads
 
+namespace {
+
+const Rgb kSquareStone = rgb(184, 166, 150);
+// Where the road from the farm to the school crosses the one from the lane to
+// the gym: the middle of the square.
+constexpr double kCrossX = 480, kCrossY = 430;
+
+// A flat ellipse in the square's perspective (rx across, ry deep).
+PathFn groundEllipse(double cx, double cy, double rx) { return ellipsePath(cx, cy, rx, rx * 0.3); }
+
+// The things on the square the hero walks over: the roads worn darker by the
+// carts, a stone star where they cross pointing down the four ways, a drain
+// cover, a puddle holding the sky, and the leaves of the tree on the lane.
+void townSquare(cairo_t* cr) {
+    setColor(cr, rgb(90, 80, 96), 0.3);
+    polyPath({0, 392, 800, 402, 800, 472, 0, 458})(cr);        // farm to school
+    polyPath({380, 600, 440, 312, 520, 312, 620, 600})(cr);    // lane to gym
+    cairo_fill(cr);
+    // the star: a ring of light stone and four points along the roads
+    const Rgb light = lighter(kSquareStone, 0.3), dark = darker(kSquareStone, 0.25);
+    flat(cr, dark, groundEllipse(kCrossX, kCrossY, 96), 1.6);
+    flat(cr, light, groundEllipse(kCrossX, kCrossY, 84), 1.4);
+    flat(cr, kSquareStone, groundEllipse(kCrossX, kCrossY, 64), 1.4);
+    const double kPoint = 120, kWaist = 14;
+    flat(cr, rgb(170, 96, 70), polyPath({kCrossX - kPoint, kCrossY, kCrossX - kWaist, kCrossY - kWaist * 0.3, kCrossX + kPoint, kCrossY,
+                                        kCrossX + kWaist, kCrossY + kWaist * 0.3}), 1.4);
+    flat(cr, rgb(206, 150, 84), polyPath({kCrossX, kCrossY - kPoint * 0.3, kCrossX + kWaist, kCrossY, kCrossX, kCrossY + kPoint * 0.3,
+                                         kCrossX - kWaist, kCrossY}), 1.4);
+    flat(cr, light, groundEllipse(kCrossX, kCrossY, 12), 1.2);
+    // the drain cover with its ribs
+    const double dx = 226, dy = 528, dr = 34;
+    flat(cr, rgb(96, 92, 104), groundEllipse(dx, dy, dr), 1.8);
+    flat(cr, rgb(126, 120, 132), groundEllipse(dx, dy - 1, dr - 6), 1.2);
+    for (int i = -2; i <= 2; ++i) stroke(cr, rgb(90, 86, 98), 2, {dx + i * 9 - 4, dy - 6, dx + i * 9 + 4, dy + 6});
+    // a puddle from the afternoon's rain, lit by the sky above
+    flat(cr, rgb(112, 118, 158), blobPath({642, 548, 676, 536, 730, 540, 752, 554, 720, 566, 664, 564}), 1.4);
+    stroke(cr, lighter(pal::skyLow, 0.3), 2, {672, 546, 700, 544});
+    stroke(cr, lighter(pal::skyLow, 0.3), 2, {712, 556, 732, 555});
+    // leaves blown from the tree by the lane across the square
+    uint32_t st = hash32(0x4b72);
+    for (int i = 0; i < 26; ++i) {
+        double y = 310 + rand01(st) * rand01(st) * 290, x = rand01(st) * 800;
+        Rgb c = mix(pal::pumpkin, rgb(200, 90, 40), rand01(st));
+        fallenLeaf(cr, x, y, 3 + (y - 300) / 60, rand01(st) * M_PI, c);
+    }
+}
+
+}  // namespace
+
 void paintKreuzungBg(cairo_t* cr, int, int) {
     duskSky(cr, 260, 16);
     hills(cr, 800, 250, 30, rgb(110, 84, 120), 17);
@@ -351,25 +400,8 @@ void paintKreuzungBg(cairo_t* cr, int, int) {
     box(cr, -4, 268, 808, 12, rgb(130, 120, 126), 0, 1.6);  // kerb along the houses
     flat(cr, pal::dirtLight, polyPath({160, 310, 172, 278, 262, 278, 280, 310}), 0);
     floorPatch(cr, "Kreuzung", rgb(176, 156, 140), false);
-    // cobbles over the whole square, the roads a little darker
-    cairo_save(cr);
-    fillFloor(cr, floorOf("Kreuzung"));
-    cairo_new_path(cr);
-    for (int row = 0; row < 40; ++row) {
-        double y = 300 + row * row * 0.16 + row * 3;
-        double h = 3 + row * 0.35, w = 8 + row * 0.7;
-        for (double x = (row % 2) * w * 0.5; x < 800; x += w + 2) {
-            ellipsePath(x, y, w / 2, h / 2)(cr);
-        }
-    }
-    setColor(cr, rgb(196, 176, 160), 0.55);
-    cairo_fill(cr);
-    cairo_new_path(cr);
-    polyPath({0, 390, 800, 400, 800, 470, 0, 456})(cr);
-    polyPath({360, 600, 430, 310, 510, 310, 640, 600})(cr);
-    setColor(cr, rgb(90, 80, 96), 0.35);
-    cairo_fill(cr);
-    cairo_restore(cr);
+    pavingSlabs(cr, "Kreuzung", kSquareStone, 470, 150, 56);
+    onFloor(cr, "Kreuzung", [&] { townSquare(cr); });
     // lamp posts with garlands across the square
     for (double x : {310.0, 720.0}) {
         box(cr, x - 4, 190, 8, 110, rgb(60, 60, 80), 2, 1.6);
@@ -505,6 +537,22 @@ void paintTrainingBg(cairo_t* cr, int, int) {
 
 // ---------------------------------------------------------------- toilet
 
+namespace {
+
+// On the washroom tiles: a drain in the middle, a wet patch spreading from the
+// toilet (it has been overflowing all week), and a mat before the sink.
+void washroomFloor(cairo_t* cr) {
+    const double dx = 400, dy = 530;
+    flat(cr, rgb(150, 156, 166), ellipsePath(dx, dy, 24, 8), 1.6);
+    for (int i = -2; i <= 2; ++i) stroke(cr, rgb(80, 84, 96), 1.6, {dx + i * 7, dy - 5 + abs(i), dx + i * 7, dy + 5 - abs(i)});
+    flat(cr, rgb(150, 190, 214), blobPath({70, 452, 180, 446, 262, 462, 238, 486, 150, 492, 60, 474}), 1.2);
+    stroke(cr, rgb(226, 244, 250), 2, {110, 460, 150, 457});
+    stroke(cr, rgb(226, 244, 250), 2, {196, 470, 222, 468});
+    rug(cr, 515, 470, 120, 30, rgb(120, 170, 120), rgb(70, 120, 90));
+}
+
+}  // namespace
+
 void paintToiletteBg(cairo_t* cr, int, int) {
     // tiles
     setColor(cr, rgb(170, 200, 210));
@@ -522,21 +570,18 @@ void paintToiletteBg(cairo_t* cr, int, int) {
     cairo_stroke(cr);
     groundFill(cr, 438, rgb(150, 160, 170), rgb(120, 128, 140));
     floorPatch(cr, "Toilette", rgb(180, 190, 196), false);
-    // checkered floor
-    cairo_save(cr);
-    fillFloor(cr, floorOf("Toilette"));
-    cairo_new_path(cr);
-    for (int y = 438, r = 0; y < 600; y += 20, ++r)
-        for (int x = (r % 2) * 40; x < 800; x += 80) cairo_rectangle(cr, x, y, 40, 20);
-    setColor(cr, rgb(140, 150, 160), 0.6);
-    cairo_fill(cr);
-    cairo_restore(cr);
+    floorTiles(cr, "Toilette", rgb(196, 204, 210), rgb(120, 134, 150), 400, -300, 56);
+    onFloor(cr, "Toilette", [&] { washroomFloor(cr); });
     doorway(cr, 654, 216, 110, 260, rgb(120, 130, 150), rgb(200, 180, 140));
     // cubicle wall behind the toilet, sink and mirror
     box(cr, 20, 150, 180, 290, rgb(120, 150, 190), 3, 2);
     box(cr, 470, 160, 90, 80, rgb(200, 220, 230), 4, 2);
+    setColor(cr, pal::white, 0.6);  // the mirror's shine
+    polyPath({486, 232, 516, 168, 532, 168, 502, 232})(cr);
+    cairo_fill(cr);
     box(cr, 460, 270, 110, 30, pal::white, 8, 2);
-    box(cr, 505, 300, 20, 120, pal::white, 3, 2);
+    box(cr, 505, 300, 20, 142, pal::white, 3, 2);  // the pedestal stands on the floor
+    box(cr, 497, 434, 36, 8, pal::white, 3, 1.6);
     // shelf with the toilet paper
     box(cr, 310, 410, 70, 10, pal::wood, 2, 1.6);
     box(cr, 20, 100, 760, 10, rgb(90, 110, 140), 2, 1.6);
@@ -606,8 +651,12 @@ void paintSchuleBg(cairo_t* cr, int, int) {
 // ---------------------------------------------------------------- school party
 
 void paintSchulpartyBg(cairo_t* cr, int, int) {
-    wallPlanks(cr, {0, 0, 800, 0, 800, 410, 0, 410}, rgb(80, 60, 110), false, 40);
-    groundFill(cr, 406, rgb(150, 100, 70), rgb(110, 72, 54));
+    // the hall's floor starts well behind the walkable part, so the kids at the
+    // back wall stand on the boards rather than against the wall
+    constexpr double kWallFoot = 378;
+    wallPlanks(cr, {0, 0, 800, 0, 800, kWallFoot + 4, 0, kWallFoot + 4}, rgb(80, 60, 110), false, 40);
+    groundFill(cr, kWallFoot, rgb(150, 100, 70), rgb(110, 72, 54));
+    box(cr, -4, kWallFoot - 6, 808, 8, rgb(60, 44, 80), 0, 1.6);  // skirting board
     floorPatch(cr, "Schulparty", rgb(176, 120, 84), false);
     floorBoards(cr, "Schulparty", rgb(176, 120, 84), 400, 60, 16);  // the school hall's parquet
     doorway(cr, 0, 265, 80, 200, rgb(120, 100, 140), rgb(60, 60, 90));

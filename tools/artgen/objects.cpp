@@ -24,10 +24,7 @@ void paintExitEdge(cairo_t* cr, int w, int h) {
         double x = 8 + rand01(st) * (w - 16), y = 6 + rand01(st) * (h - 12);
         double s = 4 + rand01(st) * 3;
         Rgb c = mix(pal::pumpkin, rgb(220, 180, 60), rand01(st));
-        double a = rand01(st) * M_PI;
-        flat(cr, c, polyPath({x + cos(a) * s, y + sin(a) * s, x + cos(a + 1.7) * s * 0.5, y + sin(a + 1.7) * s * 0.5,
-                               x - cos(a) * s, y - sin(a) * s, x + cos(a - 1.7) * s * 0.5, y + sin(a - 1.7) * s * 0.5}),
-             1.2);
+        fallenLeaf(cr, x, y, s, rand01(st) * M_PI, c);
     }
 }
 

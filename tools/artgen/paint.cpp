@@ -333,6 +333,13 @@ void tree(cairo_t* cr, double x, double baseY, double h, uint32_t seed, Rgb leav
     }
 }
 
+void fallenLeaf(cairo_t* cr, double x, double y, double size, double angle, Rgb c) {
+    const double a = angle, r = size;
+    flat(cr, c, polyPath({x + cos(a) * r, y + sin(a) * r, x + cos(a + 1.7) * r * 0.5, y + sin(a + 1.7) * r * 0.5,
+                          x - cos(a) * r, y - sin(a) * r, x + cos(a - 1.7) * r * 0.5, y + sin(a - 1.7) * r * 0.5}),
+         1.2);
+}
+
 void bush(cairo_t* cr, double cx, double baseY, double w, Rgb c) {
     Shade s;
     s.size = w * 0.6;

@@ -466,8 +466,22 @@ void paintBarrier(cairo_t* cr, int, int frame, int frames) {
 // ---------------------------------------------------------------- party kids
 
 namespace {
+// The kids' frames are barely taller than the kids: their heights leave room
+// above the head for the horns, the spikes and the witch's hat, and each kid
+// stands at the middle of his frame so arms held out stay inside it.
+struct KidFrame {
+    double height;        // feet to top of head
+    double footX, footY;  // the foot point in the frame
+};
+const KidFrame kKidFrames[] = {
+    {0, 0, 0},        // (the kids count from 1)
+    {112, 48, 121},   // the big one, 96 wide
+    {110, 30, 123},   // the burper, 60 wide
+    {104, 30, 123},   // the witch, 60 wide
+};
+
 Look kidLook(int which) {
-    Look l = partyKidLook(which, which == 1 ? 118 : 120);
+    Look l = partyKidLook(which, kKidFrames[which].height);
     l.headScale = 1.35;  // children: big heads, big eyes
     l.freckles = which == 1;
     l.belt = which == 1;
@@ -496,17 +510,17 @@ void paintBurbkid1(cairo_t* cr, int column, int frame, int frames) {
             p.armR = -0.3, p.foreR = -2.5, p.eyes = 1, p.lean = frame ? -0.05 : 0;
             break;
         case kCheer:
-            p.armL = 2.6, p.foreL = 3.0, p.armR = 2.6, p.foreR = 3.0, p.mouthStyle = 4, p.bob = fabs(sin(t)) * 4;
+            p.armL = 2.6, p.foreL = 3.0, p.armR = 2.6, p.foreR = 3.0, p.mouthStyle = 4, p.bob = fabs(sin(t)) * 2;  // fists just below the frame top
             break;
         case kCross:
             foldArms(p);
             p.mouthStyle = 1, p.eyes = frame ? 6 : 0;
             break;
         case kShrug:
-            p.armL = 1.0 + frame * 0.2, p.foreL = 2.2, p.armR = 1.0 + frame * 0.2, p.foreR = 2.2, p.mouthStyle = 5;
+            p.armL = 0.9 + frame * 0.15, p.foreL = 2.4, p.armR = 0.9 + frame * 0.15, p.foreR = 2.4, p.mouthStyle = 5;
             break;
     }
-    Hands h = drawPerson(cr, 48, 121, kidLook(1), p);
+    Hands h = drawPerson(cr, kKidFrames[1].footX, kKidFrames[1].footY, kidLook(1), p);
     if (column == kDrink) cup(cr, h.rx, h.ry);
     // a devil-horn headband for the party
     flat(cr, rgb(220, 50, 50), polyPath({h.hx - h.hr * 0.8, h.hy - h.hr * 0.8, h.hx - h.hr * 0.5, h.hy - h.hr * 1.5, h.hx - h.hr * 0.3, h.hy - h.hr * 0.9}), 1.2);
@@ -514,7 +528,7 @@ void paintBurbkid1(cairo_t* cr, int column, int frame, int frames) {
 }
 
 void paintBurbkid2(cairo_t* cr, int column, int frame, int frames) {
-    enum { kBurp = 0, kGulp = 69, kIdle = 138, kTalk = 207, kIdle2 = 276, kScratch = 345 };
+    enum { kBurp = 0, kGulp = 69, kIdle = 138, kTalk = 207, kIdle2 = 276, kPonder = 345 };
     double t = cycle(frame, frames);
     Pose p;
     p.face = 0.2;
@@ -524,25 +538,26 @@ void paintBurbkid2(cairo_t* cr, int column, int frame, int frames) {
             p.mouthStyle = 2;
             p.mouth = frame >= 3 && frame <= 6 ? 1.0 : 0.2;
             p.eyes = frame >= 3 && frame <= 6 ? 1 : 3;
-            p.lean = -0.1 * swell;
+            p.lean = -0.06 * swell;  // a lean back that keeps his hair in the frame
             p.blush = frame < 3 ? frame * 0.3 : 0.2;
-            p.armL = 0.35, p.foreL = 0.6, p.armR = 0.35, p.foreR = 0.6;
+            // fists clenched a little away from his sides, braced for it
+            p.armL = 0.2, p.foreL = 0.3, p.armR = 0.2, p.foreR = 0.3;
             break;
         }
         case kGulp:
             p.armR = -0.3, p.foreR = -2.6, p.eyes = 1, p.lean = -0.08;
             break;
-        case kTalk:
-            p.mouthStyle = 2, p.mouth = frame ? 0.8 : 0.3, p.armR = 1.0, p.foreR = 2.0;
+        case kTalk:  // the hand comes up in front of him as he explains
+            p.mouthStyle = 2, p.mouth = frame ? 0.8 : 0.3, p.armR = -0.2, p.foreR = 2.3;
             break;
-        case kScratch:
-            p.armR = 1.6, p.foreR = -2.8, p.eyes = 6, p.mouthStyle = 5;
+        case kPonder:  // rubbing his chin, eyes half shut
+            p.armR = -0.1, p.foreR = -2.5, p.eyes = 6, p.mouthStyle = 5;
             break;
         default:
             p.bob = frame, p.mouthStyle = column == kIdle2 ? 1 : 0;
             if (column == kIdle2) foldArms(p);
     }
-    Hands h = drawPerson(cr, 30, 123, kidLook(2), p);
+    Hands h = drawPerson(cr, kKidFrames[2].footX, kKidFrames[2].footY, kidLook(2), p);
     if (column == kGulp) cup(cr, h.rx, h.ry);
     if (column == kBurp && frame >= 3 && frame <= 6) {
         for (int i = 0; i < 3; ++i) {
@@ -561,7 +576,7 @@ void paintBurbkid3(cairo_t* cr, int, int frame, int) {
     p.bob = frame == 1 ? 2 : 0;
     p.armL = 0.3, p.foreL = -1.0 - frame * 0.2;
     p.mouthStyle = frame == 2 ? 4 : 0;
-    Hands h = drawPerson(cr, 30, 123, kidLook(3), p);
+    Hands h = drawPerson(cr, kKidFrames[3].footX, kKidFrames[3].footY, kidLook(3), p);
     witchHat(cr, h.hx, h.hy - h.hr * 0.7, h.hr * 0.9);
 }
 

@@ -183,28 +183,34 @@ void floorBoards(cairo_t* cr, const char* scene, Rgb c, double vanishX, double v
     cairo_restore(cr);
 }
 
-// Paving slabs laid in rows that grow towards the viewer, every other row
-// shifted by half a slab, a few slabs cracked or darker with damp.
-void pavingSlabs(cairo_t* cr, const char* scene, Rgb c, double vanishX, double vanishY, double slabW) {
+namespace {
+
+// Slabs or tiles laid in rows that grow towards the viewer. Paving is laid in
+// bond (every other row shifted by half a slab) with a few slabs cracked; tiles
+// are laid in a grid with every other tile in the `checker` colour.
+void layFloor(cairo_t* cr, const char* scene, Rgb c, double vanishX, double vanishY, double slabW, const Rgb* checker) {
     cairo_save(cr);
     double top = clipToFloor(cr, floorOf(scene));
     uint32_t st = hash32(uint32_t(strlen(scene)) * 313 + uint32_t(scene[2]));
+    const double crackChance = checker ? 0.02 : 0.06;
     int row = 0;
     for (double y = top; y < 600; ++row) {
         double next = y + 16 + (y - top) * 0.22;
-        double shift = (row % 2) * slabW / 2;
-        for (double xb = -800 - shift; xb < 1600; xb += slabW) {
+        double shift = checker ? 0 : (row % 2) * slabW / 2;
+        int col = 0;
+        for (double xb = -800 - shift; xb < 1600; xb += slabW, ++col) {
             double x0 = towardsVanish(vanishX, vanishY, xb, y), x1 = towardsVanish(vanishX, vanishY, xb + slabW, y);
             double x2 = towardsVanish(vanishX, vanishY, xb + slabW, next), x3 = towardsVanish(vanishX, vanishY, xb, next);
-            double tone = (rand01(st) - 0.5) * 0.14;
-            setColor(cr, tone < 0 ? darker(c, -tone) : lighter(c, tone), 0.6);
+            Rgb base = checker && (row + col) % 2 ? *checker : c;
+            double tone = (rand01(st) - 0.5) * (checker ? 0.06 : 0.14);
+            setColor(cr, tone < 0 ? darker(base, -tone) : lighter(base, tone), checker ? 0.9 : 0.6);
             cairo_new_path(cr);
             polyPath({x0, y, x1, y, x2, next, x3, next})(cr);
             cairo_fill(cr);
             seam(cr, c, 1.5, x0, y, x3, next);
-            if (rand01(st) < 0.06) {  // a crack across the slab
+            if (rand01(st) < crackChance) {  // a crack across the slab
                 double cx = (x0 + x1) / 2, cy = (y + next) / 2;
-                setColor(cr, darker(c, 0.35), 0.6);
+                setColor(cr, darker(base, 0.35), 0.6);
                 cairo_set_line_width(cr, 1);
                 cairo_move_to(cr, cx - (x1 - x0) * 0.3, y + 2);
                 cairo_line_to(cr, cx, cy);
@@ -215,6 +221,24 @@ void pavingSlabs(cairo_t* cr, const char* scene, Rgb c, double vanishX, double v
         seam(cr, c, 1.5, -10, y, 810, y);
         y = next;
     }
+    cairo_restore(cr);
+}
+
+}  // namespace
+
+void pavingSlabs(cairo_t* cr, const char* scene, Rgb c, double vanishX, double vanishY, double slabW) {
+    layFloor(cr, scene, c, vanishX, vanishY, slabW, nullptr);
+}
+
+void floorTiles(cairo_t* cr, const char* scene, Rgb c, Rgb checker, double vanishX, double vanishY, double tileW) {
+    layFloor(cr, scene, c, vanishX, vanishY, tileW, &checker);
+}
+
+void onFloor(cairo_t* cr, const char* scene, const std::function<void()>& draw) {
+    cairo_save(cr);
+    clipToFloor(cr, floorOf(scene));
+    cairo_new_path(cr);
+    draw();
     cairo_restore(cr);
 }
 
