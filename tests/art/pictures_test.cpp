@@ -264,6 +264,14 @@ TEST_F(Pictures, ExactSizesTheEngineDrawsAgainst) {
     for (int panel = 0; panel <= 6; ++panel) EXPECT_GT(visiblePixels(intro, 0, panel * 600, intro->w, 552), 0) << panel;
     SDL_FreeSurface(intro);
 
+    // The credits draw their title at (16, 16) before the background is drawn:
+    // the blank background must let it through.
+    SDL_Surface* blank = IMG_Load("gfx/szene/blank.png");
+    ASSERT_NE(blank, nullptr);
+    EXPECT_EQ(visiblePixels(blank, 0, 0, 420, 48), 0);
+    EXPECT_GT(visiblePixels(blank, 0, 100, 800, 500), 0);
+    SDL_FreeSurface(blank);
+
     // The pointer test takes the first sprite it hits, and the conversation bar
     // (at x 0) comes before the leave button (at x 672): the bar must end before it.
     SDL_Surface* bar = IMG_Load("gfx/gui/dialogbar.png");

@@ -185,9 +185,18 @@ void paintCreditBar(cairo_t* cr, int w, int h) {
     garland(cr, 0, 8, w, 8, 10, 24);
 }
 
+// The credits draw their title before the background is drawn, so the sky
+// leaves the band behind the title see-through, fading into it from below.
+constexpr int kCreditsTitleBand = 52;
+
 void paintBlank(cairo_t* cr, int w, int h) {
-    gradientRect(cr, 0, 0, w, h, Rgb{0.09, 0.07, 0.16}, Rgb{0.16, 0.08, 0.14});
+    gradientRect(cr, 0, 0, w, h, Rgb{0.04, 0.035, 0.07}, Rgb{0.16, 0.08, 0.14});
     stars(cr, w, h, 60, 3);
+    cairo_save(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+    cairo_rectangle(cr, 0, 0, w, kCreditsTitleBand);
+    cairo_fill(cr);
+    cairo_restore(cr);
 }
 
 // ---------------------------------------------------------------- inventory icons
