@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "frame/clock.h"
+#include "frame/window.h"
 #include "gfx/graphic.h"
 #include "world/command.h"
 #include "world/walk.h"
@@ -58,9 +59,15 @@ void linkEngine(Engine& e) {
 }
 
 int initVideo(Engine& e) {
-    // The game makes no sound, so a machine without audio still gets its window.
-    if (SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO) < 0 && SDL_Init(SDL_INIT_VIDEO) < 0) {
+    // The game makes no sound: video alone, no sound server is ever touched.
+    if (SDL_Init(SDL_INIT_VIDEO) < 0) {
         printf("Unable to init SDL: %s\n", SDL_GetError());
+        return 1;
+    }
+    const std::string noDisplay = missingDisplayReason();
+    if (!noDisplay.empty()) {  // a game nobody can see is no start
+        printf("Unable to init SDL: %s\n", noDisplay.c_str());
+        SDL_Quit();
         return 1;
     }
     static bool quitRegistered = false;  // F9 re-runs this; SDL_Quit needs registering once

@@ -256,6 +256,7 @@ const std::vector<SceneShot>& sceneShots();
 
 // Generators of the individual families.
 void writeFonts(const std::string& out);
+void writeDesktopIcons(const std::string& out);  // menu icons under <out>/icons/hicolor
 void paintWalkMap(cairo_t* cr, int w, int h, const char* scene);
 std::string fontPath(bool display);
 

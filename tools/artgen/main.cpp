@@ -81,5 +81,6 @@ int main(int argc, char** argv) {
         }
     }
     if (!only || strstr("fonts", only)) writeFonts(out);
+    if (!only) writeDesktopIcons(out);
     return 0;
 }

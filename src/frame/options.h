@@ -1,0 +1,40 @@
+// options.h - what the player chose: the command line, and the full-screen and
+// window-scale choices remembered in $XDG_CONFIG_HOME/hollowmere/settings.
+#pragma once
+#include <string>
+
+constexpr int kMinScale = 1;  // the window is 800x600 times the scale
+constexpr int kMaxScale = 4;
+
+// The choices kept between runs.
+struct Settings {
+    bool fullscreen = false;  // start in full screen
+    int scale = kMinScale;    // window size as a multiple of 800x600
+};
+
+// One run's command line; a choice not given leaves the remembered one.
+struct CommandLine {
+    int fullscreen = -1;        // 1 --fullscreen, 0 --window, -1 neither
+    int scale = 0;              // --scale N, 0 when not given
+    std::string dataFolder;     // --data DIR, "" to search the usual places
+    bool help = false;          // --help: print the usage and stop
+    bool version = false;       // --version: print name, edition, version and stop
+};
+
+// Reads argv; prints one console line for every argument it ignores.
+CommandLine parseCommandLine(int argc, char** argv);
+// The remembered settings with this run's command-line choices laid over them.
+Settings applyCommandLine(Settings s, const CommandLine& c);
+std::string usageText(const char* program);
+
+// <configFolder()>/settings, "" when there is no home folder.
+std::string settingsPath();
+// The settings file's text: a version line, then one "name value" line each.
+std::string settingsText(const Settings& s);
+// Parses settingsText's format; false (out unchanged) for anything else.
+bool parseSettings(const std::string& text, Settings& out);
+// The file's settings; a missing file gives the defaults silently, an unreadable
+// or damaged one the defaults with one console line.
+Settings loadSettings(const std::string& path);
+// Writes the file atomically; false with one console line on failure.
+bool saveSettings(const std::string& path, const Settings& s);
