@@ -36,19 +36,20 @@ set(CPACK_PACKAGE_NAME hollowmere)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "hollowmere developers <hollowmere@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "point-and-click adventure of a hamster stranded on Halloween")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "point-and-click adventure of a hamster stranded on Halloween
- Quobble Tuftwhirl, a hamster from the planet Reduro-7, has crash-landed his
- saucer behind a farmer's barn on Halloween. Walk, look, take, talk and use
- your way through a small town and get the ship out of the ground.
- .
- The package holds the English (hollowmere) and the German (hollowmere-de)
- edition.")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Quobble Tuftwhirl, a hamster from the planet Reduro-7, has crash-landed his
+saucer behind a farmer's barn on Halloween. Walk, look, take, talk and use
+your way through a small town and get the ship out of the ground.
+
+The package holds the English (hollowmere) and the German (hollowmere-de)
+edition.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://hollowmere.example.org")
-set(CPACK_STRIP_FILES ON)
+# Debian keeps games in /usr/games, stripped: done on the package's copy only.
+set(CPACK_PRE_BUILD_SCRIPTS ${DIST_OUT}/debian_layout.cmake)
+configure_file(${DIST}/debian_layout.cmake.in ${DIST_OUT}/debian_layout.cmake @ONLY)
 set(CPACK_OUTPUT_FILE_PREFIX ${CMAKE_BINARY_DIR}/package)
 include(CPack)

@@ -70,7 +70,9 @@ int main(int argc, char** argv) {
     requestWindowScale(chosen.scale);
     if (initVideo(e) != 0) return 1;  // nothing to draw into
     int w = 0, h = 0;
-    if (chosen.scale > 1 && !chosen.fullscreen && windowSize(w, h) && w != kScreenWidth * chosen.scale)
+    if (chosen.scale > 1 && !chosen.fullscreen && !windowSize(w, h))
+        printf("The window is not scaled: --scale needs SDL 1.2 through sdl12-compat\n");
+    else if (chosen.scale > 1 && !chosen.fullscreen && w != kScreenWidth * chosen.scale)
         printf("The window could not be scaled: it is %dx%d\n", w, h);
     if (chosen.fullscreen != stored.fullscreen || chosen.scale != stored.scale)
         saveSettings(settingsFile, chosen);
