@@ -1,0 +1,262 @@
+// desktop_test.cpp - the game as a player starts it: finding its pictures from any
+// folder, the command line and the settings it remembers, the scaled window,
+// no invisible start without a display, and the installed game of both editions.
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "frame/datadir.h"
+#include "frame/engine.h"
+#include "frame/options.h"
+#include "frame/userfiles.h"
+#include "frame/window.h"
+#include "gfx/cursor.h"
+#include "gfx/display.h"
+#include "harness.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A fresh folder under /tmp, removed with everything in it.
+struct TempFolder {
+    std::string path;
+    TempFolder() {
+        char name[] = "/tmp/hollowmere_desk_XXXXXX";
+        path = mkdtemp(name) ? name : "";
+    }
+    ~TempFolder() {
+        std::error_code ignored;
+        fs::remove_all(path, ignored);
+    }
+    std::string operator/(const std::string& sub) const { return path + "/" + sub; }
+};
+
+struct Outcome {
+    int status = -1;  // exit status, -1 when the program did not exit
+    std::string out;  // stdout and stderr together
+};
+
+// Runs a shell command line; the game's own leak-free exit is not under test here.
+Outcome run(const std::string& command) {
+    Outcome r;
+    FILE* p = popen(("export ASAN_OPTIONS=detect_leaks=0; " + command + " 2>&1").c_str(), "r");
+    if (!p) return r;
+    char buf[4096];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
+    const int status = pclose(p);
+    if (WIFEXITED(status)) r.status = WEXITSTATUS(status);
+    return r;
+}
+
+// A start of the game that runs `frames` frames (the test-only HOLLOWMERE_TEST_FRAMES)
+// from `folder`, with its settings under `config` and no data folder named.
+std::string start(const std::string& program, const std::string& folder, const std::string& config,
+                  int frames, const std::string& args = "", const std::string& shellBefore = "") {
+    return shellBefore + "cd '" + folder + "' && env -u HOLLOWMERE_DATA XDG_CONFIG_HOME='" + config +
+           "' HOLLOWMERE_TEST_FRAMES=" + std::to_string(frames) + " '" + program + "' " + args;
+}
+
+bool have(const char* tool) { return run(std::string("command -v ") + tool).status == 0; }
+
+void makeGfx(const std::string& folder) { fs::create_directories(folder + "/gfx"); }
+
+}  // namespace
+
+TEST(DataLookup, EachPlaceInOrderThenTheExplicitChoiceAlone) {
+    TempFolder t;
+    const std::string env = t / "env", exe = t / "bin", installed = t / "share/hollowmere",
+                      cwd = t / "cwd";
+    for (const std::string& f : {env, exe, installed, cwd}) makeGfx(f);
+    const auto places = dataPlaces("", env.c_str(), exe, cwd);
+    EXPECT_EQ(findDataFolder(places), env);
+    fs::remove_all(env + "/gfx");
+    EXPECT_EQ(findDataFolder(places), exe) << "beside the program: the build layout";
+    fs::remove_all(exe + "/gfx");
+    EXPECT_EQ(findDataFolder(places), installed) << "<prefix>/share/hollowmere beside <prefix>/bin";
+    fs::remove_all(installed + "/gfx");
+    const std::string compiledIn = places[places.size() - 2];
+    if (!fs::is_directory(compiledIn + "/gfx")) {
+        EXPECT_EQ(findDataFolder(places), cwd) << "the working folder comes last";
+        fs::remove_all(cwd + "/gfx");
+        EXPECT_EQ(findDataFolder(places), "");
+    }
+    makeGfx(cwd);
+    EXPECT_EQ(dataPlaces(env, nullptr, exe, cwd), std::vector<std::string>{env}) << "--data";
+    EXPECT_EQ(dataPlaces("", "", exe, exe), dataPlaces("", nullptr, exe, "")) << "no duplicates";
+}
+
+TEST(DataLookup, AProgramWithoutDataSaysWhereItLookedAndStops) {
+    TempFolder t;
+    fs::create_directories(t / "bin");
+    fs::create_directories(t / "elsewhere");
+    fs::copy_file(HOLLOWMERE_EN, t / "bin/hollowmere");
+    const std::string program = t / "bin/hollowmere";
+    if (fs::is_directory(std::string(HOLLOWMERE_INSTALLED_DATA) + "/gfx"))
+        GTEST_SKIP() << "the game is installed on this machine";
+    Outcome none = run(start(program, t / "elsewhere", t / "cfg", 1));
+    EXPECT_EQ(none.status, 1);
+    EXPECT_NE(none.out.find(t / "bin"), std::string::npos) << none.out;
+    EXPECT_NE(none.out.find(t / "elsewhere"), std::string::npos) << none.out;
+    EXPECT_EQ(std::count(none.out.begin(), none.out.end(), '\n'), 1) << none.out;
+
+    Outcome env = run("cd '" + t / "elsewhere" + "' && XDG_CONFIG_HOME='" + t / "cfg" +
+              "' HOLLOWMERE_TEST_FRAMES=2 HOLLOWMERE_DATA=" BUILD_DIR " '" + program + "' --bogus");
+    EXPECT_EQ(env.status, 0) << env.out;
+    EXPECT_NE(env.out.find("Ignoring unknown argument: --bogus"), std::string::npos) << env.out;
+    Outcome option = run(start(program, t / "elsewhere", t / "cfg", 2, "--data " BUILD_DIR));
+    EXPECT_EQ(option.status, 0) << option.out;
+}
+
+TEST(CommandLine, HelpAndVersionStopAtOnceAndNameTheEdition) {
+    for (const char* program : {HOLLOWMERE_EN, HOLLOWMERE_DE}) {
+        const bool german = std::string(program) == HOLLOWMERE_DE;
+        Outcome version = run(std::string(program) + " --version");
+        EXPECT_EQ(version.status, 0);
+        EXPECT_NE(version.out.find(german ? "German edition" : "English edition"), std::string::npos)
+            << version.out;
+        EXPECT_NE(version.out.find("hollowmere"), std::string::npos);
+        Outcome help = run(std::string("SDL_VIDEODRIVER=nothing ") + program + " --help");
+        EXPECT_EQ(help.status, 0) << "no window is opened for the help";
+        EXPECT_NE(help.out.find("--scale N"), std::string::npos) << help.out;
+    }
+}
+
+TEST(Start, WithoutADisplayIsAVideoFailureUnlessAHeadlessDriverWasChosen) {
+    TempFolder t;
+    for (const char* display : {"", ":97"}) {
+        Outcome r = run(start(HOLLOWMERE_EN, t.path, t / "cfg", 1, "",
+                              std::string("unset SDL_VIDEODRIVER WAYLAND_DISPLAY; export DISPLAY=") + display + "; "));
+        EXPECT_EQ(r.status, 1) << "DISPLAY=" << display << "\n" << r.out;
+        EXPECT_NE(r.out.find("Unable to"), std::string::npos) << r.out;
+    }
+    Outcome chosen = run(start(HOLLOWMERE_EN, t.path, t / "cfg", 1, "", "export SDL_VIDEODRIVER=dummy; unset DISPLAY; "));
+    EXPECT_EQ(chosen.status, 0) << chosen.out;
+}
+
+TEST(Settings, RememberedAcrossRunsAndADamagedFileIsIgnored) {
+    Settings s;
+    s.fullscreen = true;
+    s.scale = 3;
+    Settings back;
+    ASSERT_TRUE(parseSettings(settingsText(s), back));
+    EXPECT_TRUE(back.fullscreen);
+    EXPECT_EQ(back.scale, 3);
+    const std::string good = settingsText(s);
+    const std::string version = "hollowmere settings 1\n";
+    for (const std::string& bad : {std::string(), "garbage\n" + good, good.substr(1), good + "volume 3\n",
+                                   version + "scale 5\n", version + "scale 2x\n", version + "fullscreen yes\n"}) {
+        Settings out;
+        out.scale = 4;
+        EXPECT_FALSE(parseSettings(bad, out)) << bad;
+        EXPECT_EQ(out.scale, 4) << "a damaged file changes nothing";
+    }
+    Settings over = applyCommandLine(s, parseCommandLine(0, nullptr));
+    EXPECT_EQ(over.scale, 3) << "no option leaves the remembered choice";
+
+    // Through the program: a choice on the command line is written, a damaged file ignored.
+    TempFolder t;
+    const std::string file = t / "cfg/hollowmere/settings";
+    Outcome first = run(start(HOLLOWMERE_EN, t.path, t / "cfg", 2, "--scale 2 --window"));
+    ASSERT_EQ(first.status, 0) << first.out;
+    ASSERT_TRUE(parseSettings([&] { std::string x; readWholeFile(file, x); return x; }(), back));
+    EXPECT_EQ(back.scale, 2);
+    EXPECT_FALSE(back.fullscreen);
+    ASSERT_TRUE(writeFileAtomically(file, "hollowmere settings 1\nscale \x01\x02\n"));
+    Outcome damaged = run(start(HOLLOWMERE_EN, t.path, t / "cfg", 2));
+    EXPECT_EQ(damaged.status, 0) << damaged.out;
+    EXPECT_NE(damaged.out.find("Ignoring the settings"), std::string::npos) << damaged.out;
+}
+
+// sdl12-compat scales the SDL 2 window; the game sees 800x600 coordinates. The
+// pointer and the button go in as SDL 2 window events at window pixels, the way
+// the desktop delivers them, and come out through the game's own sampling.
+TEST(Scale, TwoGivesA1600x1200WindowWhereClicksLandOnTheSameSprite) {
+    requestWindowScale(2);
+    {
+        TestEngine t;
+        ASSERT_TRUE(t.videoOk);
+        int w = 0, h = 0;
+        ASSERT_TRUE(windowSize(w, h));
+        EXPECT_EQ(w, 1600);
+        EXPECT_EQ(h, 1200);
+        EXPECT_EQ(t.e.target.screen->w, 800) << "the game still draws 800x600";
+
+        void* sdl2 = dlopen("libSDL2-2.0.so.0", RTLD_NOW | RTLD_NOLOAD);
+        ASSERT_NE(sdl2, nullptr);
+        using GetWindow = void* (*)();
+        using GetId = uint32_t (*)(void*);
+        using Push = int (*)(void*);
+        auto window = reinterpret_cast<GetWindow>(dlsym(RTLD_DEFAULT, "SDL12COMPAT_GetWindow"))();
+        auto windowId = reinterpret_cast<GetId>(dlsym(sdl2, "SDL_GetWindowID"));
+        auto push = reinterpret_cast<Push>(dlsym(sdl2, "SDL_PushEvent"));
+        ASSERT_TRUE(window && windowId && push);
+        // SDL 2's mouse events: type, time, window, mouse, then (motion) state, x, y
+        // or (button) button, state, clicks, padding, x, y.
+        auto send = [&](uint32_t type, int x, int y) {
+            unsigned char ev[56] = {};
+            const uint32_t id = windowId(window);
+            memcpy(ev, &type, 4);
+            memcpy(ev + 8, &id, 4);
+            if (type == 0x401) ev[16] = ev[17] = ev[18] = 1;  // left, pressed, one click
+            memcpy(ev + 20, &x, 4);
+            memcpy(ev + 24, &y, 4);
+            push(ev);
+        };
+        std::string box = writeTestBmp("scale_box", 40, 30, 0x808080);
+        addSprite(t.e.display, box, "Background", 0, 0, 0, 0, 0, 0, 0);
+        addSprite(t.e.display, box, "Target", 300, 200, 0, 0, 0, 0, 0);
+        addSprite(t.e.display, box, "Cursor", 0, 0, 2, 2, 0, 100, 1);  // the cursor is the last sprite
+        send(0x400, 2 * 310, 2 * 210);  // motion
+        send(0x401, 2 * 310, 2 * 210);  // left button down
+        FrameEvents ev = sampleFrameEvents(t.e);
+        pollInput(t.e.input, ev.input);
+        EXPECT_EQ(t.e.input.x, 310);
+        EXPECT_EQ(t.e.input.y, 210);
+        EXPECT_EQ(t.e.input.leftClicked, 1);
+        EXPECT_EQ(spriteUnderPointer(t.e.cursor), "Target");
+        dlclose(sdl2);
+    }
+    unsetenv("SDL12COMPAT_WINDOW_SCALING");
+    unsetenv("SDL12COMPAT_SCALE_METHOD");
+}
+
+TEST(Install, BothEditionsStartFromAnyFolderAndTheDesktopFilesValidate) {
+    TempFolder t;
+    const std::string root = t / "root", usr = root + "/usr";
+    Outcome install = run("DESTDIR='" + root + "' '" CMAKE_COMMAND "' --install '" BUILD_DIR "' --prefix /usr");
+    ASSERT_EQ(install.status, 0) << install.out;
+    for (const char* file : {"bin/hollowmere", "bin/hollowmere-de", "share/hollowmere/gfx/fontc.bmp",
+                             "share/applications/hollowmere.desktop", "share/applications/hollowmere-de.desktop",
+                             "share/icons/hicolor/48x48/apps/hollowmere.png",
+                             "share/icons/hicolor/128x128/apps/hollowmere.png",
+                             "share/icons/hicolor/256x256/apps/hollowmere.png",
+                             "share/metainfo/org.example.hollowmere.metainfo.xml", "share/man/man6/hollowmere.6.gz"})
+        EXPECT_TRUE(fs::exists(usr + "/" + file)) << file;
+    EXPECT_FALSE(fs::exists(usr + "/share/hollowmere/gfx/.stamp"));
+
+    for (const char* program : {"hollowmere", "hollowmere-de"}) {
+        Outcome r = run(start(usr + "/bin/" + program, "/", t / "cfg", 300));
+        EXPECT_EQ(r.status, 0) << program << "\n" << r.out;
+        EXPECT_NE(r.out.find("stopped in scene Menu"), std::string::npos) << program << "\n" << r.out;
+        EXPECT_EQ(r.out.find("IMG_Load"), std::string::npos) << program << "\n" << r.out;
+    }
+    const std::string apps = usr + "/share/applications/";
+    if (have("desktop-file-validate")) {
+        Outcome v = run("desktop-file-validate '" + apps + "hollowmere.desktop' '" + apps + "hollowmere-de.desktop'");
+        EXPECT_EQ(v.status, 0) << v.out;
+    }
+    const std::string metainfo = usr + "/share/metainfo/org.example.hollowmere.metainfo.xml";
+    if (have("appstreamcli")) {
+        Outcome v = run("appstreamcli validate --no-net '" + metainfo + "'");
+        EXPECT_EQ(v.status, 0) << v.out;
+    }
+}
