@@ -47,9 +47,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# --scale needs SDL 1.2 through sdl12-compat; the game runs on either SDL 1.2
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS libsdl1.2-compat-shim)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://hollowmere.example.org")
 # Debian keeps games in /usr/games, stripped: done on the package's copy only.
 set(CPACK_PRE_BUILD_SCRIPTS ${DIST_OUT}/debian_layout.cmake)
 configure_file(${DIST}/debian_layout.cmake.in ${DIST_OUT}/debian_layout.cmake @ONLY)
-set(CPACK_OUTPUT_FILE_PREFIX ${CMAKE_BINARY_DIR}/package)
+set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)  # staging and the .deb stay in the build
 include(CPack)
