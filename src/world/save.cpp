@@ -160,8 +160,10 @@ std::string writeSaveText(const GameState& gs, const std::vector<DialoguePartner
     w.line("format", kSaveFormat);
     w.line("edition", edition);
     w.line("scene", gs.scenes->currentScene);
-    w.line("heroX", gs.player->footX);
-    w.line("heroY", gs.player->footY);
+    int32_t footX = 0, footY = 0;
+    heroFootPoint(*gs.player, footX, footY);
+    w.line("heroX", footX);
+    w.line("heroY", footY);
     w.line("verb", currentVerb(gs));
     w.line("held", nameOf(gs.heldItem));
     for (int f = 0; f < kStoryFlagCount; ++f) w.line(std::string("flag.") + kFlagNames[f], gs.storyFlags[f]);
