@@ -9,6 +9,7 @@
 #include "frame/window.h"
 #include "gfx/graphic.h"
 #include "world/command.h"
+#include "world/markers.h"
 #include "world/walk.h"
 
 const char* const kWebAddress = "https://hollowmere.example.org";
@@ -160,6 +161,8 @@ static void handleKey(Engine& e, SDLKey key) {
         return;
     }
     e.game.escapePressed = 0;
+    if (key == SDLK_F5) runCallback(e.game, "SaveGame");     // the game decides when it may
+    if (key == SDLK_F7) runCallback(e.game, "RestoreGame");
     if (key == SDLK_F9) {
         e.target.fullscreen = !e.target.fullscreen;
         initVideo(e);
@@ -172,7 +175,10 @@ void runFrame(Engine& e, const FrameEvents& events) {
     e.frameStartTicks = ticksNow();
     if (gs.quitting && gs.clockSeconds > 10) e.running = false;  // this frame still runs
 
-    if (events.quit) e.running = false;
+    if (events.quit) {
+        runCallback(gs, "AutoSave");  // closing the window keeps the game being played
+        e.running = false;
+    }
     for (SDLKey key : events.keys) handleKey(e, key);
 
     pollInput(e.input, events.input);
@@ -184,6 +190,7 @@ void runFrame(Engine& e, const FrameEvents& events) {
 
     const bool haveScreen = e.target.screen != nullptr;
     if (haveScreen) drawDisplayList(e.target);
+    if (haveScreen && e.input.tabDown) drawHotSpotMarkers(gs, e.target.screen);
     if (haveScreen) dialogueFrame(gs);
     if (haveScreen && findSprite(e.display, "ExitDialog")) drawTopSprite(e.target);
 

@@ -22,6 +22,7 @@ InputSample sampleInput(InputState& in) {
     s.down = in.keys[SDLK_DOWN] != 0;
     s.arrowLeft = in.keys[SDLK_LEFT] != 0;
     s.arrowRight = in.keys[SDLK_RIGHT] != 0;
+    s.tab = in.keys[SDLK_TAB] != 0;
     return s;
 }
 
@@ -58,6 +59,7 @@ static const ArrowKey kArrows[] = {
 void pollInput(InputState& in, const InputSample& s) {
     in.x = s.x;
     in.y = s.y;
+    in.tabDown = s.tab ? 1 : 0;
     latchButton(s.left, in.leftDown, in.leftClicked, in.leftLatch);
     latchButton(s.right, in.rightDown, in.rightClicked, in.rightLatch);
     in.upPressed = in.downPressed = in.leftPressed = in.rightPressed = 0;

@@ -13,6 +13,7 @@ struct InputSample {
     int x, y;                    // pointer in window pixels
     bool left, right;            // mouse buttons held
     bool up, down, arrowLeft, arrowRight;  // arrow keys held
+    bool tab;                    // Tab held: the hot-spot markers show
 };
 
 struct InputState {
@@ -27,6 +28,7 @@ struct InputState {
     int arrowLatch;     // an arrow key is held and was reported
     int arrowDown;      // any arrow key is held
     int upPressed, downPressed, leftPressed, rightPressed;  // went down at this poll
+    int tabDown;        // Tab is held at this poll (a level, never latched)
 };
 
 InputSample sampleInput(InputState& in);  // reads SDL; also refreshes in.keys

@@ -9,6 +9,7 @@
 
 #include "frame/engine.h"
 #include "game/edition.h"
+#include "game/savegame.h"
 #include "game/script.h"
 #include "game/scripts.h"
 #include "gfx/graphic.h"
@@ -56,6 +57,8 @@ const ImageRow kImages[] = {
     {"MenuBackground",                 "gfx/szene/start/bg.png"},
     {"MenuExit",                       "gfx/szene/start/exit1.png"},
     {"MenuExit2",                      "gfx/szene/start/exit2.png"},
+    // gfx/gui/
+    {"HotSpotMarker",                  "gfx/gui/marker.png"},
     // gfx/szene/scheune_innen/
     {"ScheuneInnenMap",                "gfx/szene/scheune_innen/map.bmp"},
     {"ScheuneInnenBackground",         "gfx/szene/scheune_innen/bg.png"},
@@ -707,6 +710,7 @@ void buildContent(Engine& e, const Edition& edition) {
     buildScenes(e, partners);
     buildInventoryItems(e);
     registerScripts(e.game);
+    registerSaving(e, edition);
     linkLateCombinations(e);
     loadScriptLines(edition);
     e.scenes.currentScene = "IntroCGA1";

@@ -392,6 +392,10 @@ const ScriptLineRow kScriptLines[] = {
      "Danke fürs Spielen! Sag uns, wie es dir gefallen hat, /n und hinterlass dein Feedback auf unserer Webseite: /n "
      "https://hollowmere.example.org /n /n Das Hollowmere-Team"},
     {"BurpLine", "*RÜÜÜÜÜÜÜLPS*"},
+    {"SaveDone", "Spiel gespeichert."},
+    {"SaveNone", "Kein gespeichertes Spiel."},
+    {"SaveUnreadable", "Das gespeicherte Spiel kann nicht gelesen werden."},
+    {"SaveFailed", "Das Spiel konnte nicht gespeichert werden."},
 };
 
 }  // namespace

@@ -383,6 +383,10 @@ const ScriptLineRow kScriptLines[] = {
      "Thank you for playing! Tell us how you liked it /n and leave your feedback on our website: /n "
      "https://hollowmere.example.org /n /n The Hollowmere Team"},
     {"BurpLine", "*BUUUUUURP*"},
+    {"SaveDone", "Game saved."},
+    {"SaveNone", "No saved game."},
+    {"SaveUnreadable", "The saved game cannot be read."},
+    {"SaveFailed", "The game could not be saved."},
 };
 
 }  // namespace

@@ -138,7 +138,7 @@ void handleExitHover(GameState& gs) {
         }
         Graphic* arrow = findSprite(*gs.displayList, "ExitCursor");
         const int32_t dir = hovered->exitDirection;
-        if (arrow && dir >= 0 && dir < kExitDirections) arrow->srcX = kExitArrowSrcX[dir];
+        if (arrow && exitArrowColumn(dir) >= 0) arrow->srcX = exitArrowColumn(dir);
     } else if (gs.hoverCursor != 0) {
         setCursor(*gs.cursor, gs.cursorMode);
         gs.hoverCursor = 0;
@@ -238,4 +238,8 @@ void dispatchClicks(GameState& gs) {
     handleLeftClick(gs);
     handleExitHover(gs);
     actOnClickedObject(gs);
+}
+
+int32_t exitArrowColumn(int32_t direction) {
+    return direction >= 0 && direction < kExitDirections ? kExitArrowSrcX[direction] : -1;
 }

@@ -115,6 +115,12 @@ void placePlayer(PlayerState& p, int32_t footX, int32_t footY) {
     }
 }
 
+void heroFootPoint(const PlayerState& p, int32_t& footX, int32_t& footY) {
+    const Graphic* hero = heroSprite(p);
+    footX = hero ? hero->x + kFootDX : p.footX;
+    footY = hero ? hero->y + kFootDY : p.footY;
+}
+
 void walkToMouse(PlayerState& p) {
     if (!heroSprite(p) || !p.input) return;
     p.targetX = p.input->x;

@@ -41,6 +41,8 @@ struct PlayerState {
 
 void createPlayerSprite(PlayerState& p);  // top-left at the stored foot point
 void placePlayer(PlayerState& p, int32_t footX, int32_t footY);
+// Where the hero's sprite stands now; the stored foot point when he has none.
+void heroFootPoint(const PlayerState& p, int32_t& footX, int32_t& footY);
 void walkToMouse(PlayerState& p);
 void walkPlayer(PlayerState& p);  // one step of one or two pixels
 bool isWalkable(const PlayerState& p, int32_t x, int32_t y);

@@ -24,13 +24,13 @@
 namespace {
 
 // What the catalogue holds.
-constexpr size_t kContentImages = 120;
+constexpr size_t kContentImages = 121;  // with the hot-spot marker
 constexpr size_t kAnimationTemplates = 25;
 constexpr size_t kSceneCount = 24;
 constexpr size_t kObjectCount = 81;  // 75 in scenes and 6 inventory-only items
 constexpr size_t kInventoryOnlyItems = 6;
 constexpr size_t kTextCount = 129;
-constexpr size_t kCallbackCount = 65;
+constexpr size_t kCallbackCount = 68;  // with SaveGame, RestoreGame, AutoSave
 
 // Keys the scripts say or put into object fields; they are not in the
 // catalogue's object rows, so they are listed here.

@@ -325,6 +325,7 @@ const char* const kExpectedScriptIds[] = {
     "Credits7",    "Credits8",      "CrashPanic",   "CrashRacing",      "QuitFarewell", "Greeting",
     "GirlThanks",  "GirlNeedBroom", "GirlNeedLipstick", "GirlNeedCape", "GirlNeedHat",  "GirlKey",
     "EndEpilogue", "EndClosing",    "BurpLine",
+    "SaveDone",    "SaveNone",      "SaveUnreadable", "SaveFailed",
 };
 
 // English script lines whose wording is fixed.

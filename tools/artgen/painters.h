@@ -18,6 +18,7 @@ void paintDialogExit(cairo_t* cr, int w, int h);
 void paintPointer(cairo_t* cr, int w, int h);
 void paintInvScreen(cairo_t* cr, int w, int h);
 void paintWindowIcon(cairo_t* cr, int w, int h);
+void paintHotSpotMarker(cairo_t* cr, int w, int h);  // marker.cpp
 void paintCreditBar(cairo_t* cr, int w, int h);
 void paintBlank(cairo_t* cr, int w, int h);
 void paintIconLolly(cairo_t* cr, int w, int h);

@@ -200,6 +200,7 @@ std::vector<PictureRow> build() {
         still("", "gfx/gui/cur.png", 32, 32, paintPointer),
         still("", "gfx/gui/invscreen.png", 800, 600, paintInvScreen),
         still("", "gfx/icon.bmp", 32, 32, paintWindowIcon),
+        still("HotSpotMarker", "gfx/gui/marker.png", 24, 24, paintHotSpotMarker),
         // the hero: eight directions (down, down-left, left, up-left, up, ...), eight frames each
         sheet("Player", "gfx/char/player/walk.png", 160, 120,
               {{0, 960}, {160, 960}, {320, 960}, {480, 960}, {640, 960}, {800, 960}, {960, 960}, {1120, 960}},

@@ -1,0 +1,72 @@
+// markers.cpp - the hot-spot markers shown while Tab is held.
+#include "world/markers.h"
+
+#include "gfx/display.h"
+#include "gfx/graphic.h"
+#include "world/command.h"
+#include "world/object.h"
+#include "world/save.h"
+
+namespace {
+
+constexpr const char* kMarkerImage = "HotSpotMarker";  // the generator's small marker picture
+constexpr const char* kArrowImage = "ExitCursor";      // the exit cursor sheet, one arrow a column
+constexpr int32_t kArrowSize = 48;                     // one arrow of that sheet
+
+// The hot area of a sprite is its frame, or the whole picture.
+int32_t extent(int32_t frame, const SDL_Surface* s, bool width) {
+    if (frame != 0) return frame;
+    if (!s) return 0;
+    return width ? s->w : s->h;
+}
+
+void blitCentred(SDL_Surface* screen, SDL_Surface* picture, int32_t srcX, int32_t w, int32_t h,
+                 int32_t cx, int32_t cy) {
+    if (!screen || !picture) return;
+    SDL_Rect src = {static_cast<Sint16>(srcX), 0, static_cast<Uint16>(w), static_cast<Uint16>(h)};
+    SDL_Rect dst = {static_cast<Sint16>(cx - w / 2), static_cast<Sint16>(cy - h / 2), 0, 0};
+    SDL_BlitSurface(picture, &src, screen, &dst);
+}
+
+}  // namespace
+
+std::vector<HotSpotMarker> hotSpotMarkers(const GameState& gs) {
+    std::vector<HotSpotMarker> out;
+    if (!inInteractivePlay(gs)) return out;
+    const std::vector<Graphic*>& list = gs.displayList->sprites;
+    // The background (first) and the cursor (last) are no hot spots; the hero is no object.
+    for (size_t i = 1; i + 1 < list.size(); ++i) {
+        const Graphic& g = *list[i];
+        const SceneObject* o = findObject(*gs.objects, g.name);
+        if (g.visible != 1 || !o || !o->active) continue;
+        HotSpotMarker m;
+        m.object = o->name;
+        m.x = g.x + extent(g.frameWidth, g.surface, true) / 2;
+        m.y = g.y + extent(g.frameHeight, g.surface, false) / 2;
+        if (!o->exitTarget.empty()) m.exitDirection = o->exitDirection;
+        out.push_back(m);
+    }
+    return out;
+}
+
+int drawHotSpotMarkers(GameState& gs, SDL_Surface* screen) {
+    const std::vector<HotSpotMarker> markers = hotSpotMarkers(gs);
+    if (markers.empty()) return 0;
+    const Graphic* marker = findGraphic(*gs.graphics, kMarkerImage);
+    const Graphic* arrows = findGraphic(*gs.graphics, kArrowImage);
+    for (const HotSpotMarker& m : markers) {
+        const int32_t column = exitArrowColumn(m.exitDirection);
+        if (column >= 0 && arrows)
+            blitCentred(screen, arrows->surface, column, kArrowSize, kArrowSize, m.x, m.y);
+        else if (marker && marker->surface)
+            blitCentred(screen, marker->surface, 0, marker->surface->w, marker->surface->h, m.x, m.y);
+    }
+    // The cursor stays on top, shown again without stepping its animation a second time.
+    if (Graphic* cursor = lastSprite(*gs.displayList)) {
+        const int32_t mode = cursor->animMode;
+        cursor->animMode = 0;
+        drawSprite(screen, *cursor);
+        cursor->animMode = mode;
+    }
+    return static_cast<int>(markers.size());
+}

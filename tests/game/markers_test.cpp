@@ -1,0 +1,68 @@
+// markers_test.cpp - holding Tab marks every hot spot of a scene in play and
+// changes nothing the player can click.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "play_driver.h"
+#include "world/markers.h"
+
+namespace {
+
+std::map<std::string, int> marked(PlayDriver& g) {  // object -> exit arrow, -1 = plain marker
+    std::map<std::string, int> out;
+    for (const HotSpotMarker& m : hotSpotMarkers(g.gs())) EXPECT_TRUE(out.emplace(m.object, m.exitDirection).second);
+    return out;
+}
+
+TEST(HotSpotMarkers, ShowWhileTabIsHeldInPlayOnlyAndNeverChangeWhatIsHit) {
+    PlayDriver game;
+    ASSERT_TRUE(game.t.videoOk);
+    game.useTinyScreen();
+    game.startProgram(kEnglish);
+    game.t.input.tab = true;
+    for (const char* next : {"Credits", "IntroCrash", "Menu"}) {
+        EXPECT_TRUE(marked(game).empty()) << "none in a sequence or on the menu";
+        game.pressEscape();
+        ASSERT_TRUE(game.waitForScene(next, 3)) << next;
+    }
+    EXPECT_TRUE(marked(game).empty());
+    ASSERT_NO_FATAL_FAILURE(game.walkThrough("MenuExit2"));
+    ASSERT_NO_FATAL_FAILURE(game.travelTo("Kreuzung"));
+    game.settle();
+    EXPECT_EQ(game.e().input.tabDown, 1);
+    std::map<std::string, int> expected = {{"Freak", -1}};
+    for (const char* exit : {"KreuzungExit", "KreuzungExit2", "KreuzungExit3", "KreuzungExit4"})
+        expected[exit] = game.object(exit)->exitDirection;
+    EXPECT_EQ(marked(game), expected) << "a marker on the freak, an arrow on each exit";
+
+    // Drawn over the scene; every marked point hits what it hits without Tab.
+    const std::vector<HotSpotMarker> markers = hotSpotMarkers(game.gs());
+    std::map<std::string, std::string> hits;
+    for (const HotSpotMarker& m : markers) hits[m.object] = game.spriteAt(m.x, m.y);
+    game.useRealScreen();
+    drawDisplayList(game.e().target);
+    const uint32_t plain = screenPixel(game.e(), markers[0].x, markers[0].y);
+    EXPECT_EQ(drawHotSpotMarkers(game.gs(), game.e().target.screen), 5);
+    EXPECT_NE(screenPixel(game.e(), markers[0].x, markers[0].y), plain);
+    game.useTinyScreen();
+    ASSERT_NO_FATAL_FAILURE(game.look("Freak"));
+    EXPECT_EQ(game.said(), game.text("LOOK_Freak")) << "clicks reach the objects under the markers";
+    game.t.input.tab = false;
+    game.t.frame();
+    EXPECT_EQ(game.e().input.tabDown, 0);
+    for (const HotSpotMarker& m : markers) EXPECT_EQ(game.spriteAt(m.x, m.y), hits[m.object]) << m.object;
+
+    // Not in a conversation, not with the inventory open.
+    ASSERT_NO_FATAL_FAILURE(game.talkTo("Freak"));
+    ASSERT_TRUE(game.sprite("ExitDialog"));
+    EXPECT_TRUE(marked(game).empty());
+    const Graphic* leave = game.sprite("ExitDialog");
+    game.t.click(leave->x + 20, leave->y + 20);
+    game.settle();
+    EXPECT_EQ(marked(game).size(), 5u);
+    game.openInventory();
+    EXPECT_TRUE(marked(game).empty());
+}
+
+}  // namespace
