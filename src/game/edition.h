@@ -8,45 +8,45 @@ enum TextColour { kWhite, kBlack, kYellow, kRed, kLightRed, kDarkBlue, kDarkGree
 
 // One stored text: key, seconds on screen, colour, text.
 struct TextRow {
-    const char* key;
-    int seconds;
-    TextColour colour;
-    const char* text;
+    const char* key = nullptr;
+    int seconds = 0;
+    TextColour colour{};
+    const char* text = nullptr;
 };
 
 // One conversation topic: partner, topic id, the option label.
 struct TopicRow {
-    const char* partner;
-    const char* id;
-    const char* label;
+    const char* partner = nullptr;
+    const char* id = nullptr;
+    const char* label = nullptr;
 };
 
 enum Speaker { kHero, kPartner, kUnlock };
 
 // One line of a topic; for kUnlock the text is the id of the topic it unlocks.
 struct LineRow {
-    const char* partner;
-    const char* topic;
-    Speaker who;
-    const char* text;
+    const char* partner = nullptr;
+    const char* topic = nullptr;
+    Speaker who{};
+    const char* text = nullptr;
 };
 
 // A literal line of the intro, credits and puzzle scripts, by id.
 struct ScriptLineRow {
-    const char* id;
-    const char* text;
+    const char* id = nullptr;
+    const char* text = nullptr;
 };
 
 struct Edition {
-    const char* language;  // "en" or "de"
-    const TextRow* texts;  // the 129 stored texts in definition order
-    size_t textCount;
-    const TopicRow* topics;  // in creation order per partner
-    size_t topicCount;
-    const LineRow* lines;  // in play order per topic
-    size_t lineCount;
-    const ScriptLineRow* scriptLines;
-    size_t scriptLineCount;
+    const char* language = nullptr;    // "en" or "de"
+    const TextRow* texts = nullptr;    // the 129 stored texts in definition order
+    size_t textCount = 0;
+    const TopicRow* topics = nullptr;  // in creation order per partner
+    size_t topicCount = 0;
+    const LineRow* lines = nullptr;    // in play order per topic
+    size_t lineCount = 0;
+    const ScriptLineRow* scriptLines = nullptr;
+    size_t scriptLineCount = 0;
 };
 
 extern const Edition kEnglish;

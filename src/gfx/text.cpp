@@ -26,6 +26,15 @@ const FontRow kFonts[] = {
 
 // The German letters after the ASCII glyphs, in glyph order.
 const unsigned char kGermanLetters[] = {0xE4, 0xF6, 0xFC, 0xC4, 0xD6, 0xDC, 0xDF};
+constexpr int kFirstGermanGlyph = 95;
+
+// Glyph of a German letter (95..101), or -1 for any other byte.
+int germanGlyph(unsigned char c) {
+    for (int k = 0; k < 7; ++k) {
+        if (c == kGermanLetters[k]) return kFirstGermanGlyph + k;
+    }
+    return -1;
+}
 
 SDL_Surface* fontFor(const TextRenderer& r, int size) {
     switch (size) {
@@ -72,9 +81,7 @@ void layoutText(const std::string& text, long x, long y, const FontMetrics& m, G
         if (isPair(text, i, 'r')) {
             index = kSpecialGlyph;
             i += 2;  // the byte after the pair is swallowed, unless it is a German letter
-            for (int k = 0; k < 7; ++k) {
-                if (byteAt(text, i) == kGermanLetters[k]) index = 95 + k;
-            }
+            if (germanGlyph(byteAt(text, i)) >= 0) index = germanGlyph(byteAt(text, i));
         }
         if (x > kLineLimit - m.cellWidth) {
             y += m.cellHeight;
@@ -217,10 +224,7 @@ bool fontMetrics(int size, FontMetrics& out) {
 
 int glyphIndex(unsigned char c) {
     if (c >= 32 && c <= 126) return c - 32;
-    for (int k = 0; k < 7; ++k) {
-        if (c == kGermanLetters[k]) return 95 + k;
-    }
-    return -1;
+    return germanGlyph(c);
 }
 
 void loadFonts(TextRenderer& r) {

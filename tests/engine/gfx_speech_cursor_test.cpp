@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "gfx/cursor.h"
+#include "world/verbs.h"
 #include "gfx_test_util.h"
 
 using gfxtest::GfxTest;
