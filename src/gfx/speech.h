@@ -29,6 +29,9 @@ struct SpeechQueue {
 };
 
 constexpr uint32_t kRawWhite = 0xffffff;  // colour of stored texts defined without one
+constexpr int32_t kSpeechX = 4;           // where say puts a line: the top left
+constexpr int32_t kSpeechY = 0;
+constexpr int32_t kSpeechSize = 24;       // the font of every spoken line
 
 SpeechLine* newSpeechLine(const std::string& text, int32_t x, int32_t y, int32_t size,
                           uint32_t colour);  // seconds 3

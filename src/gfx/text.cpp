@@ -190,12 +190,15 @@ void drawCell(SDL_Surface* screen, const SDL_Surface* sheet, const SDL_PixelForm
 
     const Uint32 colourBits = ~sheet->format->Amask;  // black is transparent whatever the alpha
     const SDL_PixelFormat* glyphFormat = palette ? palette : sheet->format;
+    if (cx0 >= cx1 || cy0 >= cy1) return;
+    // Pointers are formed only inside the buffers: the first pixel of each row is
+    // the clipped one, never the cell's corner, which may lie left of the screen.
     for (int cy = cy0; cy < cy1; ++cy) {
         const Uint32* src = reinterpret_cast<const Uint32*>(
-            static_cast<const uint8_t*>(sheet->pixels) + cy * sheet->pitch) + sheetX;
+            static_cast<const uint8_t*>(sheet->pixels) + cy * sheet->pitch) + sheetX + cx0;
         Uint32* dst = reinterpret_cast<Uint32*>(
-            static_cast<uint8_t*>(screen->pixels) + (y + cy) * screen->pitch) + x;
-        for (int cx = cx0; cx < cx1; ++cx) {
+            static_cast<uint8_t*>(screen->pixels) + (y + cy) * screen->pitch) + (x + cx0);
+        for (int cx = 0; cx < cx1 - cx0; ++cx) {
             const Uint32 p = src[cx];
             if ((p & colourBits) == 0) continue;
             if (!memo.valid || memo.in != p) {
@@ -303,6 +306,19 @@ void drawNumber(TextRenderer& r, int32_t value, int x, int y, int size) {
         dst.h = 0;
         SDL_UpperBlit(sheet, &src, screen, &dst);
     }
+}
+
+bool textWraps(const std::string& text, int x, int size) {
+    FontMetrics m;
+    if (!fontMetrics(size, m)) return false;
+    // A line broken by the markup starts a cell left of x; a wrapped one at x.
+    bool wraps = false;
+    long lastY = 0;
+    layoutText(text, x, 0, m, [&](int, long gx, long gy, bool) {
+        if (gy != lastY && gx == x) wraps = true;
+        lastY = gy;
+    });
+    return wraps;
 }
 
 int textWidth(const std::string& text, int size) {
