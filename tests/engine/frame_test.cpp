@@ -5,6 +5,7 @@
 #include "frame/clock.h"
 #include "gfx/graphic.h"
 #include "harness.h"
+#include "world_fixture.h"
 
 // ---- the click latch ----
 
@@ -277,4 +278,27 @@ TEST(FrameInput, ATapBetweenTwoFramesIsStillAClick) {
     EXPECT_EQ(t.e.input.leftLatch, 1) << "the click was latched";
     ev = sampleFrameEvents(t.e);
     EXPECT_FALSE(ev.input.left) << "and the next frame sees the button up again";
+}
+
+// The cursor sprite follows the pointer, and only a conversation draws it (and
+// so steps its animation) a second time in a frame.
+TEST_F(WorldTest, TheCursorFollowsThePointerAndIsDrawnOncePerFrame) {
+    t.moveTo(333, 222);
+    t.frame();
+    Graphic* cursor = lastSprite(t.e.display);
+    ASSERT_NE(cursor, nullptr);
+    EXPECT_EQ(cursor->x, 333);
+    EXPECT_EQ(cursor->y, 222);
+
+    Graphic* twin = newSpriteGraphic(cursor->path, "Twin", 0, 0, cursor->frameWidth, cursor->frameHeight,
+                                     1, 100 * cursor->frameHeight, 1);
+    t.e.display.sprites.insert(t.e.display.sprites.begin() + 1, twin);
+    cursor->srcY = 0;
+    cursor->delayCurrent = cursor->frameDelay = 1;
+    cursor->delayCounter = 0;
+    cursor->stripEnd = twin->stripEnd;
+    cursor->animMode = 1;
+    t.frames(6);
+    EXPECT_GT(twin->srcY, 0);
+    EXPECT_EQ(cursor->srcY, twin->srcY);
 }

@@ -204,3 +204,25 @@ TEST_F(GfxText, NumbersAreTenDigitsInTheFontsOwnColours) {
 }
 
 }  // namespace
+
+// The pen wraps only once it is past 782: a glyph starting on 782 stays on the line.
+TEST_F(GfxText, TheWrapComesOnlyPastTheLastCell) {
+    const std::string line(56, 'A');  // from x 12 the 56th glyph starts on 782
+    EXPECT_FALSE(textWraps(line, 12, 24));
+    EXPECT_TRUE(textWraps(line + "A", 12, 24));
+    EXPECT_FALSE(textWraps(std::string(55, 'A') + " /n " + line, 12, 24)) << "a markup break is no wrap";
+    drawText(r, line, 12, 300, 24, r.black);
+    EXPECT_EQ(glyphAt(782, 300), glyphOf('A'));
+    EXPECT_EQ(glyphAt(12, 324), -1);
+}
+
+// A glyph starting left of the screen shows its right part where it belongs.
+TEST_F(GfxText, GlyphsLeftOfTheScreenShowTheirVisiblePart) {
+    drawText(r, "ab", -14, 200, 24, r.black);  // 'a' at -14..3, 'b' from 0
+    EXPECT_EQ(glyphAt(0, 200), glyphOf('b'));
+    loadWith(true, false);
+    drawText(r, "A", -10, 250, 24, r.black);  // cell -10..7
+    EXPECT_NE(pixel(0, 250), kBackground);
+    EXPECT_NE(pixel(7, 273), kBackground);
+    EXPECT_EQ(pixel(8, 250), kBackground);
+}

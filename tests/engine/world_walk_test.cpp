@@ -204,3 +204,17 @@ TEST_F(WorldWalk, LoadedBmpWalkMapBlocksOnBlack) {
     EXPECT_FALSE(isWalkable(t.e.player, 5, 5));
     EXPECT_TRUE(isWalkable(t.e.player, 15, 5)) << "almost black is floor";
 }
+
+// Only the pixel next to the feet is probed: a two-pixel step may end on black.
+TEST_F(WorldWalk, TheProbeIsOnePixelWhateverTheStep) {
+    loadGraphic(t.e.graphics, "WalkWall",
+                writeTestBmpFn("WalkWall", 800, 600,
+                               [](int x, int) -> uint32_t { return x >= 300 && x < 310 ? 0 : 0xffffff; }));
+    hof->walkMapName = "WalkWall";
+    standAt(292, 400);
+    PlayerState& p = t.e.player;
+    p.targetX = 350;
+    p.targetY = 400;
+    for (int i = 0; i < 100 && !heroIdle(p); ++i) walkPlayer(p);
+    EXPECT_EQ(footX(hero()), 300) << "from 298 the probe at 299 is floor, the step lands on 300";
+}
