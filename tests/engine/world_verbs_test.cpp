@@ -19,6 +19,7 @@ TEST_F(WorldVerbs, LookSaysAtOnceWhileTheHeroWalks) {
 
     clearSpeech(t.e.speech);
     standAt(200, 400);
+    t.e.player.targetX = kNoTarget;
     t.frames(2);
     clickOn(pail);
     EXPECT_FALSE(speechQueued(t.e.speech)) << "no look text, nothing said";
