@@ -30,7 +30,7 @@ struct ArrivalRow {
     const char* scene = nullptr;       // scene entered
     const char* viaExit = nullptr;     // lastExit that selects the row
     bool place = false;                // true: (x, y) is a foot point for placePlayer; false: sprite top-left
-    int32_t x = 0, y = 0;
+    int32_t x = 0, y = 0;              // where he appears (see place)
     int32_t targetX = 0, targetY = 0;  // walk target; kNoTarget = none
 };
 // Applies the first row of the current scene whose exit matches lastExit.
