@@ -57,7 +57,9 @@ TEST(FontSheets, EveryGlyphIsDrawnLightAndInsideItsCell) {
                     if (lo >= kBodyFrom) {
                         top = std::min(top, y);
                         bottom = std::max(bottom, y);
-                        if (f.advance < f.cellWidth) EXPECT_LT(x, f.advance) << "glyph " << g << " runs into the next";
+                        if (f.advance < f.cellWidth) {
+                            EXPECT_LT(x, f.advance) << "glyph " << g << " runs into the next";
+                        }
                     }
                     EXPECT_GE(lo, 8) << "glyph " << g << " has a near-black pixel";
                     EXPECT_LT(x, f.cellWidth - 1) << "glyph " << g << " touches its neighbour";
@@ -67,8 +69,8 @@ TEST(FontSheets, EveryGlyphIsDrawnLightAndInsideItsCell) {
                 continue;
             }
             EXPECT_GE(best, 200) << "glyph " << g << " is too dark for the text colour";
-            if (f.advance < f.cellWidth) EXPECT_GT(outline, 0) << "glyph " << g << " has no outline";
-            if (g == 'H' - 32) EXPECT_GE((bottom - top + 1) * 8, f.cellHeight * 5) << "a small capital";
+            if (f.advance < f.cellWidth) { EXPECT_GT(outline, 0) << "glyph " << g << " has no outline"; }
+            if (g == 'H' - 32) { EXPECT_GE((bottom - top + 1) * 8, f.cellHeight * 5) << "a small capital"; }
         }
         const char plain[] = "aouAOU";  // against ä ö ü Ä Ö Ü, glyphs 95..100
         for (int i = 0; i < 6; ++i) {

@@ -187,7 +187,7 @@ TEST(Editions, ConversationsAndMarkupHangTogether) {
         for (size_t i = 0; i < ed->lineCount; ++i) {
             const LineRow& l = ed->lines[i];
             EXPECT_TRUE(topics.count(str(l.partner) + "/" + l.topic)) << ed->language << " line " << i;
-            if (l.who == kUnlock) EXPECT_TRUE(topics.count(str(l.partner) + "/" + l.text)) << l.text;
+            if (l.who == kUnlock) { EXPECT_TRUE(topics.count(str(l.partner) + "/" + l.text)) << l.text; }
             if (firstBurp.empty() && str(l.topic) == "Burb" && l.who == kPartner) firstBurp = l.text;
         }
         EXPECT_EQ(firstBurp, scriptLine(*ed, "BurpLine")) << ed->language;
@@ -210,7 +210,7 @@ TEST(Editions, EveryLineFitsTheScreen) {
             for (size_t i = s.find("/n"); i != std::string::npos; i = s.find("/n", i + 2))
                 EXPECT_TRUE(i > 0 && s[i - 1] == ' ' && i + 2 < s.size() && s[i + 2] == ' ') << t.where;
             if (longestLine(s) > t.limit) ++overlong;
-            if (ed == &kGerman) EXPECT_LE(longestLine(s), t.limit) << t.where << ": " << s;
+            if (ed == &kGerman) { EXPECT_LE(longestLine(s), t.limit) << t.where << ": " << s; }
         }
         EXPECT_LE(overlong, ed == &kEnglish ? 4u : 0u) << ed->language;
         for (int n = 1; n <= 5; ++n) {

@@ -96,7 +96,7 @@ TEST(Town, EveryOpenExitLeadsThereAndBack) {
     EXPECT_EQ(game.visited, kOpenTown);
     for (const std::string& name : kOpenTown)
         for (const SceneObject* o : findScene(game.e().scenes, name)->objects)
-            if (game.open(o)) EXPECT_EQ(game.taken.count(o->name), 1u) << o->name << " was never taken";
+            if (game.open(o)) { EXPECT_EQ(game.taken.count(o->name), 1u) << o->name << " was never taken"; }
 }
 
 TEST(Town, ThePlayerStartsBehindTheBarnGreetedAndTheWayStaysShut) {
