@@ -244,7 +244,7 @@ TEST_P(CatalogueTest, TextsAreStoredInLatin1WithTheirColourAndTime) {
     EXPECT_NE(e().text.red, e().text.white) << "the palette is mapped from the font";
 }
 
-TEST_P(CatalogueTest, EveryTextHasGlyphsAndFitsTheScreen) {
+TEST_P(CatalogueTest, EveryTextAndConversationHasGlyphsAndFitsTheScreen) {
     for (auto& it : e().texts) {
         const std::string& text = it.second->text;
         EXPECT_EQ(missingGlyphs(text), "") << it.first;
@@ -252,9 +252,6 @@ TEST_P(CatalogueTest, EveryTextHasGlyphsAndFitsTheScreen) {
         const bool kept = edition().language == std::string("en") && kTornEnglishLines.count(it.first);
         EXPECT_EQ(l.splitsWord, kept) << it.first << ": the screen edge breaks \"" << l.where << "\"";
     }
-}
-
-TEST_P(CatalogueTest, ConversationsHaveGlyphsAndFitTheBar) {
     for (const DialoguePartner* p : e().partners) {
         for (auto& it : p->topics) {
             const DialogueTopic& t = *it.second;
@@ -293,29 +290,6 @@ TEST_P(CatalogueTest, ConversationsStartWithTheirFirstTopicsAndReachTheRest) {
         }
         for (auto& it : p->topics) EXPECT_EQ(reachable.count(it.first), 1u) << it.first << " is never offered";
     }
-}
-
-TEST_P(CatalogueTest, TheBurpCueIsTheEditionsBurpLine) {
-    const SceneObject* kid = findObject(e().objects, "Burbkid2");
-    ASSERT_TRUE(kid && kid->dialoguePartner);
-    auto it = kid->dialoguePartner->topics.find("Burb");
-    ASSERT_NE(it, kid->dialoguePartner->topics.end());
-    ASSERT_FALSE(it->second->lines.empty());
-    EXPECT_EQ(it->second->lines.front()->partnerText, scriptLine("BurpLine"));
-}
-
-TEST_P(CatalogueTest, ItemsCombineIntoTheMouseSandwich) {
-    SceneObject* mouse = findObject(e().objects, "Maus");
-    SceneObject* bread = findObject(e().objects, "Brot");
-    SceneObject* sandwich = findObject(e().objects, "MausSandwich");
-    ASSERT_TRUE(mouse && bread && sandwich);
-    EXPECT_EQ(mouse->combinePartner, bread);
-    EXPECT_EQ(bread->combinePartner, mouse);
-    EXPECT_EQ(mouse->combineResult, sandwich);
-    EXPECT_EQ(bread->combineResult, sandwich);
-    EXPECT_EQ(findObject(e().objects, "Key")->combinePartner, findObject(e().objects, "ScheuneVorneSchloss"));
-    EXPECT_EQ(findObject(e().objects, "Lolly")->combinePartner, findObject(e().objects, "Freak"));
-    EXPECT_EQ(findObject(e().objects, "Ticket")->combinePartner, findObject(e().objects, "TicketstandKid"));
 }
 
 TEST(Latin1Test, ConvertsGermanLettersAndMarksWhatTheFontsCannotShow) {
