@@ -9,7 +9,7 @@
 
 // ---- the click latch ----
 
-TEST(FrameInput, HeldButtonClicksOnce) {
+TEST(FrameInput, AHeldButtonClicksOnceUntilAPollSeesItReleased) {
     InputState in = {};
     InputSample s = {};
     s.left = true;
@@ -25,11 +25,9 @@ TEST(FrameInput, HeldButtonClicksOnce) {
     s.left = true;
     pollInput(in, s);
     EXPECT_EQ(in.leftClicked, 1) << "a release seen by a poll arms the next click";
-}
 
-TEST(FrameInput, PressReleasePressBetweenPollsIsOneClick) {
     // No poll sees the release, so the second press is not a click of its own.
-    InputState in = {};
+    in = {};
     InputSample down = {};
     down.left = down.right = true;
     pollInput(in, down);
@@ -79,12 +77,8 @@ TEST(FrameVerbs, RightClicksCycleTheVerb) {
         cycleCursorMode(gs);
         EXPECT_EQ(gs.cursorMode, kModeWalk) << "from forced mode " << forced;
     }
-}
 
-TEST(FrameVerbs, InventoryAlternatesLookAndUse) {
-    GameState gs = {};
-    CursorState cursor = {};
-    gs.cursor = &cursor;
+    // In the inventory only look and use alternate.
     gs.inventoryOpen = 1;
     gs.cursorMode = kModeWalk;
     cycleCursorMode(gs);
@@ -114,23 +108,17 @@ struct HitTest : testing::Test {
     }
 };
 
-TEST_F(HitTest, EdgesWidenByHalfTheCursorToTheRightAndDown) {
+TEST_F(HitTest, TheLowestDrawnVisibleSpriteWithinHalfTheCursorIsHit) {
     EXPECT_EQ(at(140, 130), "Lower") << "right edge x + w still hits";
     EXPECT_EQ(at(90, 95), "Lower") << "the cursor's centre reaches the top-left edges";
     EXPECT_EQ(at(89, 100), "");
     EXPECT_EQ(at(100, 94), "");
     EXPECT_EQ(at(161, 120), "") << "one pixel past Upper's right edge";
-}
-
-TEST_F(HitTest, TheLowestDrawnSpriteWinsAndHiddenOnesAreSkipped) {
     EXPECT_EQ(at(125, 115), "Lower");
     findSprite(t.e.display, "Lower")->visible = 0;
     EXPECT_EQ(at(125, 115), "Upper");
     findSprite(t.e.display, "Upper")->visible = 0;
     EXPECT_EQ(at(125, 115), "");
-}
-
-TEST_F(HitTest, BackgroundAndCursorAreNeverHit) {
     EXPECT_EQ(at(5, 5), "");
     clearDisplayList(t.e.display);
     EXPECT_EQ(at(5, 5), "") << "an empty list hits nothing";
