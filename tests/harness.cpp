@@ -1,6 +1,7 @@
 // harness.cpp - a headless engine on a virtual clock for the tests.
 #include "harness.h"
 
+#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -57,13 +58,27 @@ std::string TestEngine::frontSpeech() const {
     return e.speech.lines.empty() ? std::string() : e.speech.lines.front()->text;
 }
 
-static std::string testDir() {
-    static std::string dir;
-    if (dir.empty()) {
-        dir = "/tmp/hollowmere-tests-" + std::to_string(getpid());
-        mkdir(dir.c_str(), 0755);
+static std::string gTestDir;  // the scratch folder of this run; "" until first used
+
+// The scratch folder holds only the files written below: empty it and remove it.
+static void removeTestDir() {
+    if (DIR* d = opendir(gTestDir.c_str())) {
+        while (dirent* entry = readdir(d)) {
+            const std::string name = entry->d_name;
+            if (name != "." && name != "..") unlink((gTestDir + "/" + name).c_str());
+        }
+        closedir(d);
     }
-    return dir;
+    rmdir(gTestDir.c_str());
+}
+
+static std::string testDir() {
+    if (gTestDir.empty()) {
+        gTestDir = "/tmp/hollowmere-tests-" + std::to_string(getpid());
+        mkdir(gTestDir.c_str(), 0755);
+        atexit(removeTestDir);
+    }
+    return gTestDir;
 }
 
 static uint32_t (*gFill)(int, int) = nullptr;

@@ -5,8 +5,8 @@
 #include <cstdint>
 
 struct TickSource {
-    bool virtualTime;     // true = ticks come from virtualNow, not from SDL
-    uint32_t virtualNow;  // current virtual time in ms
+    bool virtualTime = false;  // true = ticks come from virtualNow, not from SDL
+    uint32_t virtualNow = 0;   // current virtual time in ms
 };
 
 extern TickSource gTicks;  // the one tick source

@@ -13,6 +13,7 @@
 #include "world/dialogue.h"
 #include "world/object.h"
 #include "world/scene.h"
+#include "world/verbs.h"
 #include "world/walk.h"
 
 constexpr int kScreenWidth = 800;
@@ -21,29 +22,33 @@ constexpr uint32_t kFrameMs = 16;  // no frame is shorter than this
 
 // Everything SDL told us between two frames, or what a test pretends it told.
 struct FrameEvents {
-    bool quit;                 // the window was closed
+    bool quit = false;         // the window was closed
     std::vector<SDLKey> keys;  // key-downs in the order they came
-    InputSample input;         // pointer and button levels
+    InputSample input{};       // pointer and button levels
 };
 
 // The engine's records, one of each, linked once at start.
 struct Engine {
-    GameState game;
-    ObjectRegistry objects;
-    SceneRegistry scenes;
-    GraphicStore graphics;
-    TextTable texts;
-    DisplayList display;
-    RenderTarget target;
-    TextRenderer text;
-    SpeechQueue speech;
-    CursorState cursor;
-    PlayerState player;
-    DialoguePartner initialPartner;          // empty; shown before the first conversation
-    InputState input;
+    Engine() = default;
+    Engine(const Engine&) = delete;          // owns every record the content builds
+    Engine& operator=(const Engine&) = delete;
+
+    GameState game{};                        // what every operation and script receives
+    ObjectRegistry objects{};                // every object, owned
+    SceneRegistry scenes{};                  // every scene, owned
+    GraphicStore graphics{};                 // image templates, owned
+    TextTable texts{};                       // stored texts, owned
+    DisplayList display{};                   // sprites of the current screen
+    RenderTarget target{};                   // the window's surface
+    TextRenderer text{};                     // the fonts
+    SpeechQueue speech{};                    // lines on screen
+    CursorState cursor{};                    // the cursor sprite's control
+    PlayerState player{};                    // the hero
+    DialoguePartner initialPartner{};        // empty; shown before the first conversation
+    InputState input{};                      // mouse and keys at the last poll
     std::vector<DialoguePartner*> partners;  // every conversation built by the content
-    bool running;                            // the loop repeats while true
-    uint32_t frameStartTicks;                // SDL ticks at the top of the frame
+    bool running = false;                    // the loop repeats while true
+    uint32_t frameStartTicks = 0;            // SDL ticks at the top of the frame
     std::string caption;                     // window and icon title
     std::vector<uint8_t> presented;          // pixels of the frame last handed to the window
 };

@@ -3,7 +3,6 @@
 
 #include <cstdio>
 
-#include "frame/game_state.h"
 #include "gfx/cursor.h"
 #include "gfx/display.h"
 #include "gfx/graphic.h"
@@ -109,16 +108,4 @@ std::string spriteUnderPointer(const CursorState& c) {
         if (mx + cw >= g->x && mx <= g->x + w && my + ch >= g->y && my <= g->y + h) return g->name;
     }
     return "";
-}
-
-void cycleCursorMode(GameState& gs) {
-    int32_t& mode = gs.cursorMode;
-    if (gs.inventoryOpen == 1) {  // in the inventory only look and use alternate
-        mode = mode == kModeLook ? kModeUse : kModeLook;
-        return;
-    }
-    if (mode < kModeUse)
-        mode += 1;
-    else
-        mode = gs.cursor->heldItemGraphic.empty() ? kModeWalk : kModeUseItem;
 }

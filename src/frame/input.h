@@ -6,29 +6,28 @@
 #include <string>
 
 struct CursorState;
-struct GameState;
 
 // Raw levels read from SDL (or made up by a test) at one poll.
 struct InputSample {
-    int x, y;                    // pointer in window pixels
-    bool left, right;            // mouse buttons held
-    bool up, down, arrowLeft, arrowRight;  // arrow keys held
-    bool tab;                    // Tab held: the hot-spot markers show
+    int x = 0, y = 0;                  // pointer in window pixels
+    bool left = false, right = false;  // mouse buttons held
+    bool up = false, down = false, arrowLeft = false, arrowRight = false;  // arrow keys held
+    bool tab = false;                  // Tab held: the hot-spot markers show
 };
 
 struct InputState {
-    Uint8* keys;        // SDL's key-state array at the last poll (null in tests)
-    int x, y;           // pointer position
-    int leftClicked;    // the left button went down since the last frame (one frame only)
-    int rightClicked;   // the same for the right button
-    int leftLatch;      // a left press was reported and no release seen yet
-    int leftDown;       // the left button is held at this poll
-    int rightLatch;     // the same for the right button
-    int rightDown;
-    int arrowLatch;     // an arrow key is held and was reported
-    int arrowDown;      // any arrow key is held
-    int upPressed, downPressed, leftPressed, rightPressed;  // went down at this poll
-    int tabDown;        // Tab is held at this poll (a level, never latched)
+    Uint8* keys = nullptr;  // SDL's key-state array at the last poll (null in tests)
+    int x = 0, y = 0;       // pointer position
+    int leftClicked = 0;    // the left button went down since the last frame (one frame only)
+    int rightClicked = 0;   // the same for the right button
+    int leftLatch = 0;      // a left press was reported and no release seen yet
+    int leftDown = 0;       // the left button is held at this poll
+    int rightLatch = 0;     // the same for the right button
+    int rightDown = 0;      // the right button is held at this poll
+    int arrowLatch = 0;     // an arrow key is held and was reported
+    int arrowDown = 0;      // any arrow key is held
+    int upPressed = 0, downPressed = 0, leftPressed = 0, rightPressed = 0;  // went down at this poll
+    int tabDown = 0;        // Tab is held at this poll (a level, never latched)
 };
 
 InputSample sampleInput(InputState& in);  // reads SDL; also refreshes in.keys
@@ -36,4 +35,3 @@ void pollInput(InputState& in, const InputSample& s);  // the click latch and ar
 
 void followMouse(CursorState& c);  // the cursor sprite's top-left goes to the pointer
 std::string spriteUnderPointer(const CursorState& c);  // "" when nothing is hit
-void cycleCursorMode(GameState& gs);  // the right-click verb change

@@ -12,6 +12,7 @@
 #include "game/savegame.h"
 #include "game/script.h"
 #include "game/scripts.h"
+#include "gfx/anim.h"
 #include "gfx/graphic.h"
 #include "gfx/speech.h"
 #include "world/dialogue.h"
@@ -198,43 +199,41 @@ const ImageRow kImages[] = {
 // Frame geometry and animation of the images that are strips or sheets; every
 // other image is a still picture drawn whole. Frames = stripEnd / frameHeight.
 // The delay is what sprites made from the template start with.
-enum AnimMode { kStill = 0, kLoop = 1, kOnce = 2 };
-
 struct TemplateRow {
     const char* image;
     int32_t frameWidth, frameHeight;
-    AnimMode animMode;
+    int32_t animMode;
     int32_t delay;
     int32_t stripEnd;
 };
 
 const TemplateRow kTemplates[] = {
-    // image                    width height  anim    delay stripEnd
-    {"IntroCrash",              640,  353,    kLoop,  15,   4942},
-    {"IntroExplode",            800,  600,    kStill,  5,   3000},
-    {"IntroCockpit",            800,  303,    kLoop,  10,   1212},
-    {"ScheuneInnenBand",         62,   57,    kLoop,  10,     57},
-    {"FarmhausSequenzDoor",      88,   94,    kOnce,  15,   2632},
-    {"FarmhausFarmer",           81,  115,    kLoop,  10,   1150},
-    {"CryGirl",                  93,  130,    kLoop,  20,    260},
-    {"FreakGo",                 137,  130,    kOnce,  10,   1300},
-    {"Studiogirl",              124,  141,    kLoop,  15,    423},
-    {"MausBurgerSequenz",       800,  568,    kOnce,  10,  15336},
-    {"Fatman",                  166,  298,    kLoop,  10,   2384},
-    {"FatmanLutschend",         136,  224,    kLoop,  10,   1568},
-    {"FatmanSequenz",           800,  568,    kLoop,  15,   3976},
-    {"Toolbox",                  86,   78,    kStill,  0,     78},
-    {"Toilette",                131,  200,    kLoop,  15,    800},
-    {"ToiletteSequenz",         800,  567,    kOnce,  10,  18144},
-    {"Hausmeister",             192,  211,    kLoop,  15,   2532},
-    {"AlteDame",                162,  191,    kStill, 10,   1719},
-    {"TicketstandKid",          200,  275,    kOnce,  10,   1925},
-    {"TicketstandSchrankeAni",  134,  148,    kStill, 12,    888},
+    // image                    width height  anim       delay stripEnd
+    {"IntroCrash",              640,  353,    kLoop,     15,   4942},
+    {"IntroExplode",            800,  600,    kStill,     5,   3000},
+    {"IntroCockpit",            800,  303,    kLoop,     10,   1212},
+    {"ScheuneInnenBand",         62,   57,    kLoop,     10,     57},
+    {"FarmhausSequenzDoor",      88,   94,    kPlayOnce, 15,   2632},
+    {"FarmhausFarmer",           81,  115,    kLoop,     10,   1150},
+    {"CryGirl",                  93,  130,    kLoop,     20,    260},
+    {"FreakGo",                 137,  130,    kPlayOnce, 10,   1300},
+    {"Studiogirl",              124,  141,    kLoop,     15,    423},
+    {"MausBurgerSequenz",       800,  568,    kPlayOnce, 10,  15336},
+    {"Fatman",                  166,  298,    kLoop,     10,   2384},
+    {"FatmanLutschend",         136,  224,    kLoop,     10,   1568},
+    {"FatmanSequenz",           800,  568,    kLoop,     15,   3976},
+    {"Toolbox",                  86,   78,    kStill,     0,     78},
+    {"Toilette",                131,  200,    kLoop,     15,    800},
+    {"ToiletteSequenz",         800,  567,    kPlayOnce, 10,  18144},
+    {"Hausmeister",             192,  211,    kLoop,     15,   2532},
+    {"AlteDame",                162,  191,    kStill,    10,   1719},
+    {"TicketstandKid",          200,  275,    kPlayOnce, 10,   1925},
+    {"TicketstandSchrankeAni",  134,  148,    kStill,    12,    888},
     {"Burbkid1",                 96,  123,    kLoop,  15,    615},
     {"Burbkid2",                 60,  125,    kLoop,  15,    375},
     {"Burbkid3",                 60,  125,    kStill, 15,    375},
-    {"BurbkidsKO",              226,   82,    kStill, 10,     82},
-    {"BurbSequenzAni",          800,  568,    kOnce,  10,  28400},
+    {"BurbkidsKO",              226,   82,    kStill,    10,     82},
+    {"BurbSequenzAni",          800,  568,    kPlayOnce, 10,  28400},
 };
 
 // ---- Objects ----

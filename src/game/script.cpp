@@ -16,6 +16,7 @@
 #include "gfx/text.h"
 #include "world/object.h"
 #include "world/scene.h"
+#include "world/verbs.h"
 #include "world/walk.h"
 
 // The clock restarts at second 0 and counts as ticked, so a step at second 0
@@ -130,7 +131,7 @@ static void applyArrival(PlayerState& player, Graphic& hero, const ArrivalRow& r
 // Rows for any exit come first, so a scene can have a default spot that the row
 // of the exit actually taken then corrects.
 void placeOnArrival(GameState& gs) {
-    Graphic* hero = findSprite(*gs.displayList, "Player");
+    Graphic* hero = heroSprite(*gs.displayList);
     if (!hero) return;
     const std::string& scene = gs.scenes->currentScene;
     const std::string& via = gs.player->lastExit;

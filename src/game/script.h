@@ -27,11 +27,11 @@ void hideSprite(GameState& gs, const std::string& name);
 
 // Where the hero appears when he comes through an exit.
 struct ArrivalRow {
-    const char* scene;     // scene entered
-    const char* viaExit;   // lastExit that selects the row
-    bool place;            // true: (x, y) is a foot point for placePlayer; false: sprite top-left
-    int32_t x, y;
-    int32_t targetX, targetY;  // walk target; kNoTarget = none
+    const char* scene = nullptr;       // scene entered
+    const char* viaExit = nullptr;     // lastExit that selects the row
+    bool place = false;                // true: (x, y) is a foot point for placePlayer; false: sprite top-left
+    int32_t x = 0, y = 0;              // where he appears (see place)
+    int32_t targetX = 0, targetY = 0;  // walk target; kNoTarget = none
 };
 // Applies the first row of the current scene whose exit matches lastExit.
 void placeOnArrival(GameState& gs);

@@ -8,6 +8,7 @@
 #include "frame/game_state.h"
 #include "game/edition.h"
 #include "game/script.h"
+#include "gfx/anim.h"
 #include "gfx/display.h"
 #include "gfx/graphic.h"
 #include "gfx/speech.h"
@@ -15,6 +16,7 @@
 #include "world/object.h"
 #include "world/reply.h"
 #include "world/scene.h"
+#include "world/verbs.h"
 #include "world/walk.h"
 
 // Item names used by more than one script (the cheese keeps its umlaut, as the
@@ -23,17 +25,12 @@ constexpr const char* kCheese = "Käse";
 constexpr const char* kLolly = "Lolly";
 constexpr const char* kKey = "Key";
 
-// The one play-once mode every script uses; loop mode for idle loops.
-constexpr int32_t kLoop = 1;
-constexpr int32_t kPlayOnce = 2;
-constexpr int32_t kStill = 0;
-
 // One play-a-column command: where the strip is, how long, how fast, how often.
 struct ColumnPlay {
-    int32_t srcX;
-    int32_t stripEnd;
-    int32_t delay;
-    int32_t animMode;
+    int32_t srcX = 0;      // sheet column of the strip
+    int32_t stripEnd = 0;  // frames x frame height
+    int32_t delay = 0;     // draws per frame
+    int32_t animMode = 0;  // kStill, kLoop or kPlayOnce
 };
 
 inline Graphic* sprite(GameState& gs, const std::string& name) {

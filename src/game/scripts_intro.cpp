@@ -5,6 +5,7 @@
 #include "frame/engine.h"
 #include "game/scripts_common.h"
 #include "gfx/cursor.h"
+#include "gfx/speech.h"
 #include "gfx/text.h"
 
 namespace {
@@ -62,6 +63,14 @@ constexpr int32_t kFarewellSeconds = 10;
 
 Graphic* background(GameState& gs) { return sprite(gs, "Background"); }
 
+// Text followed by the web address: on the same line when it fits, else the
+// address starts a line of its own, so it is never split at the screen edge.
+std::string withAddress(const std::string& text, const std::string& joiner) {
+    const std::string joined = text + joiner + kWebAddress;
+    if (!textWraps(joined, kSpeechX, kSpeechSize)) return joined;
+    return text + " /n " + kWebAddress;
+}
+
 void queueIntroLines(GameState& gs) {
     for (const char* id : {"IntroCga1", "IntroCga2", "IntroCga3", "IntroCga4"})
         sayLine(gs, scriptLine(id), kRed, kComplaintSeconds);
@@ -75,7 +84,7 @@ void queueIntroLines(GameState& gs) {
           kComplaintSeconds);
     std::string finally = scriptLine("IntroFinally");
     for (int i = 0; i < kFinallyBreaks; ++i) finally += " /n ";
-    finally += scriptLine("IntroVersion") + " - " + kWebAddress;
+    finally += withAddress(scriptLine("IntroVersion"), " - ");
     sayLine(gs, finally, kDarkGreen, kFinallySeconds);
 }
 
@@ -163,7 +172,7 @@ void enterMenu(GameState& gs) {
     setAlphaAll(list, kOpaque);
     const size_t n = list.sprites.size();
     if (n >= 2 && list.sprites[n - 2]->name == "EnterInventory") removeSprite(list, n - 2);
-    sayLine(gs, scriptLine("QuitFarewell") + kWebAddress, kWhite, kFarewellSeconds);
+    sayLine(gs, withAddress(scriptLine("QuitFarewell"), ""), kWhite, kFarewellSeconds);
     gs.cursorMode = kModeWait;
     setCursor(*gs.cursor, kModeWait);
 }

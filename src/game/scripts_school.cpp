@@ -146,7 +146,11 @@ void burpMasterTalks(GameState& gs) {
     Graphic* master = sprite(gs, "Burbkid2");
     if (!master) return;
     if (gs.partnerSpeaking && stopped(master)) play(master, kKid2Talk);
-    if (gs.chosenTopic == "Burb" && gs.partnerLine == scriptLine("BurpLine")) play(master, kKid2Burp);
+    // The burp plays through: restarting it every frame would pin it to its
+    // first frame, so it starts again only once it has played.
+    if (gs.chosenTopic == "Burb" && gs.partnerLine == scriptLine("BurpLine") &&
+        (stopped(master) || master->srcX != kKid2Burp.srcX || master->stripEnd != kKid2Burp.stripEnd))
+        play(master, kKid2Burp);
 }
 
 }  // namespace

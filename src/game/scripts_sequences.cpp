@@ -25,8 +25,13 @@ void endWhenPlayed(GameState& gs, const char* film, int32_t lastFrame, const cha
 }  // namespace
 
 void alwaysFatmanEatingSequenz(GameState& gs) {
-    if ((gs.clockTicked && gs.clockSeconds > kFatmanEatingEnd) || gs.escapePressed)
+    if ((gs.clockTicked && gs.clockSeconds > kFatmanEatingEnd) || gs.escapePressed) {
+        // The change clears the queue; his second line, still up, is said again
+        // in the training room so that it stays there for its full time.
+        const bool stillTalking = speechQueued(*gs.speechQueue);
         endSequence(gs, "Trainingsraum");
+        if (stillTalking) sayKeyColoured(gs, "GiveLollyFatman2", kDarkGreen);
+    }
 }
 
 void alwaysToiletteVerstopftSequenz(GameState& gs) {

@@ -29,7 +29,7 @@ const TextRow kTexts[] = {
     {"LOOK_ScheuneHintenShip", 6, kWhite,
      "Mein prächtiges Raumschiff, der Stolz von Reduro-7! /n Mit der Nase voran im Erdendreck. Wie würdelos."},
     {"LOOK_ScheuneHintenKette", 6, kWhite,
-     "Eine Kette mit Haken, sie hängt an einem Flaschenzug /n oben auf dem Heuboden. Die hält sicher ein Raumschiff."},
+     "Eine Kette mit Haken an einem Flaschenzug oben auf /n dem Heuboden. Die hält sicher ein Raumschiff."},
     {"LOOK_ScheuneHintenKetteAufgehängt", 6, kWhite,
      "Die Kette hängt an meinem Schiff. Jetzt braucht der /n Flaschenzug nur noch Kraft, um es herauszuziehen."},
     {"UseHaken1", 12, kWhite,
@@ -50,7 +50,7 @@ const TextRow kTexts[] = {
 
     // --- the scarecrow in the field ------------------------------------------
     {"LOOK_Vogelscheuche", 4, kWhite,
-     "Eine Vogelscheuche mit einem feinen Spitzhut. Sie /n starrt aufs Feld und denkt tiefe Gedanken. Oder keine."},
+     "Eine Vogelscheuche mit einem feinen Spitzhut. Der /n Kerl starrt aufs Feld und denkt tief nach. Oder nicht."},
     {"NOTALK_Vogelscheuche", 7, kWhite,
      "Eine Lebensform, welche Freude! Ich bin /kQuobble /n Tuftwhirl der Große/c und komme in Frieden. /n "
      "Verstehst du mich? Hallo? Salut? Hello? /n 01001010101 010111011010101? /n ...Er sagt kein Wort... /n "
@@ -70,7 +70,7 @@ const TextRow kTexts[] = {
      "He, du da! Runter von meinem Hof! Scher dich zum /n Teufel, bevor ich dir Beine mache!"},
     {"NOTAKE_FarmhausFarmer", 4, kWhite, "Der ist viel zu schwer. Und viel zu grantig."},
     {"LOOK_CryGirl", 4, kWhite,
-     "Ein kleines Mädchen, das sich die Augen ausweint. /n Da hängen sogar meine Schnurrhaare."},
+     "Ein kleines Mädchen, das sich die Augen ausweint. /n Da lasse sogar ich die Schnurrhaare hängen."},
     {"NOUSE_CryGirl", 3, kWhite, "Ich habe nichts, was sie aufheitern könnte."},
     {"NOTAKE_CryGirl", 4, kWhite, "Ich kann doch nicht die Tochter des Bauern /n entführen!"},
     {"LOOK_CryGirlHappy", 4, kWhite, "Sie ist überglücklich."},
@@ -84,7 +84,7 @@ const TextRow kTexts[] = {
     // --- the gym: studio girl, janitor, fat man ------------------------------
     {"NOTALK_Studiogirl", 12, kDarkGreen,
      "Hör auf, mich zu nerven! Ich hab den ganzen Tag noch /n nichts gegessen und hab furchtbar schlechte Laune! /n "
-     "Ich mag ja auf Diät sein, aber für ein ordentliches /n Sandwich würde ich sterben."},
+     "Ich bin zwar auf Diät, aber für ein ordentliches /n Sandwich würde ich sterben."},
     {"NOTAKE_Studiogirl", 4, kWhite, "Die würde mich mit einer Hantel plattmachen."},
     {"LOOK_Studiogirl", 4, kWhite, "Die junge Frau am Empfang. Sie sieht hungrig aus. /n Und wütend. Vor allem wütend."},
     {"LOOK_MausSandwich", 4, kWhite, "Ein Sandwich mit lebender Maus als Belag. /n Frischer geht es nicht."},
@@ -108,7 +108,7 @@ const TextRow kTexts[] = {
     {"NOTAKE_FatmanEating", 7, kWhite,
      "Der rührt sich keinen Millimeter. Nicht mal der /n Traktorstrahl meines Schiffs würde ihn jetzt bewegen."},
     {"NOTALK_FatmanEating", 7, kWhite,
-     "Lieber nicht. Er hat gerade einen sehr innigen /n Moment mit seinem Lolli."},
+     "Lieber nicht. Er ist gerade ganz innig mit /n seinem Lolli beschäftigt."},
     {"NOUSE_FatmanEating", 3, kWhite, "Lass ihn seinen Lolli in Ruhe genießen."},
     {"NotWhileFatmanWalking", 3, kWhite, "Das geht nicht, solange er darauf läuft."},
     {"GotLaufband", 3, kWhite, "Juhu, ich habs! Jetzt kann ich laufen, so viel ich /n will."},
@@ -117,7 +117,7 @@ const TextRow kTexts[] = {
     {"LOOK_Burbkid1", 4, kWhite, "Ein Junge mit einem Bauch voller Limonade."},
     {"NOTAKE_Burbkid1", 4, kWhite, "Der gluckert so schon genug."},
     {"LOOK_Burbkid2", 4, kWhite, "Der Anführer der Bande. Sie nennen ihn /n den Rülpsmeister."},
-    {"NOTAKE_Burbkid2", 4, kWhite, "Lieber nicht. Der sieht aus, als ginge er gleich los."},
+    {"NOTAKE_Burbkid2", 4, kWhite, "Lieber nicht. Der sieht aus, als würde /n er gleich platzen."},
     {"LOOK_Burbkid3", 4, kWhite, "Der hier ist ein bisschen grün im Gesicht."},
     {"NOTAKE_Burbkid3", 4, kDarkBlue, "Hey! Pfoten weg, Hamster!"},
     {"NOTALK_Burbkid3", 4, kDarkBlue, "Psst! Ich sammle Luft für meinen nächsten Rülpser."},
@@ -175,7 +175,7 @@ const TextRow kTexts[] = {
      "Ein Laufband. Eine Erdenmaschine, um sehr weit zu /n laufen, ohne irgendwo anzukommen. Genial."},
     {"LOOK_LaufbandItem", 5, kWhite,
      "Das Band vom Laufband. Ein breites Gummiband, /n genau das, was der Generator in der Scheune braucht."},
-    {"NOUSE_Laufband", 5, kWhite, "Das Band ist fest verschraubt. /n Ich brauche Werkzeug, um es abzumachen."},
+    {"NOUSE_Laufband", 5, kWhite, "Das Band ist fest verschraubt. /n Ich brauche Werkzeug, um es abzuschrauben."},
     {"LOOK_ScheuneInnenKeinBand", 5, kWhite,
      "Damit könnte ich den Generator des Flaschenzugs /n antreiben. Aber es fehlt ein breites Gummiband."},
     {"LOOK_ScheuneInnenBand", 5, kWhite,
@@ -203,11 +203,11 @@ const TextRow kTexts[] = {
     // --- the old lady's house ------------------------------------------------
     {"NOUSE_AlteDame", 6, kWhite, "Hmm, niemand macht auf. Sie ist wohl schwerhörig."},
     {"LOOK_AlteDame", 4, kWhite,
-     "Ein gemütliches Häuschen mit einem Kürbis auf der /n Treppe. Hier wohnt jemand Älteres, wetten?"},
+     "Ein gemütliches Häuschen mit einem Kürbis auf der /n Treppe. Ich wette, hier wohnt eine ältere Dame."},
     {"LOOK_Lolly", 3, kWhite, "Ein riesiger, kunterbunter Lolli."},
     {"GetLolly1", 3, kWhite, "Süßes oder Saures!"},
     {"GetLolly2", 8, kWhite,
-     "Kennen wir uns nicht? Ich weiß es nicht mehr. Ach, /n bist du ein süßer Kleiner! Was ist denn das für ein /n "
+     "Kennen wir uns nicht? Ich weiß es nicht mehr. Ach, /n bist du eine Süße! Was ist denn das für ein /n "
      "Kostüm? Eine rennende Ratte? Wie grotesk!"},
     {"GetLolly3", 5, kWhite, "Eigentlich bin ich ein Hamsianer. Ich komme von /n einem fremden Planeten und-"},
     {"GetLolly4", 3, kWhite, "Du bist ein braves Mädchen."},
@@ -267,7 +267,7 @@ const LineRow kLines[] = {
      "Weiß ich auch nicht. Aber ich will ein Kostüm mit /n Umhang, Hexenhut und Besen. Und ich brauche /n "
      "Lippenstift. Ich will eine wunderschöne Hexe sein."},
     {"CryGirl", "Costume", kHero,
-     "Okay, ich schaue, was ich tun kann. Und du besorgst /n mir dafür den Schlüssel?"},
+     "Okay, ich schau mal, was ich tun kann. Und du besorgst /n mir dafür den Schlüssel?"},
     {"CryGirl", "Costume", kPartner, "Klar, hilfst du mir, helf ich dir."},
 
     // --- Freak: Sad ----------------------------------------------------------
@@ -346,9 +346,9 @@ const ScriptLineRow kScriptLines[] = {
     // --- the credits: eight pages of roles and makers ------------------------
     {"CreditsTitle", "Mitwirkende - Quobble Tuftwhirl"},
     {"Credits1",
-     "Idee /n von /n dem Hollowmere-Team /n /n "
-     "Texte /n von /n dem Hollowmere-Team /n /n "
-     "Spieldesign /n von /n dem Hollowmere-Team"},
+     "Idee /n vom /n Hollowmere-Team /n /n "
+     "Texte /n vom /n Hollowmere-Team /n /n "
+     "Spieldesign /n vom /n Hollowmere-Team"},
     {"Credits2",
      "Programmierung /n von /n den Hollowmere-Entwicklern /n /n "
      "Skripte /n von /n den Hollowmere-Entwicklern /n /n "
@@ -357,15 +357,15 @@ const ScriptLineRow kScriptLines[] = {
      "Hintergrundgrafik /n von /n unserem Generator /n /n "
      "Animationen /n von /n unserem Generator /n /n "
      "Rendering /n von /n unserem Generator /n /n "
-     "Zusätzliche Grafiken /n von /n dem Hollowmere-Team"},
+     "Zusätzliche Grafiken /n vom /n Hollowmere-Team"},
     {"Credits4",
-     "Konzeptzeichnungen /n von /n dem Hollowmere-Team /n /n "
-     "Storyboard /n von /n dem Hollowmere-Team"},
-    {"Credits5", "Projektleitung /n von /n dem Hollowmere-Team"},
+     "Konzeptzeichnungen /n vom /n Hollowmere-Team /n /n "
+     "Storyboard /n vom /n Hollowmere-Team"},
+    {"Credits5", "Projektleitung /n vom /n Hollowmere-Team"},
     {"Credits6", "Tests /n von /n allen, die unsere Testversionen /n gespielt haben"},
     {"Credits7",
      "Packungsgrafik /n von /n unserem Generator /n /n "
-     "Handbuch /n von /n dem Hollowmere-Team"},
+     "Handbuch /n vom /n Hollowmere-Team"},
     {"Credits8",
      "Sag uns, wie dir das Spiel gefällt! /n Dein Feedback ist willkommen auf: /n /n "
      "https://hollowmere.example.org /n /n Viel Spaß."},

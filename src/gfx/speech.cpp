@@ -17,12 +17,12 @@ SpeechLine* newSpeechLine(const std::string& text, int32_t x, int32_t y, int32_t
 }
 
 void say(SpeechQueue& q, const std::string& text, uint32_t colour, int32_t seconds) {
-    sayAt(q, text, 4, 0, colour, seconds);
+    sayAt(q, text, kSpeechX, kSpeechY, colour, seconds);
 }
 
 void sayAt(SpeechQueue& q, const std::string& text, int32_t x, int32_t y, uint32_t colour,
            int32_t seconds) {
-    SpeechLine* line = newSpeechLine(text, x, y, 24, colour);
+    SpeechLine* line = newSpeechLine(text, x, y, kSpeechSize, colour);
     line->seconds = seconds;
     q.lines.push_back(line);
     q.secondsShown = 0;  // even the line already up starts its time again

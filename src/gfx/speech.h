@@ -2,27 +2,36 @@
 #pragma once
 #include <cstdint>
 #include <deque>
+#include <map>
 #include <string>
 
-#include "frame/game_state.h"  // TextTable
-
 struct TextRenderer;
+struct SpeechLine;
+
+using TextTable = std::map<std::string, SpeechLine*>;  // text key -> stored line, owned
 
 struct SpeechLine {
-    std::string text;  // Latin-1 with markup; "" = show number instead
-    int32_t number;    // shown by drawNumber when text is empty
-    int32_t x, y;      // top-left on screen
-    int32_t size;      // font size selector 8, 16 or 24
-    uint32_t colour;   // pixel value the glyphs are blended with
-    int32_t seconds;   // the line goes at the tick that raises secondsShown above it
+    std::string text;      // Latin-1 with markup; "" = show number instead
+    int32_t number = 0;    // shown by drawNumber when text is empty
+    int32_t x = 0, y = 0;  // top-left on screen
+    int32_t size = 24;     // font size selector 8, 16 or 24
+    uint32_t colour = 0;   // pixel value the glyphs are blended with
+    int32_t seconds = 3;   // the line goes at the tick that raises secondsShown above it
 };
 
 struct SpeechQueue {
+    SpeechQueue() = default;
+    SpeechQueue(const SpeechQueue&) = delete;  // owns its lines
+    SpeechQueue& operator=(const SpeechQueue&) = delete;
+
     std::deque<SpeechLine*> lines;  // front is on screen; owns its lines
-    int32_t secondsShown;           // whole seconds since the front came up or a line was queued
+    int32_t secondsShown = 0;       // whole seconds since the front came up or a line was queued
 };
 
 constexpr uint32_t kRawWhite = 0xffffff;  // colour of stored texts defined without one
+constexpr int32_t kSpeechX = 4;           // where say puts a line: the top left
+constexpr int32_t kSpeechY = 0;
+constexpr int32_t kSpeechSize = 24;       // the font of every spoken line
 
 SpeechLine* newSpeechLine(const std::string& text, int32_t x, int32_t y, int32_t size,
                           uint32_t colour);  // seconds 3

@@ -26,6 +26,15 @@ const FontRow kFonts[] = {
 
 // The German letters after the ASCII glyphs, in glyph order.
 const unsigned char kGermanLetters[] = {0xE4, 0xF6, 0xFC, 0xC4, 0xD6, 0xDC, 0xDF};
+constexpr int kFirstGermanGlyph = 95;
+
+// Glyph of a German letter (95..101), or -1 for any other byte.
+int germanGlyph(unsigned char c) {
+    for (int k = 0; k < 7; ++k) {
+        if (c == kGermanLetters[k]) return kFirstGermanGlyph + k;
+    }
+    return -1;
+}
 
 SDL_Surface* fontFor(const TextRenderer& r, int size) {
     switch (size) {
@@ -72,9 +81,7 @@ void layoutText(const std::string& text, long x, long y, const FontMetrics& m, G
         if (isPair(text, i, 'r')) {
             index = kSpecialGlyph;
             i += 2;  // the byte after the pair is swallowed, unless it is a German letter
-            for (int k = 0; k < 7; ++k) {
-                if (byteAt(text, i) == kGermanLetters[k]) index = 95 + k;
-            }
+            if (germanGlyph(byteAt(text, i)) >= 0) index = germanGlyph(byteAt(text, i));
         }
         if (x > kLineLimit - m.cellWidth) {
             y += m.cellHeight;
@@ -183,12 +190,15 @@ void drawCell(SDL_Surface* screen, const SDL_Surface* sheet, const SDL_PixelForm
 
     const Uint32 colourBits = ~sheet->format->Amask;  // black is transparent whatever the alpha
     const SDL_PixelFormat* glyphFormat = palette ? palette : sheet->format;
+    if (cx0 >= cx1 || cy0 >= cy1) return;
+    // Pointers are formed only inside the buffers: the first pixel of each row is
+    // the clipped one, never the cell's corner, which may lie left of the screen.
     for (int cy = cy0; cy < cy1; ++cy) {
         const Uint32* src = reinterpret_cast<const Uint32*>(
-            static_cast<const uint8_t*>(sheet->pixels) + cy * sheet->pitch) + sheetX;
+            static_cast<const uint8_t*>(sheet->pixels) + cy * sheet->pitch) + sheetX + cx0;
         Uint32* dst = reinterpret_cast<Uint32*>(
-            static_cast<uint8_t*>(screen->pixels) + (y + cy) * screen->pitch) + x;
-        for (int cx = cx0; cx < cx1; ++cx) {
+            static_cast<uint8_t*>(screen->pixels) + (y + cy) * screen->pitch) + (x + cx0);
+        for (int cx = 0; cx < cx1 - cx0; ++cx) {
             const Uint32 p = src[cx];
             if ((p & colourBits) == 0) continue;
             if (!memo.valid || memo.in != p) {
@@ -217,10 +227,7 @@ bool fontMetrics(int size, FontMetrics& out) {
 
 int glyphIndex(unsigned char c) {
     if (c >= 32 && c <= 126) return c - 32;
-    for (int k = 0; k < 7; ++k) {
-        if (c == kGermanLetters[k]) return 95 + k;
-    }
-    return -1;
+    return germanGlyph(c);
 }
 
 void loadFonts(TextRenderer& r) {
@@ -299,6 +306,19 @@ void drawNumber(TextRenderer& r, int32_t value, int x, int y, int size) {
         dst.h = 0;
         SDL_UpperBlit(sheet, &src, screen, &dst);
     }
+}
+
+bool textWraps(const std::string& text, int x, int size) {
+    FontMetrics m;
+    if (!fontMetrics(size, m)) return false;
+    // A line broken by the markup starts a cell left of x; a wrapped one at x.
+    bool wraps = false;
+    long lastY = 0;
+    layoutText(text, x, 0, m, [&](int, long gx, long gy, bool) {
+        if (gy != lastY && gx == x) wraps = true;
+        lastY = gy;
+    });
+    return wraps;
 }
 
 int textWidth(const std::string& text, int size) {

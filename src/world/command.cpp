@@ -3,6 +3,7 @@
 #include "world/command.h"
 
 #include "frame/input.h"
+#include "gfx/anim.h"
 #include "gfx/cursor.h"
 #include "gfx/display.h"
 #include "gfx/graphic.h"
@@ -12,19 +13,10 @@
 #include "world/object.h"
 #include "world/reply.h"
 #include "world/scene.h"
+#include "world/verbs.h"
 #include "world/walk.h"
 
 namespace {
-
-// The corner of the inventory button, widened by the verb cursor's size so the
-// cursor's body (not only its tip) counts.
-constexpr int32_t kButtonLeft = 672;
-constexpr int32_t kButtonTop = 472;
-constexpr int32_t kCursorW = 55;
-constexpr int32_t kCursorH = 48;
-constexpr int32_t kScreenRight = 800;
-constexpr int32_t kScreenBottom = 600;
-constexpr int32_t kPlayOnce = 2;
 
 // Column of the exit cursor's sheet showing the arrow of each exit direction.
 constexpr int32_t kExitArrowSrcX[] = {
@@ -40,7 +32,7 @@ constexpr int32_t kExitArrowSrcX[] = {
 };
 constexpr int32_t kExitDirections = sizeof kExitArrowSrcX / sizeof kExitArrowSrcX[0];
 
-Graphic* heroSprite(GameState& gs) { return findSprite(*gs.displayList, "Player"); }
+Graphic* heroSprite(GameState& gs) { return heroSprite(*gs.displayList); }
 
 // Sends the hero to the object's walk-to point (both coordinates as they are).
 void walkThere(GameState& gs, const SceneObject& obj) {
@@ -97,15 +89,15 @@ void holdCursorForSpeech(GameState& gs) {
 
 void handleInventoryButton(GameState& gs) {
     const InputState& in = *gs.cursor->mouse;
-    if (in.x + kCursorW < kButtonLeft || in.x > kScreenRight || in.y + kCursorH < kButtonTop ||
-        in.y > kScreenBottom)
-        return;
+    if (!nearInventoryButton(in.x, in.y)) return;
     Graphic* button = findSprite(*gs.displayList, "ExitInventory");
     const bool closes = button != nullptr;
     if (!button) button = findSprite(*gs.displayList, "EnterInventory");
     if (!button) return;
     flashButton(button);
-    if (!in.leftClicked) return;
+    // Only a click on the button itself opens or closes: the cursor's body may
+    // reach over objects lying next to it.
+    if (!in.leftClicked || !onInventoryButton(in.x, in.y)) return;
     // Both rebuild the display list, so the button is not touched afterwards.
     if (closes)
         closeInventory(gs);

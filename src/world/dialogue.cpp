@@ -13,6 +13,7 @@
 #include "gfx/speech.h"
 #include "gfx/text.h"
 #include "world/scene.h"
+#include "world/verbs.h"
 #include "world/walk.h"
 
 namespace {
@@ -43,25 +44,6 @@ constexpr int32_t kPointCursorPos = 48;
 const DialogueTopic* topicOf(const DialoguePartner& p, const std::string& id) {
     auto it = p.topics.find(id);
     return it == p.topics.end() ? nullptr : it->second;
-}
-
-std::string templatePath(const GameState& gs, const std::string& name) {
-    const Graphic* t = findGraphic(*gs.graphics, name);
-    return t ? t->path : std::string();
-}
-
-void saveHeroPlace(GameState& gs) {
-    if (const Graphic* hero = findSprite(*gs.displayList, "Player")) {
-        gs.savedHeroX = hero->x;
-        gs.savedHeroY = hero->y;
-    }
-}
-
-void restoreHeroPlace(GameState& gs) {
-    if (Graphic* hero = findSprite(*gs.displayList, "Player")) {
-        hero->x = gs.savedHeroX;
-        hero->y = gs.savedHeroY;
-    }
 }
 
 void layOutOptionAreas(GameState& gs, const DialoguePartner& p) {
@@ -172,12 +154,12 @@ void openDialogue(GameState& gs, DialoguePartner* p) {
 
     // The scene stays behind the bar, still: the background whole and without
     // its animation (all frame values 0), as are the bar and its leave button.
-    addSprite(list, scene ? templatePath(gs, scene->backgroundName) : std::string(), "Background",
+    addSprite(list, scene ? templatePath(*gs.graphics, scene->backgroundName) : std::string(), "Background",
               0, 0, 0, 0, 0, 0, 0);
     if (scene) addSceneObjectSprites(gs, *scene);
     createPlayerSprite(*gs.player);
-    addSprite(list, templatePath(gs, "DialogBar"), "DialogBar", 0, kBarY, 0, 0, 0, 0, 0);
-    addSprite(list, templatePath(gs, "NoTalk"), "ExitDialog", kLeaveX, kLeaveY, 0, 0, 0, 0, 0);
+    addSprite(list, templatePath(*gs.graphics, "DialogBar"), "DialogBar", 0, kBarY, 0, 0, 0, 0, 0);
+    addSprite(list, templatePath(*gs.graphics, "NoTalk"), "ExitDialog", kLeaveX, kLeaveY, 0, 0, 0, 0, 0);
     restoreHeroPlace(gs);
 
     // The pointer is held for the whole conversation: setCursor leaves it alone.

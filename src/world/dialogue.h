@@ -14,12 +14,20 @@ struct DialogueLine {
 };
 
 struct DialogueTopic {
+    DialogueTopic() = default;
+    DialogueTopic(const DialogueTopic&) = delete;  // owns its lines
+    DialogueTopic& operator=(const DialogueTopic&) = delete;
+
     std::string id;                    // key in the partner's topics
     std::string label;                 // option text in the bar
     std::vector<DialogueLine*> lines;  // played in order, one per click
 };
 
 struct DialoguePartner {
+    DialoguePartner() = default;
+    DialoguePartner(const DialoguePartner&) = delete;  // owns its topics
+    DialoguePartner& operator=(const DialoguePartner&) = delete;
+
     std::map<std::string, DialogueTopic*> topics;  // every topic, offered or not
     std::vector<std::string> activeTopics;         // offered ids, in activation order
     std::string name;                              // e.g. "CryGirl"

@@ -4,12 +4,14 @@
 #include <cstdio>
 
 #include "frame/input.h"
+#include "gfx/anim.h"
 #include "gfx/cursor.h"
 #include "gfx/display.h"
 #include "gfx/graphic.h"
 #include "gfx/speech.h"
 #include "world/object.h"
 #include "world/scene.h"
+#include "world/verbs.h"
 #include "world/walk.h"
 
 namespace {
@@ -23,14 +25,6 @@ constexpr int32_t kGridRight = 660;  // x of the seventh column
 constexpr int32_t kCellW = 100;
 constexpr int32_t kCellH = 60;
 
-// The close button takes the place of the scene's open button and plays its strip once.
-constexpr int32_t kButtonX = 672;
-constexpr int32_t kButtonY = 472;
-constexpr int32_t kButtonFrame = 128;
-constexpr int32_t kButtonDelay = 4;
-constexpr int32_t kButtonStripEnd = 2560;
-constexpr int32_t kPlayOnce = 2;
-
 // The look cursor the screen opens with, off screen until it follows the pointer.
 constexpr int32_t kCursorX = -164;
 constexpr int32_t kCursorY = 64;
@@ -38,14 +32,10 @@ constexpr int32_t kCursorW = 55;
 constexpr int32_t kCursorH = 48;
 constexpr int32_t kCursorDelay = 4;
 constexpr int32_t kCursorStripEnd = 960;
-constexpr int32_t kLoop = 1;
 
-void saveHeroPlace(GameState& gs) {
-    if (const Graphic* hero = findSprite(*gs.displayList, "Player")) {
-        gs.savedHeroX = hero->x;
-        gs.savedHeroY = hero->y;
-    }
-}
+// The verb cursor's size: its body, not only its tip, makes the button flash.
+constexpr int32_t kVerbCursorW = 55;
+constexpr int32_t kVerbCursorH = 48;
 
 void addIcons(GameState& gs) {
     int32_t x = kGridLeft;
@@ -74,6 +64,16 @@ bool itemsCombine(const SceneObject* target, const SceneObject* held) {
 }
 
 }  // namespace
+
+bool onInventoryButton(int32_t x, int32_t y) {
+    return x >= kInvButtonX && x < kInvButtonX + kInvButtonSize && y >= kInvButtonY &&
+           y < kInvButtonY + kInvButtonSize;
+}
+
+bool nearInventoryButton(int32_t x, int32_t y) {
+    return x + kVerbCursorW >= kInvButtonX && x <= kInvButtonX + kInvButtonSize &&
+           y + kVerbCursorH >= kInvButtonY && y <= kInvButtonY + kInvButtonSize;
+}
 
 SceneObject* inventoryGet(const PlayerState& p, const std::string& name) {
     auto it = p.inventory.find(name);
@@ -110,13 +110,12 @@ void openInventory(GameState& gs) {
     addSprite(list, kScreenFile, "InventoryScreen", 0, 0, 0, 0, 0, 0, 0);
     addIcons(gs);
 
-    const Graphic* button = findGraphic(*gs.graphics, "InvCursor");
-    addSprite(list, button ? button->path : std::string(), "ExitInventory", kButtonX, kButtonY,
-              kButtonFrame, kButtonFrame, kButtonDelay, kButtonStripEnd, kPlayOnce);
-
-    const Graphic* look = findGraphic(*gs.graphics, "LookCursor");
-    addSprite(list, look ? look->path : std::string(), "LookCursor", kCursorX, kCursorY, kCursorW,
-              kCursorH, kCursorDelay, kCursorStripEnd, kLoop);
+    // The close button takes the place of the scene's open button and plays its strip once.
+    addSprite(list, templatePath(*gs.graphics, "InvCursor"), "ExitInventory", kInvButtonX,
+              kInvButtonY, kInvButtonSize, kInvButtonSize, kInvButtonDelay, kInvButtonStripEnd,
+              kPlayOnce);
+    addSprite(list, templatePath(*gs.graphics, "LookCursor"), "LookCursor", kCursorX, kCursorY,
+              kCursorW, kCursorH, kCursorDelay, kCursorStripEnd, kLoop);
 
     gs.cursorMode = kModeLook;
     setCursor(cursor, kModeLook);
@@ -136,11 +135,7 @@ void closeInventory(GameState& gs) {
     gs.player->lastExit.clear();
     enterScene(gs);
 
-    // The hero stands where he stood before the screen opened.
-    if (Graphic* hero = findSprite(*gs.displayList, "Player")) {
-        hero->x = gs.savedHeroX;
-        hero->y = gs.savedHeroY;
-    }
+    restoreHeroPlace(gs);  // where he stood before the screen opened
     if (!cursor.heldItemGraphic.empty()) {  // an item was picked up: ready to use it
         gs.cursorMode = kModeUseItem;
         setCursor(cursor, kModeUseItem);

@@ -1,10 +1,23 @@
 // inventory.h - the items the hero carries, the inventory screen and combinations.
 #pragma once
+#include <cstdint>
 #include <string>
 
 struct GameState;
 struct PlayerState;
 struct SceneObject;
+
+// The inventory button in the bottom right corner: it opens the inventory on a
+// scene and closes it on the inventory screen, a 20-frame flash strip.
+constexpr int32_t kInvButtonX = 672;
+constexpr int32_t kInvButtonY = 472;
+constexpr int32_t kInvButtonSize = 128;  // square frame
+constexpr int32_t kInvButtonDelay = 4;
+constexpr int32_t kInvButtonStripEnd = 2560;
+// A click at (x, y) belongs to the button: the pointer's tip is on the button itself.
+bool onInventoryButton(int32_t x, int32_t y);
+// The button flashes while the verb cursor's body (55x48 from its tip) touches it.
+bool nearInventoryButton(int32_t x, int32_t y);
 
 SceneObject* inventoryGet(const PlayerState& p, const std::string& name);
 void inventoryAdd(PlayerState& p, const std::string& name, SceneObject* obj);  // once per name

@@ -13,6 +13,7 @@
 #include "world/inventory.h"
 #include "world/object.h"
 #include "world/scene.h"
+#include "world/verbs.h"
 #include "world/walk.h"
 
 namespace {

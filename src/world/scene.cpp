@@ -5,23 +5,17 @@
 
 #include "frame/clock.h"
 #include "frame/game_state.h"
+#include "gfx/anim.h"
 #include "gfx/cursor.h"
 #include "gfx/display.h"
 #include "gfx/graphic.h"
 #include "gfx/speech.h"
 #include "world/inventory.h"
 #include "world/object.h"
+#include "world/verbs.h"
 #include "world/walk.h"
 
 namespace {
-
-// The inventory button of interactive scenes: a 20-frame flash strip that
-// rests until an item is taken.
-constexpr int32_t kInvButtonX = 672;
-constexpr int32_t kInvButtonY = 472;
-constexpr int32_t kInvButtonFrame = 128;
-constexpr int32_t kInvButtonDelay = 4;
-constexpr int32_t kInvButtonStripEnd = 2560;
 
 // The cursor slot every interface scene starts with; setCursor swaps it for
 // the verb's cursor right away.
@@ -31,7 +25,6 @@ constexpr int32_t kCursorSlotW = 36;
 constexpr int32_t kCursorSlotH = 48;
 constexpr int32_t kCursorSlotDelay = 4;
 constexpr int32_t kCursorSlotStripEnd = 912;
-constexpr int32_t kLoop = 1;
 
 // A sprite made from a template takes over the template's frames and animation.
 Graphic* addFromTemplate(DisplayList& list, const Graphic& t, const std::string& name, int32_t x,
@@ -40,12 +33,12 @@ Graphic* addFromTemplate(DisplayList& list, const Graphic& t, const std::string&
                      t.stripEnd, t.animMode);
 }
 
+}  // namespace
+
 std::string templatePath(const GraphicStore& store, const std::string& name) {
     const Graphic* t = findGraphic(store, name);
     return t ? t->path : std::string();
 }
-
-}  // namespace
 
 Scene* newScene(const std::string& name, const std::string& backgroundName,
                 const std::string& walkMapName) {
@@ -110,9 +103,10 @@ void enterScene(GameState& gs) {
     addSceneObjectSprites(gs, *scene);
 
     if (scene->showInterface == 1) {
+        // A flash strip that rests until an item is taken.
         addSprite(list, templatePath(*gs.graphics, "InvCursor"), "EnterInventory", kInvButtonX,
-                  kInvButtonY, kInvButtonFrame, kInvButtonFrame, kInvButtonDelay,
-                  kInvButtonStripEnd, 0);
+                  kInvButtonY, kInvButtonSize, kInvButtonSize, kInvButtonDelay,
+                  kInvButtonStripEnd, kStill);
     }
 
     if (scene->hasPlayer == 1 && gs.player) {
@@ -154,14 +148,8 @@ void changeSceneKeepingPlayer(GameState& gs) {
         enterScene(gs);  // refuses the change and leaves the hero and his exit alone
         return;
     }
-    if (const Graphic* hero = findSprite(*gs.displayList, "Player")) {
-        gs.savedHeroX = hero->x;
-        gs.savedHeroY = hero->y;
-    }
+    saveHeroPlace(gs);
     if (gs.player) gs.player->lastExit.clear();
     enterScene(gs);
-    if (Graphic* hero = findSprite(*gs.displayList, "Player")) {
-        hero->x = gs.savedHeroX;
-        hero->y = gs.savedHeroY;
-    }
+    restoreHeroPlace(gs);
 }

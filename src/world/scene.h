@@ -10,21 +10,25 @@
 struct SceneObject;
 
 struct Scene {
-    std::string name;              // key in the scene registry
-    std::string backgroundName;    // image template of the background (may be animated)
-    std::string walkMapName;       // image template of the walk map
-    std::string enterCallback;     // run on entry ("Enter" + name)
-    std::string alwaysCallback;    // run every frame ("Always" + name)
+    std::string name;                   // key in the scene registry
+    std::string backgroundName;         // image template of the background (may be animated)
+    std::string walkMapName;            // image template of the walk map
+    std::string enterCallback;          // run on entry ("Enter" + name)
+    std::string alwaysCallback;         // run every frame ("Always" + name)
     std::vector<SceneObject*> objects;  // in draw order
-    int32_t showInterface;         // 1 = inventory button and verb cursor
-    int32_t hasPlayer;             // 1 = the hero's sprite is created on entry
+    int32_t showInterface = 1;          // 1 = inventory button and verb cursor
+    int32_t hasPlayer = 1;              // 1 = the hero's sprite is created on entry
 };
 
 struct SceneRegistry {
-    GraphicStore* graphics;               // backgrounds and walk maps
-    std::string currentScene;             // the scene on screen
-    std::map<std::string, Scene*> scenes; // every scene by name, non-owning
-    std::string enteredScene;             // the scene last built; put back when a change names no scene
+    SceneRegistry() = default;
+    SceneRegistry(const SceneRegistry&) = delete;  // owns its scenes
+    SceneRegistry& operator=(const SceneRegistry&) = delete;
+
+    GraphicStore* graphics = nullptr;      // backgrounds and walk maps
+    std::string currentScene;              // the scene on screen
+    std::map<std::string, Scene*> scenes;  // every scene by name, owned
+    std::string enteredScene;              // the scene last built; put back when a change names no scene
 };
 
 Scene* newScene(const std::string& name, const std::string& backgroundName,
@@ -38,5 +42,7 @@ void addObjectToScene(Scene* scene, SceneObject* obj);
 void enterScene(GameState& gs);
 // Enters the current scene with the hero kept at his screen position.
 void changeSceneKeepingPlayer(GameState& gs);
+// The file a template was loaded from; "" when the store has no such template.
+std::string templatePath(const GraphicStore& store, const std::string& name);
 // Adds the sprite of every active object not in the inventory (scene entry and dialogue).
 void addSceneObjectSprites(GameState& gs, const Scene& scene);

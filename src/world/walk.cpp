@@ -7,6 +7,8 @@
 #include <cstring>
 
 #include "frame/input.h"
+#include "frame/game_state.h"
+#include "gfx/anim.h"
 #include "gfx/display.h"
 #include "gfx/graphic.h"
 #include "world/scene.h"
@@ -20,8 +22,6 @@ constexpr int32_t kFrameH = 120;
 constexpr int32_t kFramesPerStrip = 8;
 constexpr int32_t kWalkDelay = 5;
 constexpr int32_t kStripEnd = kFramesPerStrip * kFrameH;
-constexpr int32_t kLoop = 1;      // walking: the strip repeats
-constexpr int32_t kPlayOnce = 2;  // stopping: the strip runs out and rests on its first frame
 
 // The foot point is the middle of the frame's bottom edge.
 constexpr int32_t kFootDX = kFrameW / 2;
@@ -63,9 +63,7 @@ const WalkDirection* directionTowards(int32_t sideX, int32_t sideY) {
 
 int32_t stepFor(int32_t distance) { return std::abs(distance) > kFastStep ? kFastStep : kSlowStep; }
 
-Graphic* heroSprite(const PlayerState& p) {
-    return p.sprites ? findSprite(*p.sprites, "Player") : nullptr;
-}
+Graphic* heroSprite(const PlayerState& p) { return p.sprites ? heroSprite(*p.sprites) : nullptr; }
 
 // Reads the walk map at its own pixel depth; black (by the colour, not the
 // raw value, so an alpha channel does not make it walkable) blocks.
@@ -164,3 +162,19 @@ bool isWalkable(const PlayerState& p, int32_t x, int32_t y) {
 }
 
 bool heroIdle(const PlayerState& p) { return p.targetX == kNoTarget; }
+
+Graphic* heroSprite(const DisplayList& list) { return findSprite(list, "Player"); }
+
+void saveHeroPlace(GameState& gs) {
+    if (const Graphic* hero = heroSprite(*gs.displayList)) {
+        gs.savedHeroX = hero->x;
+        gs.savedHeroY = hero->y;
+    }
+}
+
+void restoreHeroPlace(GameState& gs) {
+    if (Graphic* hero = heroSprite(*gs.displayList)) {
+        hero->x = gs.savedHeroX;
+        hero->y = gs.savedHeroY;
+    }
+}

@@ -7,6 +7,7 @@
 #include "frame/game_state.h"
 
 struct DisplayList;
+struct Graphic;
 struct SpeechQueue;
 struct InputState;
 struct SceneRegistry;
@@ -27,15 +28,15 @@ enum WalkColumn {
 };
 
 struct PlayerState {
-    GraphicStore* graphics;      // for the walk map look-up
-    DisplayList* sprites;        // where the "Player" sprite lives
-    SpeechQueue* speech;         // the speech queue
-    InputState* input;           // for walking to the pointer
-    SceneRegistry* scenes;       // for the current scene's walk map
-    RenderTarget* renderTarget;  // wired at start-up, not used by the walk
-    int32_t footX, footY;        // last known foot point (sprite top-left + (80, 120))
-    int32_t targetX, targetY;    // walk target foot point; targetX -666 = arrived
-    std::string lastExit;        // exit object last walked through; "" = none
+    GraphicStore* graphics = nullptr;               // for the walk map look-up
+    DisplayList* sprites = nullptr;                 // where the "Player" sprite lives
+    SpeechQueue* speech = nullptr;                  // the speech queue
+    InputState* input = nullptr;                    // for walking to the pointer
+    SceneRegistry* scenes = nullptr;                // for the current scene's walk map
+    RenderTarget* renderTarget = nullptr;           // wired at start-up, not used by the walk
+    int32_t footX = 0, footY = 0;                   // last known foot point (sprite top-left + (80, 120))
+    int32_t targetX = kNoTarget, targetY = kNoTarget;  // walk target foot point; targetX -666 = arrived
+    std::string lastExit;                           // exit object last walked through; "" = none
     std::map<std::string, SceneObject*> inventory;  // carried items by name
 };
 
@@ -47,3 +48,8 @@ void walkToMouse(PlayerState& p);
 void walkPlayer(PlayerState& p);  // one step of one or two pixels
 bool isWalkable(const PlayerState& p, int32_t x, int32_t y);
 bool heroIdle(const PlayerState& p);  // targetX is -666
+
+Graphic* heroSprite(const DisplayList& list);  // the "Player" sprite; null when absent
+// The hero's sprite top-left, kept in the state across a rebuild of the list.
+void saveHeroPlace(GameState& gs);
+void restoreHeroPlace(GameState& gs);

@@ -5,10 +5,11 @@
 #include "frame/clock.h"
 #include "gfx/graphic.h"
 #include "harness.h"
+#include "world_fixture.h"
 
 // ---- the click latch ----
 
-TEST(FrameInput, HeldButtonClicksOnce) {
+TEST(FrameInput, AHeldButtonClicksOnceUntilAPollSeesItReleased) {
     InputState in = {};
     InputSample s = {};
     s.left = true;
@@ -24,11 +25,9 @@ TEST(FrameInput, HeldButtonClicksOnce) {
     s.left = true;
     pollInput(in, s);
     EXPECT_EQ(in.leftClicked, 1) << "a release seen by a poll arms the next click";
-}
 
-TEST(FrameInput, PressReleasePressBetweenPollsIsOneClick) {
     // No poll sees the release, so the second press is not a click of its own.
-    InputState in = {};
+    in = {};
     InputSample down = {};
     down.left = down.right = true;
     pollInput(in, down);
@@ -78,12 +77,8 @@ TEST(FrameVerbs, RightClicksCycleTheVerb) {
         cycleCursorMode(gs);
         EXPECT_EQ(gs.cursorMode, kModeWalk) << "from forced mode " << forced;
     }
-}
 
-TEST(FrameVerbs, InventoryAlternatesLookAndUse) {
-    GameState gs = {};
-    CursorState cursor = {};
-    gs.cursor = &cursor;
+    // In the inventory only look and use alternate.
     gs.inventoryOpen = 1;
     gs.cursorMode = kModeWalk;
     cycleCursorMode(gs);
@@ -113,23 +108,17 @@ struct HitTest : testing::Test {
     }
 };
 
-TEST_F(HitTest, EdgesWidenByHalfTheCursorToTheRightAndDown) {
+TEST_F(HitTest, TheLowestDrawnVisibleSpriteWithinHalfTheCursorIsHit) {
     EXPECT_EQ(at(140, 130), "Lower") << "right edge x + w still hits";
     EXPECT_EQ(at(90, 95), "Lower") << "the cursor's centre reaches the top-left edges";
     EXPECT_EQ(at(89, 100), "");
     EXPECT_EQ(at(100, 94), "");
     EXPECT_EQ(at(161, 120), "") << "one pixel past Upper's right edge";
-}
-
-TEST_F(HitTest, TheLowestDrawnSpriteWinsAndHiddenOnesAreSkipped) {
     EXPECT_EQ(at(125, 115), "Lower");
     findSprite(t.e.display, "Lower")->visible = 0;
     EXPECT_EQ(at(125, 115), "Upper");
     findSprite(t.e.display, "Upper")->visible = 0;
     EXPECT_EQ(at(125, 115), "");
-}
-
-TEST_F(HitTest, BackgroundAndCursorAreNeverHit) {
     EXPECT_EQ(at(5, 5), "");
     clearDisplayList(t.e.display);
     EXPECT_EQ(at(5, 5), "") << "an empty list hits nothing";
@@ -277,4 +266,27 @@ TEST(FrameInput, ATapBetweenTwoFramesIsStillAClick) {
     EXPECT_EQ(t.e.input.leftLatch, 1) << "the click was latched";
     ev = sampleFrameEvents(t.e);
     EXPECT_FALSE(ev.input.left) << "and the next frame sees the button up again";
+}
+
+// The cursor sprite follows the pointer, and only a conversation draws it (and
+// so steps its animation) a second time in a frame.
+TEST_F(WorldTest, TheCursorFollowsThePointerAndIsDrawnOncePerFrame) {
+    t.moveTo(333, 222);
+    t.frame();
+    Graphic* cursor = lastSprite(t.e.display);
+    ASSERT_NE(cursor, nullptr);
+    EXPECT_EQ(cursor->x, 333);
+    EXPECT_EQ(cursor->y, 222);
+
+    Graphic* twin = newSpriteGraphic(cursor->path, "Twin", 0, 0, cursor->frameWidth, cursor->frameHeight,
+                                     1, 100 * cursor->frameHeight, 1);
+    t.e.display.sprites.insert(t.e.display.sprites.begin() + 1, twin);
+    cursor->srcY = 0;
+    cursor->delayCurrent = cursor->frameDelay = 1;
+    cursor->delayCounter = 0;
+    cursor->stripEnd = twin->stripEnd;
+    cursor->animMode = 1;
+    t.frames(6);
+    EXPECT_GT(twin->srcY, 0);
+    EXPECT_EQ(cursor->srcY, twin->srcY);
 }

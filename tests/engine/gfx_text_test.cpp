@@ -104,7 +104,12 @@ TEST_F(GfxText, ColourMarkupSwitchesToMagentaAndBack) {
     drawText(r, "A", 100, 400, 24, r.white);
     EXPECT_EQ(pixel(100, 400), 0xb1a0b1u);
     EXPECT_EQ(pixel(101, 400), kBackground);  // black in the sheet is transparent
+    loadWith(false, true);  // a 24-bit sheet draws the same
+    drawText(r, "A", 100, 450, 24, r.white);
+    EXPECT_EQ(pixel(100, 450), 0xb1a0b1u);
+    EXPECT_EQ(pixel(101, 450), kBackground);
 }
+
 
 TEST_F(GfxText, SpecialAndGermanGlyphs) {
     drawText(r, "/rxA", 100, 100, 24, r.black);
@@ -131,6 +136,8 @@ TEST_F(GfxText, SpecialAndGermanGlyphs) {
 }
 
 TEST_F(GfxText, GlyphsAreClippedToTheScreenPixelByPixel) {
+    drawText(r, "ab", -14, 200, 24, r.black);  // 'a' at -14..3, 'b' from 0
+    EXPECT_EQ(glyphAt(0, 200), glyphOf('b'));
     loadWith(true, false);
     // Past 782 the pen wraps to startX again, so this cell sits on 790..807.
     drawText(r, "A", 790, 100, 24, r.black);
@@ -142,6 +149,11 @@ TEST_F(GfxText, GlyphsAreClippedToTheScreenPixelByPixel) {
     drawText(r, "AAAA", 0, 590, 24, r.black);
     EXPECT_NE(pixel(0, 599), kBackground);
     drawText(r, "AAAA", -1000000, -2000000000, 24, r.black);
+    // No pointer left of the screen is formed: the visible part lands in place.
+    drawText(r, "A", -10, 250, 24, r.black);  // cell -10..7
+    EXPECT_NE(pixel(0, 250), kBackground);
+    EXPECT_NE(pixel(7, 273), kBackground);
+    EXPECT_EQ(pixel(8, 250), kBackground);
 }
 
 TEST_F(GfxText, CellsBeyondTheSheetAreNotRead) {
@@ -158,18 +170,7 @@ TEST_F(GfxText, CellsBeyondTheSheetAreNotRead) {
     EXPECT_EQ(pixel(50, 0), kBackground);  // '$' (glyph 4) is not in the sheet at all
 }
 
-TEST_F(GfxText, TwentyFourBitSheetsDrawTheSame) {
-    loadWith(false, true);
-    drawText(r, "A", 100, 100, 24, r.white);
-    EXPECT_EQ(pixel(100, 100), 0xb1a0b1u);
-    EXPECT_EQ(pixel(101, 100), kBackground);
-}
-
 TEST_F(GfxText, PaletteAndMissingFonts) {
-    EXPECT_EQ(r.lightRed, 0xff5a5au);
-    EXPECT_EQ(r.darkBlue, 0x343484u);
-    EXPECT_EQ(r.white, kRawWhite);
-
     freeFonts();
     TextRenderer bare{};
     bare.renderTarget = &target;
@@ -204,3 +205,16 @@ TEST_F(GfxText, NumbersAreTenDigitsInTheFontsOwnColours) {
 }
 
 }  // namespace
+
+// The pen wraps only once it is past 782: a glyph starting on 782 stays on the line.
+TEST_F(GfxText, TheWrapComesOnlyPastTheLastCell) {
+    const std::string line(56, 'A');  // from x 12 the 56th glyph starts on 782
+    EXPECT_FALSE(textWraps(line, 12, 24));
+    EXPECT_TRUE(textWraps(line + "A", 12, 24));
+    EXPECT_FALSE(textWraps(std::string(55, 'A') + " /n " + line, 12, 24)) << "a markup break is no wrap";
+    drawText(r, line, 12, 300, 24, r.black);
+    EXPECT_EQ(glyphAt(782, 300), glyphOf('A'));
+    EXPECT_EQ(glyphAt(12, 324), -1);
+}
+
+// A glyph starting left of the screen shows its right part where it belongs.

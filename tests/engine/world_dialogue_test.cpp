@@ -76,10 +76,6 @@ TEST_F(WorldDialogue, AreasAreEighteenPixelsApart) {
     t.e.input.x = 40;
     t.e.input.y = 510;
     EXPECT_EQ(optionUnderPointer(gs), "") << "only in a frame with a click";
-}
-
-TEST_F(WorldDialogue, ClickOnTheDrawnSecondOptionChoosesTheThird) {
-    talk();
     t.click(40, 553);
     EXPECT_EQ(gs.chosenTopic, "Costume");
     EXPECT_EQ(gs.lineIndex, 0);
@@ -101,10 +97,7 @@ TEST_F(WorldDialogue, LinesAdvanceOnePerClickThenTheOptionsReturn) {
     EXPECT_EQ(gs.chosenTopic, "");
     EXPECT_EQ(gs.partnerSpeaking, 0);
     EXPECT_EQ(gs.partnerLine, "Poor you.") << "the last partner line is remembered";
-}
-
-TEST_F(WorldDialogue, TopicWithoutLinesReturnsAtOnce) {
-    talk();
+    t.frames(2);
     t.click(40, 575);
     EXPECT_EQ(gs.chosenTopic, "") << "back to the options in the frame after it was chosen";
 }
@@ -163,9 +156,7 @@ TEST_F(WorldDialogue, UndefinedActiveTopicIsSkipped) {
     t.frames(3);  // drawing passes over it
     t.click(40, 560);
     EXPECT_EQ(gs.chosenTopic, "Costume");
-}
-
-TEST_F(WorldDialogue, PartnerWithoutTopicsShowsOnlyTheBar) {
+    leaveDialogue(gs);
     cry->activeTopics.clear();
     talk();
     for (const OptionArea& a : gs.optionAreas) EXPECT_EQ(a.width, 0);
@@ -173,3 +164,4 @@ TEST_F(WorldDialogue, PartnerWithoutTopicsShowsOnlyTheBar) {
     EXPECT_EQ(gs.chosenTopic, "");
     EXPECT_NE(sprite("ExitDialog"), nullptr);
 }
+

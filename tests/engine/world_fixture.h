@@ -12,6 +12,7 @@
 #include "world/dialogue.h"
 #include "world/inventory.h"
 #include "world/reply.h"
+#include "world/verbs.h"
 
 inline bool contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;

@@ -33,12 +33,6 @@ void paintSplitMap(SDL_Surface* s, Uint32 black, Uint32 white) {
 
 }  // namespace
 
-TEST_F(WorldWalk, PlacePlayerSetsTheFootPoint) {
-    placePlayer(t.e.player, 400, 300);
-    EXPECT_EQ(hero()->x, 320);
-    EXPECT_EQ(hero()->y, 180);
-}
-
 TEST_F(WorldWalk, OneAndTwoPixelSteps) {
     PlayerState& p = t.e.player;
     p.targetX = 201;
@@ -56,6 +50,9 @@ TEST_F(WorldWalk, OneAndTwoPixelSteps) {
     EXPECT_EQ(footX(hero()), 204);
     walkPlayer(p);
     EXPECT_TRUE(heroIdle(p));
+    placePlayer(t.e.player, 400, 300);
+    EXPECT_EQ(hero()->x, 320);
+    EXPECT_EQ(hero()->y, 180);
 }
 
 TEST_F(WorldWalk, DiagonalThenStraight) {
@@ -120,17 +117,6 @@ TEST_F(WorldWalk, BlockedStepEndsTheWalkAndTheAnimation) {
     EXPECT_EQ(steps, 5) << "four steps up to the wall, the fifth is refused";
 }
 
-TEST_F(WorldWalk, ScreenBorderIsNeverWalkable) {
-    const PlayerState& p = t.e.player;
-    EXPECT_FALSE(isWalkable(p, 0, 300));
-    EXPECT_FALSE(isWalkable(p, 800, 300));
-    EXPECT_FALSE(isWalkable(p, 400, 0));
-    EXPECT_FALSE(isWalkable(p, 400, 600));
-    EXPECT_FALSE(isWalkable(p, -5, -5));
-    EXPECT_TRUE(isWalkable(p, 1, 1));
-    EXPECT_TRUE(isWalkable(p, 799, 599));
-}
-
 TEST_F(WorldWalk, ClickWithTheWalkVerbWalksThere) {
     t.click(260, 430);
     EXPECT_EQ(t.e.player.targetX, 260);
@@ -140,6 +126,14 @@ TEST_F(WorldWalk, ClickWithTheWalkVerbWalksThere) {
 }
 
 TEST_F(WorldWalk, MissingWalkMapBlocksEverything) {
+    const PlayerState& p = t.e.player;
+    EXPECT_FALSE(isWalkable(p, 0, 300));
+    EXPECT_FALSE(isWalkable(p, 800, 300));
+    EXPECT_FALSE(isWalkable(p, 400, 0));
+    EXPECT_FALSE(isWalkable(p, 400, 600));
+    EXPECT_FALSE(isWalkable(p, -5, -5));
+    EXPECT_TRUE(isWalkable(p, 1, 1));
+    EXPECT_TRUE(isWalkable(p, 799, 599));
     hof->walkMapName = "NoSuchMap";
     EXPECT_FALSE(isWalkable(t.e.player, 400, 300));
     t.e.player.targetX = 300;
@@ -203,4 +197,18 @@ TEST_F(WorldWalk, LoadedBmpWalkMapBlocksOnBlack) {
     hof->walkMapName = "WalkLoaded";
     EXPECT_FALSE(isWalkable(t.e.player, 5, 5));
     EXPECT_TRUE(isWalkable(t.e.player, 15, 5)) << "almost black is floor";
+}
+
+// Only the pixel next to the feet is probed: a two-pixel step may end on black.
+TEST_F(WorldWalk, TheProbeIsOnePixelWhateverTheStep) {
+    loadGraphic(t.e.graphics, "WalkWall",
+                writeTestBmpFn("WalkWall", 800, 600,
+                               [](int x, int) -> uint32_t { return x >= 300 && x < 310 ? 0 : 0xffffff; }));
+    hof->walkMapName = "WalkWall";
+    standAt(292, 400);
+    PlayerState& p = t.e.player;
+    p.targetX = 350;
+    p.targetY = 400;
+    for (int i = 0; i < 100 && !heroIdle(p); ++i) walkPlayer(p);
+    EXPECT_EQ(footX(hero()), 300) << "from 298 the probe at 299 is floor, the step lands on 300";
 }

@@ -23,6 +23,7 @@
 #include "world/inventory.h"
 #include "world/object.h"
 #include "world/scene.h"
+#include "world/verbs.h"
 #include "world/walk.h"
 
 // Frames of the virtual clock: 16 ms each, so 62.5 a second.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "gfx/cursor.h"
+#include "gfx/text.h"
 #include "play_driver.h"
 
 namespace {
@@ -255,6 +256,12 @@ TEST_P(BurpCue, TheBurpMasterBurpsWithHisLine) {
     ASSERT_TRUE(game.sprite("Burbkid2"));
     EXPECT_EQ(game.sprite("Burbkid2")->srcX, 0);
     EXPECT_EQ(game.sprite("Burbkid2")->stripEnd, 1125) << "the burp column";
+    int moving = 0;
+    for (int i = 0; i < 120; ++i) {
+        game.t.frame();
+        if (game.sprite("Burbkid2")->srcY != 0) ++moving;
+    }
+    EXPECT_GT(moving, 60) << "the burp plays instead of sticking to its first frame";
 }
 
 INSTANTIATE_TEST_SUITE_P(Editions, BurpCue, ::testing::Values(&kEnglish, &kGerman),
@@ -351,4 +358,107 @@ TEST(CryGirl, HerMouthMovesWhileSheSpeaks) {
     }
     ASSERT_GT(speaking, 100);
     EXPECT_GT(secondFrame, speaking / 4) << "the talking strip plays instead of sticking to its first frame";
+}
+
+// ---- lines that must stay readable ----
+
+TEST(FatMan, HisSecondLineStaysUpAfterTheCutScene) {
+    Scenario game;
+    game.arriveIn("Trainingsraum", "FitnessStudioInnenExit2");
+    game.give("Lolly");
+    game.useItemOn("Lolly", "Fatman");
+    ASSERT_TRUE(game.waitForScene("Trainingsraum", 20));
+    EXPECT_EQ(game.said(), game.text("GiveLollyFatman2")) << "said again where the player can read it";
+}
+
+// In both editions neither the intro's version note nor the farewell splits the
+// web address at the screen edge.
+TEST(WebAddress, StartsALineOfItsOwnWhenItWouldBeSplit) {
+    for (const Edition* ed : {&kEnglish, &kGerman}) {
+        Scenario game(*ed);
+        std::string finally;
+        game.waitFor([&] {
+            for (const std::string& l : game.queuedLines())
+                if (l.find(kWebAddress) != std::string::npos) finally = l;
+            return !finally.empty();
+        }, 40);
+        ASSERT_FALSE(finally.empty()) << ed->language;
+        EXPECT_FALSE(textWraps(finally, kSpeechX, kSpeechSize)) << ed->language << ": " << finally;
+    }
+}
+
+// ---- the intro's timing ----
+
+TEST(Intro, EscapeInTheCrashReachesTheMenuAtTheNextTick) {
+    Scenario game;
+    game.goToSceneAs("IntroCrash");
+    game.seconds(2);
+    game.frames(20);  // between two ticks
+    game.pressEscape();
+    EXPECT_EQ(game.scene(), "IntroCrash") << "not at once";
+    EXPECT_TRUE(game.waitForScene("Menu", 2));
+}
+
+TEST(Intro, TheCreditsRunElevenSecondsEvenWithoutPages) {
+    Scenario game;
+    game.goToSceneAs("Credits");
+    int lastSecond = 0;
+    for (int i = 0; i < 20 * kSecond && game.scene() == "Credits"; ++i) {
+        clearSpeech(game.e().speech);
+        lastSecond = game.gs().clockSeconds;
+        game.frames(1);
+    }
+    EXPECT_EQ(game.scene(), "IntroCrash");
+    EXPECT_EQ(lastSecond, 11);
+}
+
+// ---- idle animations never cut a running strip short ----
+
+TEST(IdleAnimations, WaitUntilTheRunningStripHasPlayed) {
+    const struct {
+        const char* scene;
+        std::vector<const char*> people;
+    } scenes[] = {{"Kreuzung", {"Freak"}}, {"FitnessStudioInnen", {"Studiogirl"}},
+                  {"Schule", {"TicketstandKid"}}, {"Schulparty", {"Burbkid1", "Burbkid2", "Burbkid3"}}};
+    Scenario game;
+    for (const auto& where : scenes) {
+        game.goToSceneAs(where.scene);
+        // A strip far too long to end in the test, on a column of its own.
+        for (const char* name : where.people) {
+            ASSERT_TRUE(game.sprite(name)) << name;
+            playColumn(game.sprite(name), 7, 1000 * game.sprite(name)->frameHeight, 20, 2);
+        }
+        for (int i = 0; i < 4 * kSecond; ++i) {
+            game.gs().idleVariant = i % 6;  // every pick, again and again
+            game.frames(1);
+            for (const char* name : where.people)
+                ASSERT_EQ(game.sprite(name)->srcX, 7) << name << " interrupted at frame " << i;
+        }
+        for (const char* name : where.people)
+            EXPECT_GT(game.sprite(name)->srcY, 2 * game.sprite(name)->frameHeight) << name << ": the strip went on";
+    }
+}
+
+// ---- the inventory button takes only clicks on itself ----
+
+// A click on the middle of any object of any scene acts on the object: the
+// inventory button's wider flash area covers none of them.
+TEST(InventoryButton, CoversNoObjectOfAnyScene) {
+    Scenario game;
+    for (const auto& entry : game.e().scenes.scenes) {
+        if (entry.second->showInterface != 1) continue;
+        game.goToSceneAs(entry.first);
+        for (const SceneObject* o : entry.second->objects) {
+            const Graphic* g = game.sprite(o->name);
+            if (!g || g->visible != 1 || !g->surface) continue;
+            const int x = g->x + (g->frameWidth ? g->frameWidth : g->surface->w) / 2;
+            const int y = g->y + (g->frameHeight ? g->frameHeight : g->surface->h) / 2;
+            if (game.spriteAt(x, y) != o->name) continue;  // something else lies on top
+            game.gs().cursorMode = kModeLook;
+            game.t.click(x, y);
+            EXPECT_FALSE(game.inventoryOpen()) << o->name << " in " << entry.first;
+            if (game.inventoryOpen()) game.closeInventory();
+            clearSpeech(game.e().speech);
+        }
+    }
 }

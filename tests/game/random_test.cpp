@@ -4,6 +4,13 @@
 // crash, and the engine's promises must hold in every frame.
 #include <gtest/gtest.h>
 
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <climits>
+#include <cstdio>
+#include <cstring>
 #include <cstdlib>
 #include <set>
 #include <string>
@@ -86,6 +93,133 @@ TEST(RandomPlay, NothingBreaksAndTheEngineKeepsItsPromises) {
         }
     }
     EXPECT_GE(visited.size(), scenes.size() / 2) << "the walk reaches much of the game";
+}
+
+// ---- damaged pictures ----
+
+// Every file under dir (recursively), as paths relative to the working folder.
+void listFiles(const std::string& dir, std::vector<std::string>& out) {
+    DIR* d = opendir(dir.c_str());
+    if (!d) return;
+    while (dirent* entry = readdir(d)) {
+        const std::string name = entry->d_name;
+        if (name == "." || name == "..") continue;
+        const std::string path = dir + "/" + name;
+        struct stat st;
+        if (stat(path.c_str(), &st) != 0) continue;
+        if (S_ISDIR(st.st_mode))
+            listFiles(path, out);
+        else
+            out.push_back(path);
+    }
+    closedir(d);
+}
+
+// Templates of path loaded afresh from the disk, the ones they replace kept in
+// kept (or, with kept empty, the kept ones put back); fonts always load afresh.
+void swapTemplates(PlayDriver& game, const std::string& path, std::vector<Graphic*>& kept) {
+    const bool restore = !kept.empty();
+    size_t next = 0;
+    for (auto& entry : game.e().graphics) {
+        if (entry.second->path != path) continue;
+        Graphic* old = entry.second;
+        if (restore) {
+            entry.second = kept[next++];
+            deleteGraphic(old);
+            continue;
+        }
+        entry.second = newTemplateGraphic(path, old->name);
+        configureTemplate(entry.second, old->frameWidth, old->frameHeight, old->animMode,
+                          old->delayCurrent, old->stripEnd);
+        kept.push_back(old);
+    }
+    if (restore) kept.clear();
+    if (path.find("gfx/font") == 0) {
+        TextRenderer& r = game.e().text;
+        for (SDL_Surface** f : {&r.font8, &r.font16, &r.font24}) {
+            if (*f) SDL_FreeSurface(*f);
+            *f = nullptr;
+        }
+        loadFonts(r);
+    }
+}
+
+// The first scene that shows the picture; "" when no scene does.
+std::string sceneShowing(PlayDriver& game, const std::string& path) {
+    auto shows = [&](const std::string& templ) { return templatePath(game.e().graphics, templ) == path; };
+    for (const auto& entry : game.e().scenes.scenes) {
+        const Scene* s = entry.second;
+        if (shows(s->backgroundName) || shows(s->walkMapName)) return entry.first;
+        for (const SceneObject* o : s->objects)
+            if (shows(o->graphicName) || shows(o->iconName)) return entry.first;
+    }
+    return "";
+}
+
+// Each picture missing, then garbage, in turn, in a copy of gfx/ made of links:
+// the game goes on in a scene that shows it, without a crash.
+TEST(DamagedPictures, TheGameGoesOnWithAnyOnePictureMissingOrGarbage) {
+    char here[PATH_MAX];
+    ASSERT_TRUE(getcwd(here, sizeof here));
+    char folder[] = "/tmp/hollowmere-damaged-XXXXXX";
+    ASSERT_TRUE(mkdtemp(folder));
+    std::vector<std::string> files, pictures;
+    listFiles("gfx", files);
+    for (const std::string& f : files) {
+        char real[PATH_MAX];
+        ASSERT_TRUE(realpath(f.c_str(), real)) << f;
+        const std::string copy = std::string(folder) + "/" + f;
+        for (size_t slash = copy.find('/', std::strlen(folder) + 1); slash != std::string::npos;
+             slash = copy.find('/', slash + 1))
+            mkdir(copy.substr(0, slash).c_str(), 0755);
+        ASSERT_EQ(symlink(real, copy.c_str()), 0) << copy;
+        const std::string ext = f.substr(f.size() > 4 ? f.size() - 4 : 0);
+        if (ext == ".png" || ext == ".bmp") pictures.push_back(f);
+    }
+    ASSERT_GT(pictures.size(), 100u);
+    ASSERT_EQ(chdir(folder), 0);
+    {
+        PlayDriver game;
+        game.useTinyScreen();
+        game.startProgram(kEnglish);
+        for (const std::string& picture : pictures) {
+            char real[PATH_MAX];
+            ASSERT_TRUE(realpath(picture.c_str(), real));
+            for (bool garbage : {false, true}) {
+                SCOPED_TRACE(picture + (garbage ? " garbage" : " missing"));
+                unlink(picture.c_str());
+                if (garbage) {
+                    FILE* f = std::fopen(picture.c_str(), "wb");
+                    ASSERT_TRUE(f);
+                    for (int i = 0; i < 300; ++i) std::fputc((i * 37) & 0xff, f);
+                    std::fclose(f);
+                }
+                std::vector<Graphic*> kept;
+                swapTemplates(game, picture, kept);
+                // A garbage file fails to load as a missing one does: the scene is
+                // entered once, with the file missing.
+                const std::string scene = sceneShowing(game, picture);
+                if (!scene.empty() && !garbage) goToScene(game.gs(), scene);
+                for (int i = 0; i < 6; ++i) {
+                    if (i == 0) game.useRealScreen();
+                    game.t.frame();
+                    game.useTinyScreen();
+                }
+                ASSERT_NO_FATAL_FAILURE(expectEngineInvariants(game, 0));
+                unlink(picture.c_str());
+                ASSERT_EQ(symlink(real, picture.c_str()), 0);
+                if (!kept.empty() || picture.find("gfx/font") == 0) swapTemplates(game, picture, kept);
+            }
+        }
+    }
+    ASSERT_EQ(chdir(here), 0);
+    std::vector<std::string> links;
+    listFiles(folder, links);
+    for (const std::string& l : links) unlink(l.c_str());
+    for (size_t n = links.size(); n-- > 0;)  // folders, deepest first
+        for (size_t slash = links[n].rfind('/'); slash > std::strlen(folder); slash = links[n].rfind('/', slash - 1))
+            rmdir(links[n].substr(0, slash).c_str());
+    EXPECT_EQ(rmdir(folder), 0);
 }
 
 }  // namespace
