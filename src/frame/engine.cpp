@@ -96,6 +96,7 @@ void loadInterface(Engine& e) {
 
 void releaseEngine(Engine& e) {
     clearDisplayList(e.display);
+    releaseRenderTarget(e.target);
     clearSpeech(e.speech);
     for (auto& it : e.graphics) deleteGraphic(it.second);
     e.graphics.clear();

@@ -1,6 +1,7 @@
 // display.cpp - the display list: sprite bookkeeping, drawing with frame animation, fades.
 #include "gfx/display.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <glob.h>
@@ -140,6 +141,179 @@ void noteOrDraw(RenderTarget& target, Graphic& g) {
     drawSprite(target.screen, g);
 }
 
+SDL_Rect rectOf(int x, int y, int w, int h) {
+    SDL_Rect r;
+    r.x = static_cast<Sint16>(x);
+    r.y = static_cast<Sint16>(y);
+    r.w = static_cast<Uint16>(w);
+    r.h = static_cast<Uint16>(h);
+    return r;
+}
+
+// Grows box (empty when w is 0) by the part of x, y, w, h that lies on a screen of sw x sh.
+void addArea(SDL_Rect& box, long x, long y, long w, long h, int sw, int sh) {
+    long x1 = x + w, y1 = y + h;
+    if (x < 0) x = 0;
+    if (y < 0) y = 0;
+    if (x1 > sw) x1 = sw;
+    if (y1 > sh) y1 = sh;
+    if (x >= x1 || y >= y1) return;
+    if (box.w != 0) {
+        x1 = std::max<long>(x1, box.x + box.w);
+        y1 = std::max<long>(y1, box.y + box.h);
+        x = std::min<long>(x, box.x);
+        y = std::min<long>(y, box.y);
+    }
+    box = rectOf(static_cast<int>(x), static_cast<int>(y), static_cast<int>(x1 - x),
+                 static_cast<int>(y1 - y));
+}
+
+// Where a step may change pixels. Text runs down and across from its first
+// line (line breaks and wrapping), so it claims the rows from there down.
+void addStepArea(SDL_Rect& box, const DrawStep& step, int sw, int sh) {
+    if (step.kind == kDrawSprite)
+        addArea(box, step.x, step.y, step.src.w, step.src.h, sw, sh);
+    else
+        addArea(box, 0, step.y, sw, sh - static_cast<long>(step.y), sw, sh);
+}
+
+// The part of the screen whose pixels differ between shown and the noted steps;
+// the whole screen when the lists cannot be matched step by step.
+SDL_Rect changedArea(const RenderTarget& t, SDL_Surface* screen) {
+    SDL_Rect box = rectOf(0, 0, 0, 0);
+    if (t.composedOn != screen || t.stepCount != t.shownCount)
+        return rectOf(0, 0, screen->w, screen->h);
+    for (size_t i = 0; i < t.stepCount; ++i) {
+        if (sameStep(t.steps[i], t.shown[i])) continue;
+        addStepArea(box, t.steps[i], screen->w, screen->h);
+        addStepArea(box, t.shown[i], screen->w, screen->h);
+    }
+    return box;
+}
+
+bool contains(const SDL_Rect& outer, long x, long y, long w, long h) {
+    return x <= outer.x && y <= outer.y && x + w >= outer.x + outer.w && y + h >= outer.y + outer.h;
+}
+
+// The part of the picture a sprite step draws, as a screen rectangle.
+bool pictureCovers(const DrawStep& step, const SDL_Rect& area) {
+    const SDL_Surface* p = step.surface;
+    if (step.src.x < 0 || step.src.y < 0) return false;
+    const long w = std::min<long>(step.src.w, p->w - static_cast<long>(step.src.x));
+    const long h = std::min<long>(step.src.h, p->h - static_cast<long>(step.src.y));
+    return contains(area, step.x, step.y, w, h);
+}
+
+bool sameLayout(const SDL_PixelFormat* a, const SDL_PixelFormat* b) {
+    return a->BytesPerPixel == 4 && b->BytesPerPixel == 4 && a->Rmask == b->Rmask &&
+           a->Gmask == b->Gmask && a->Bmask == b->Bmask && a->Amask == 0 && b->Amask == 0;
+}
+
+// The first picture of a frame is drawn on black. Opaque and covering the area,
+// it is copied without its colour key: its black pixels are the black below.
+bool copyOpaqueCover(SDL_Surface* target, const DrawStep& step, const SDL_Rect& area) {
+    SDL_Surface* p = step.surface;
+    if (step.alpha != 255 || p->format->Amask != 0 || !pictureCovers(step, area)) return false;
+    const bool keyed = (p->flags & SDL_SRCCOLORKEY) != 0;
+    const Uint32 key = p->format->colorkey;
+    SDL_SetColorKey(p, 0, 0);
+    blitStep(target, step);
+    if (keyed) SDL_SetColorKey(p, SDL_SRCCOLORKEY, key);
+    return true;
+}
+
+// A half-faded picture first on black (the fades): every channel's result
+// depends on its own value alone, so the blitter's results for each value at
+// this alpha are taken once from a ramp and the picture is mapped through them.
+bool fadeOnBlack(SDL_Surface* target, const DrawStep& step, const SDL_Rect& area) {
+    SDL_Surface* p = step.surface;
+    const SDL_PixelFormat* f = p->format;
+    if (step.alpha == 255 || !(p->flags & SDL_SRCCOLORKEY) || !sameLayout(f, target->format))
+        return false;
+    if (step.src.x < 0 || step.src.y < 0) return false;
+    SDL_Surface* ramp = SDL_CreateRGBSurface(SDL_SWSURFACE, 256, 2, 32, f->Rmask, f->Gmask, f->Bmask, 0);
+    SDL_Surface* out = SDL_CreateRGBSurface(SDL_SWSURFACE, 256, 2, 32, target->format->Rmask,
+                                            target->format->Gmask, target->format->Bmask, 0);
+    if (!ramp || !out) {
+        if (ramp) SDL_FreeSurface(ramp);
+        if (out) SDL_FreeSurface(out);
+        return false;
+    }
+    Uint32* r0 = static_cast<Uint32*>(ramp->pixels);
+    Uint32* r1 = reinterpret_cast<Uint32*>(static_cast<uint8_t*>(ramp->pixels) + ramp->pitch);
+    for (Uint32 v = 0; v < 256; ++v) {
+        r0[v] = SDL_MapRGB(ramp->format, Uint8(v), Uint8(v), 1);  // red and green lines
+        r1[v] = SDL_MapRGB(ramp->format, 1, 1, Uint8(v));         // the blue line
+    }
+    SDL_FillRect(out, nullptr, SDL_MapRGB(out->format, 0, 0, 0));
+    SDL_SetColorKey(ramp, SDL_SRCCOLORKEY, f->colorkey);
+    SDL_SetAlpha(ramp, SDL_SRCALPHA, step.alpha);
+    SDL_BlitSurface(ramp, nullptr, out, nullptr);
+    Uint8 red[256], green[256], blue[256], unused;
+    const Uint32* o0 = static_cast<const Uint32*>(out->pixels);
+    const Uint32* o1 =
+        reinterpret_cast<const Uint32*>(static_cast<const uint8_t*>(out->pixels) + out->pitch);
+    for (int v = 0; v < 256; ++v) {
+        SDL_GetRGB(o0[v], out->format, &red[v], &green[v], &unused);
+        SDL_GetRGB(o1[v], out->format, &unused, &unused, &blue[v]);
+    }
+    SDL_FreeSurface(ramp);
+    SDL_FreeSurface(out);
+
+    // The drawn part: the frame's rectangle within the picture, placed and cut to the area.
+    const long w = std::min<long>(step.src.w, p->w - static_cast<long>(step.src.x));
+    const long h = std::min<long>(step.src.h, p->h - static_cast<long>(step.src.y));
+    const long x0 = std::max<long>(step.x, area.x), y0 = std::max<long>(step.y, area.y);
+    const long x1 = std::min<long>(step.x + w, area.x + area.w);
+    const long y1 = std::min<long>(step.y + h, area.y + area.h);
+    if (x0 >= x1 || y0 >= y1 || step.alpha == 0) return true;
+    const Uint32 key = f->colorkey;
+    const SDL_PixelFormat* tf = target->format;
+    for (long y = y0; y < y1; ++y) {
+        const Uint32* src = reinterpret_cast<const Uint32*>(
+                                static_cast<const uint8_t*>(p->pixels) +
+                                (y - step.y + step.src.y) * p->pitch) +
+                            (x0 - step.x + step.src.x);
+        Uint32* dst = reinterpret_cast<Uint32*>(static_cast<uint8_t*>(target->pixels) +
+                                                y * target->pitch) + x0;
+        for (long i = 0; i < x1 - x0; ++i) {
+            const Uint32 v = src[i];
+            if (v == key) continue;
+            dst[i] = (Uint32(red[(v & f->Rmask) >> f->Rshift]) << tf->Rshift) |
+                     (Uint32(green[(v & f->Gmask) >> f->Gshift]) << tf->Gshift) |
+                     (Uint32(blue[(v & f->Bmask) >> f->Bshift]) << tf->Bshift);
+        }
+    }
+    return true;
+}
+
+// Composes area of the frame on target: black, then every step in order,
+// clipped to area. Text ignores the clip, so on a canvas only area is kept.
+void composeArea(RenderTarget& t, SDL_Surface* target, const SDL_Rect& area) {
+    SDL_Rect clip = area;
+    SDL_SetClipRect(target, &clip);
+    SDL_Surface* screen = t.screen;
+    t.screen = target;  // text draws on the render target's screen
+    size_t first = 0;
+    const bool pictureFirst = t.stepCount > 0 && t.steps[0].kind == kDrawSprite;
+    if (pictureFirst && copyOpaqueCover(target, t.steps[0], area)) {
+        first = 1;
+    } else {
+        SDL_FillRect(target, &clip, SDL_MapRGB(target->format, 0, 0, 0));
+        if (pictureFirst && !SDL_MUSTLOCK(target) && fadeOnBlack(target, t.steps[0], area))
+            first = 1;
+    }
+    for (size_t i = first; i < t.stepCount; ++i) {
+        const DrawStep& step = t.steps[i];
+        if (step.kind != kDrawSprite && step.y >= area.y + area.h) continue;  // text lies below
+        drawStep(target, step);
+    }
+    t.screen = screen;
+    SDL_SetClipRect(target, nullptr);
+}
+
+bool sameSize(const SDL_Surface* a, const SDL_Surface* b) { return a->w == b->w && a->h == b->h; }
+
 }  // namespace
 
 Graphic* addSprite(DisplayList& list, const std::string& path, const std::string& name,
@@ -223,21 +397,41 @@ bool composeFrame(RenderTarget& t) {
     bool handOver = false;
     SDL_Surface* screen = t.screen;
     if (screen && !noted) {
-        handOver = true;  // drawn as it went
+        if (t.composeEveryFrame) SDL_Flip(screen);  // drawn as it went
+        handOver = t.composeEveryFrame;
     } else if (screen) {
-        bool same = t.composedOn == screen && t.stepCount == t.shownCount;
-        for (size_t i = 0; same && i < t.stepCount; ++i) same = sameStep(t.steps[i], t.shown[i]);
-        if (!same) {
-            SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, 0, 0, 0));
-            for (size_t i = 0; i < t.stepCount; ++i) drawStep(screen, t.steps[i]);
+        SDL_Rect area = changedArea(t, screen);
+        const bool whole = area.w == screen->w && area.h == screen->h;
+        if (area.w != 0 && !whole) {
+            if (t.canvas && (!sameSize(t.canvas, screen) ||
+                             !sameLayout(t.canvas->format, screen->format))) {
+                SDL_FreeSurface(t.canvas);
+                t.canvas = nullptr;
+            }
+            if (!t.canvas)
+                t.canvas = SDL_CreateRGBSurface(SDL_SWSURFACE, screen->w, screen->h, 32,
+                                                screen->format->Rmask, screen->format->Gmask,
+                                                screen->format->Bmask, 0);
+        }
+        if (area.w != 0 && (whole || !t.canvas)) {
+            area = rectOf(0, 0, screen->w, screen->h);
+            composeArea(t, screen, area);
+            SDL_Flip(screen);
+        } else if (area.w != 0) {
+            composeArea(t, t.canvas, area);
+            SDL_Rect dst = area;
+            SDL_BlitSurface(t.canvas, &area, screen, &dst);
+            if (!t.presentNext) SDL_UpdateRects(screen, 1, &area);
+        }
+        if (area.w != 0) {
             t.steps.swap(t.shown);
             t.shownCount = t.stepCount;
             t.composedOn = screen;
         }
-        handOver = !same || t.presentNext;
+        if (t.presentNext) SDL_Flip(screen);
+        handOver = area.w != 0 || t.presentNext;
     }
     if (handOver) {
-        SDL_Flip(screen);
         t.presentNext = false;
         ++t.framesPresented;
     }
@@ -247,6 +441,12 @@ bool composeFrame(RenderTarget& t) {
         freeRemoved(*t.displayList);
     }
     return handOver;
+}
+
+void releaseRenderTarget(RenderTarget& t) {
+    if (t.canvas) SDL_FreeSurface(t.canvas);
+    t.canvas = nullptr;
+    t.composedOn = nullptr;
 }
 
 bool noteText(TextRenderer& r, RenderTarget* target, const std::string& text, int x, int y,

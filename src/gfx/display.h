@@ -57,7 +57,12 @@ struct RenderTarget {
     std::vector<DrawStep> shown;           // what the screen shows now, in order
     size_t shownCount = 0;                 // entries of shown in use
     SDL_Surface* composedOn = nullptr;     // the surface shown was composed on; null = none
+    SDL_Surface* canvas = nullptr;         // owned: a changed part is composed here, then copied
     uint64_t framesPresented = 0;          // frames handed to the window so far
+
+    RenderTarget() = default;
+    RenderTarget(const RenderTarget&) = delete;
+    RenderTarget& operator=(const RenderTarget&) = delete;
 };
 
 // Loads path anew and appends the sprite; returns it.
@@ -80,7 +85,9 @@ void drawTopSprite(RenderTarget& target);  // the cursor once more, above dialog
 void beginFrameDrawing(RenderTarget& target);
 // Composes and hands the frame to the window unless it is the frame already
 // shown (and nothing asked for it again); returns whether it was handed over.
+// Only the part that changed is composed again and handed over.
 bool composeFrame(RenderTarget& target);
+void releaseRenderTarget(RenderTarget& target);  // frees the canvas
 // True when the text was noted for later instead of drawn now.
 bool noteText(TextRenderer& r, RenderTarget* target, const std::string& text, int x, int y,
               int size, uint32_t colour);

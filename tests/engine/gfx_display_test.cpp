@@ -160,7 +160,9 @@ TEST_F(GfxSprite, MissingImageReportsEachAttemptAndIsSkipped) {
     ASSERT_EQ(store.size(), 1u);
     EXPECT_EQ(store["Ghost"]->surface, nullptr);
 
-    RenderTarget target{0, screen, &list};
+    RenderTarget target;
+    target.screen = screen;
+    target.displayList = &list;
     drawDisplayList(target);
     EXPECT_EQ(s->delayCounter, 0);  // skipped entirely: no step either
     EXPECT_EQ(pixel(0, 0), 0x0000c8u);
@@ -243,7 +245,9 @@ TEST_F(GfxDisplayList, FindSpriteReturnsTheOneNearestTheStart) {
 }
 
 TEST_F(GfxDisplayList, DrawsInListOrderAndTopSpriteAgain) {
-    RenderTarget target{0, screen, &list};
+    RenderTarget target;
+    target.screen = screen;
+    target.displayList = &list;
     drawDisplayList(target);  // empty list: nothing, no crash
     drawTopSprite(target);
     EXPECT_EQ(pixel(0, 0), 0x0000c8u);
@@ -284,7 +288,9 @@ TEST_F(GfxDisplayList, FadesStepOnlyWhatCanMoveAndClamp) {
     // A sprite at alpha 0 is invisible but still animates; one made mid-fade is opaque.
     Graphic* anim = addSprite(list, img, "Anim", 0, 0, 2, 1, 0, 2, 1);
     anim->alpha = 0;
-    RenderTarget target{0, screen, &list};
+    RenderTarget target;
+    target.screen = screen;
+    target.displayList = &list;
     drawDisplayList(target);
     EXPECT_EQ(anim->srcY, 1);
     EXPECT_EQ(pixel(0, 0), 0x0000c8u);
