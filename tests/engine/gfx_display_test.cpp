@@ -235,15 +235,6 @@ TEST_F(GfxDisplayList, RemoveByNameTakesEveryMatchAndKeepsOrder) {
     EXPECT_EQ(lastSprite(list), nullptr);
 }
 
-TEST_F(GfxDisplayList, FindSpriteReturnsTheOneNearestTheStart) {
-    add("Dup", 1);
-    add("Other", 2);
-    add("Dup", 3);
-    ASSERT_NE(findSprite(list, "Dup"), nullptr);
-    EXPECT_EQ(findSprite(list, "Dup")->x, 1);
-    EXPECT_EQ(findSprite(list, "dup"), nullptr);  // names are case-sensitive
-}
-
 TEST_F(GfxDisplayList, DrawsInListOrderAndTopSpriteAgain) {
     RenderTarget target;
     target.screen = screen;
