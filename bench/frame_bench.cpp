@@ -1,58 +1,167 @@
-// Speed and memory of the things a player feels: one frame of a busy scene,
-// a line of speech, entering a scene (which reloads its pictures from disk).
+// Speed and memory of the things a player feels: the frames of every scene, an
+// unchanged frame, the menu's fade, speech, and entering a scene.
+// Frame figures are given beside the floor, a bare 800x600 copy and flip
+// measured in the same run, so a busy machine shows in both alike.
 // Run from the build folder's en/ (gfx/ beside it), e.g.
 //   cd build/en && ../bench/hollowmere_bench
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
+#include <algorithm>
+#include <ctime>
+#include <string>
+#include <vector>
+
 #include "frame/clock.h"
 #include "game/content.h"
 #include "game/edition.h"
+#include "gfx/graphic.h"
 #include "harness.h"
 
-static void enter(TestEngine& t, const char* scene) {
+namespace {
+
+// The thread's own CPU time: other programs on a shared machine do not count.
+double cpuMs() {
+    timespec ts = {};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
+}
+
+void enter(TestEngine& t, const std::string& scene) {
     t.e.scenes.currentScene = scene;
     enterScene(t.gs());
 }
 
-static double peakRssMb() {
+double peakRssMb() {
     rusage u = {};
     getrusage(RUSAGE_SELF, &u);
     return u.ru_maxrss / 1024.0;
 }
 
-// One whole frame (input, scripts, drawing, speech, flip) in the busiest town scene.
-static void BM_FrameKreuzung(benchmark::State& state) {
+// The floor: the median of copying an 800x600 picture onto the screen and flipping.
+double floorMs(SDL_Surface* screen) {
+    SDL_Surface* picture = SDL_CreateRGBSurface(SDL_SWSURFACE, 800, 600, 32, 0xff0000, 0xff00, 0xff, 0);
+    SDL_FillRect(picture, nullptr, 0x336699);
+    std::vector<double> times;
+    for (int i = 0; i < 300; ++i) {
+        const double start = cpuMs();
+        SDL_BlitSurface(picture, nullptr, screen, nullptr);
+        SDL_Flip(screen);
+        times.push_back(cpuMs() - start);
+    }
+    SDL_FreeSurface(picture);
+    std::nth_element(times.begin(), times.begin() + times.size() / 2, times.end());
+    return times[times.size() / 2];
+}
+
+// Frame times in ms of CPU, reported as mean, p99 and max, each also as a ratio to the floor.
+void report(benchmark::State& state, std::vector<double> times, double floor) {
+    if (times.empty()) return;
+    std::sort(times.begin(), times.end());
+    double sum = 0;
+    for (double t : times) sum += t;
+    const double mean = sum / times.size();
+    const double p99 = times[std::min(times.size() - 1, times.size() * 99 / 100)];
+    state.counters["floor_ms"] = floor;
+    state.counters["mean_ms"] = mean;
+    state.counters["p99_ms"] = p99;
+    state.counters["max_ms"] = times.back();
+    state.counters["mean_x_floor"] = mean / floor;
+    state.counters["p99_x_floor"] = p99 / floor;
+}
+
+// One timed frame with the harness's input levels; returns its time in ms.
+double timedFrame(TestEngine& t) {
+    FrameEvents ev = {};
+    ev.input = t.input;
+    const double start = cpuMs();
+    runFrame(t.e, ev);
+    const double ms = cpuMs() - start;
+    advanceVirtualClock(kFrameMs);
+    return ms;
+}
+
+// Every frame of a scene while the pointer circles over it, so the cursor moves
+// and each frame is composed and handed over: the dearest frames a scene has.
+void sceneFrames(benchmark::State& state, std::string scene) {
+    TestEngine t;
+    buildContent(t.e, kEnglish);
+    enter(t, scene);
+    const double floor = floorMs(t.e.target.screen);
+    std::vector<double> times;
+    int i = 0;
+    for (auto _ : state) {
+        t.moveTo(400 + (i * 7) % 300 - 150, 300 + (i * 5) % 200 - 100);
+        times.push_back(timedFrame(t));
+        ++i;
+    }
+    report(state, times, floor);
+}
+
+// Frames that repeat the one on the window: the scene stands, the pointer rests.
+// Only those frames are timed (a walking freak or an animation step is composed).
+void BM_UnchangedFrame(benchmark::State& state) {
     TestEngine t;
     buildContent(t.e, kEnglish);
     enter(t, "Kreuzung");
     t.moveTo(400, 300);
+    const double floor = floorMs(t.e.target.screen);
+    for (int i = 0; i < 200; ++i) timedFrame(t);  // the first frames compose
+    std::vector<double> times;
+    uint64_t composed = 0;
     for (auto _ : state) {
-        FrameEvents ev = {};
-        ev.input = t.input;
-        runFrame(t.e, ev);
-        advanceVirtualClock(kFrameMs);
+        const uint64_t before = t.e.target.framesPresented;
+        const double ms = timedFrame(t);
+        if (t.e.target.framesPresented == before)
+            times.push_back(ms);
+        else
+            ++composed;
     }
-    state.counters["budget_ms"] = kFrameMs;
+    report(state, times, floor);
+    state.counters["composed_frames"] = double(composed);
 }
-BENCHMARK(BM_FrameKreuzung)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UnchangedFrame)->Iterations(2000)->Unit(benchmark::kMillisecond);
 
-// A frame of the longest full-screen sequence strip.
-static void BM_FrameBurpSequence(benchmark::State& state) {
+// The menu's fade-in: 255 frames in which every sprite's alpha goes up by one.
+void BM_MenuFadeIn(benchmark::State& state) {
     TestEngine t;
     buildContent(t.e, kEnglish);
-    enter(t, "BurbSequenz");
+    enter(t, "Menu");
+    t.moveTo(400, 300);
+    const double floor = floorMs(t.e.target.screen);
+    std::vector<double> times;
     for (auto _ : state) {
-        FrameEvents ev = {};
-        runFrame(t.e, ev);
-        advanceVirtualClock(kFrameMs);
+        if (!t.e.display.sprites.empty() && t.e.display.sprites.front()->alpha == 255)
+            setAlphaAll(t.e.display, 0);  // start the fade again
+        times.push_back(timedFrame(t));
     }
-    state.counters["peak_rss_mb"] = peakRssMb();
+    report(state, times, floor);
 }
-BENCHMARK(BM_FrameBurpSequence)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MenuFadeIn)->Iterations(510)->Unit(benchmark::kMillisecond);
 
-// A four-line speech text in the large font, blended pixel by pixel.
-static void BM_DrawSpeechLine(benchmark::State& state) {
+// A four-line speech on screen while the pointer moves: every frame draws it again.
+void BM_FrameWithSpeech(benchmark::State& state) {
+    TestEngine t;
+    buildContent(t.e, kEnglish);
+    enter(t, "Kreuzung");
+    const double floor = floorMs(t.e.target.screen);
+    const std::string text =
+        "I could use the pulley to lift my spaceship out of the /n ground. Fortunately I "
+        "installed this clutch for /n interstellar towing actions. /n And a fourth line.";
+    std::vector<double> times;
+    int i = 0;
+    for (auto _ : state) {
+        if (t.e.speech.lines.empty()) say(t.e.speech, text, t.e.text.white, 100);
+        t.moveTo(250 + i % 300, 300);
+        times.push_back(timedFrame(t));
+        ++i;
+    }
+    report(state, times, floor);
+}
+BENCHMARK(BM_FrameWithSpeech)->Iterations(1000)->Unit(benchmark::kMillisecond);
+
+// A four-line speech text in the large font, drawn at once.
+void BM_DrawSpeechLine(benchmark::State& state) {
     TestEngine t;
     const std::string text =
         "I could use the pulley to lift my spaceship out of the /n ground. Fortunately I "
@@ -62,7 +171,7 @@ static void BM_DrawSpeechLine(benchmark::State& state) {
 BENCHMARK(BM_DrawSpeechLine)->Unit(benchmark::kMicrosecond);
 
 // Entering a scene reloads every sprite's picture from disk.
-static void BM_EnterScene(benchmark::State& state) {
+void BM_EnterScene(benchmark::State& state) {
     TestEngine t;
     buildContent(t.e, kEnglish);
     const char* scenes[] = {"ScheuneVorne", "Kreuzung", "Schulparty", "Toilette"};
@@ -72,4 +181,22 @@ static void BM_EnterScene(benchmark::State& state) {
 }
 BENCHMARK(BM_EnterScene)->Unit(benchmark::kMillisecond);
 
-BENCHMARK_MAIN();
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> scenes;
+    {
+        TestEngine t;
+        buildContent(t.e, kEnglish);
+        for (const auto& it : t.e.scenes.scenes) scenes.push_back(it.first);
+    }
+    for (const std::string& scene : scenes)
+        benchmark::RegisterBenchmark(("BM_Frame/" + scene).c_str(), sceneFrames, scene)
+            ->Iterations(300)
+            ->Unit(benchmark::kMillisecond);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -60,6 +60,7 @@ void linkEngine(Engine& e) {
 }
 
 int initVideo(Engine& e) {
+    chooseRenderDriver();
     // The game makes no sound: video alone, no sound server is ever touched.
     if (SDL_Init(SDL_INIT_VIDEO) < 0) {
         printf("Unable to init SDL: %s\n", SDL_GetError());
@@ -103,6 +104,7 @@ void loadInterface(Engine& e) {
 
 void releaseEngine(Engine& e) {
     clearDisplayList(e.display);
+    releaseRenderTarget(e.target);
     clearSpeech(e.speech);
     for (auto& it : e.graphics) deleteGraphic(it.second);
     e.graphics.clear();
@@ -128,6 +130,10 @@ FrameEvents sampleFrameEvents(Engine& e) {
     while (SDL_PollEvent(&event)) {
         if (event.type == SDL_QUIT) ev.quit = true;
         if (event.type == SDL_KEYDOWN) ev.keys.push_back(event.key.keysym.sym);
+        // The window's contents may be gone: the next frame is handed over even if unchanged.
+        if (event.type == SDL_VIDEOEXPOSE || event.type == SDL_ACTIVEEVENT ||
+            event.type == SDL_VIDEORESIZE)
+            ev.exposed = true;
         if (event.type == SDL_MOUSEBUTTONDOWN && event.button.button == SDL_BUTTON_LEFT)
             leftWentDown = true;
         if (event.type == SDL_MOUSEBUTTONDOWN && event.button.button == SDL_BUTTON_RIGHT)
@@ -166,19 +172,25 @@ static void handleKey(Engine& e, SDLKey key) {
     if (key == SDLK_F9) {
         e.target.fullscreen = !e.target.fullscreen;
         initVideo(e);
-        e.presented.clear();  // the new mode starts blank: show the next frame whatever it is  // a failure is reported on the console; the game goes on
+        e.target.composedOn = nullptr;  // the new mode starts blank: compose the next frame anew
+        // a failure is reported on the console; the game goes on
     }
 }
 
 void runFrame(Engine& e, const FrameEvents& events) {
     GameState& gs = e.game;
     e.frameStartTicks = ticksNow();
+    // Everything drawn from here on is noted; the picture is composed at the end.
+    // Only composing needs the screen: animations, conversations and speech go
+    // on without one (after a failed video mode change).
+    beginFrameDrawing(e.target);
     if (gs.quitting && gs.clockSeconds > 10) e.running = false;  // this frame still runs
 
     if (events.quit) {
         runCallback(gs, "AutoSave");  // closing the window keeps the game being played
         e.running = false;
     }
+    if (events.exposed) e.target.presentNext = true;
     for (SDLKey key : events.keys) handleKey(e, key);
 
     pollInput(e.input, events.input);
@@ -188,11 +200,10 @@ void runFrame(Engine& e, const FrameEvents& events) {
     if (const Scene* scene = findScene(e.scenes, e.scenes.currentScene))
         if (!scene->alwaysCallback.empty()) runCallback(gs, scene->alwaysCallback);
 
-    const bool haveScreen = e.target.screen != nullptr;
-    if (haveScreen) drawDisplayList(e.target);
-    if (haveScreen && e.input.tabDown) drawHotSpotMarkers(gs, e.target.screen);
-    if (haveScreen) dialogueFrame(gs);
-    if (haveScreen && findSprite(e.display, "ExitDialog")) drawTopSprite(e.target);
+    drawDisplayList(e.target);
+    if (e.input.tabDown) drawHotSpotMarkers(gs, e.target);
+    dialogueFrame(gs);
+    if (findSprite(e.display, "ExitDialog")) drawTopSprite(e.target);
 
     if (e.input.rightClicked) {
         cycleCursorMode(gs);
@@ -210,29 +221,16 @@ void runFrame(Engine& e, const FrameEvents& events) {
     walkPlayer(e.player);
     advanceClock(gs);
 
-    if (haveScreen) {
-        updateSpeech(e.text);
-        presentFrame(e);
-        SDL_FillRect(e.target.screen, nullptr, SDL_MapRGB(e.target.screen->format, 0, 0, 0));
-    }
+    updateSpeech(e.text);
+    presentFrame(e);
     e.input.leftClicked = 0;
     e.input.rightClicked = 0;
 }
 
-void presentFrame(Engine& e) {
+bool presentFrame(Engine& e) {
     // Handing a frame to the window is the dearest step on a machine without a
     // graphics card; an idle scene repeats most frames, so repeats stay home.
-    SDL_Surface* s = e.target.screen;
-    const size_t bytes = static_cast<size_t>(s->pitch) * s->h;
-    if (SDL_MUSTLOCK(s) && SDL_LockSurface(s) != 0) {
-        SDL_Flip(s);
-        return;
-    }
-    const uint8_t* pixels = static_cast<const uint8_t*>(s->pixels);
-    const bool same = e.presented.size() == bytes && memcmp(e.presented.data(), pixels, bytes) == 0;
-    if (!same) e.presented.assign(pixels, pixels + bytes);
-    if (SDL_MUSTLOCK(s)) SDL_UnlockSurface(s);
-    if (!same) SDL_Flip(s);
+    return composeFrame(e.target);
 }
 
 void waitForFrameEnd(const Engine& e) {

@@ -23,8 +23,9 @@ constexpr uint32_t kFrameMs = 16;  // no frame is shorter than this
 // Everything SDL told us between two frames, or what a test pretends it told.
 struct FrameEvents {
     bool quit = false;         // the window was closed
+    bool exposed = false;      // the window was uncovered, restored, refocused or resized
     std::vector<SDLKey> keys;  // key-downs in the order they came
-    InputSample input{};       // pointer and button levels
+    InputSample input = {};    // pointer and button levels
 };
 
 // The engine's records, one of each, linked once at start.
@@ -50,7 +51,6 @@ struct Engine {
     bool running = false;                    // the loop repeats while true
     uint32_t frameStartTicks = 0;            // SDL ticks at the top of the frame
     std::string caption;                     // window and icon title
-    std::vector<uint8_t> presented;          // pixels of the frame last handed to the window
 };
 
 extern const char* const kWebAddress;  // the project's web address
@@ -68,6 +68,7 @@ FrameEvents sampleFrameEvents(Engine& e);            // SDL event queue and inpu
 void runFrame(Engine& e, const FrameEvents& events);  // steps 1 to 19 of a frame
 void waitForFrameEnd(const Engine& e);                // sleeps until 16 ms have passed
 void advanceClock(GameState& gs);                     // the script clock's once-a-second tick
-// Flips the screen unless it shows exactly the frame already on the window.
-void presentFrame(Engine& e);
+// Composes and flips the frame unless the window shows it already and was not
+// uncovered since; returns whether the frame was handed to the window.
+bool presentFrame(Engine& e);
 void mainLoop(Engine& e);

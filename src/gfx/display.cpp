@@ -1,9 +1,13 @@
 // display.cpp - the display list: sprite bookkeeping, drawing with frame animation, fades.
 #include "gfx/display.h"
 
+#include <algorithm>
 #include <climits>
+#include <cstdlib>
+#include <glob.h>
 
 #include "gfx/graphic.h"
+#include "gfx/text.h"
 
 namespace {
 
@@ -36,6 +40,280 @@ void stepAnimation(Graphic& g) {
     }
 }
 
+// A removed sprite may still be in the frame being noted: it is freed once that frame is composed.
+void retire(DisplayList& list, Graphic* g) {
+    if (list.holdRemoved)
+        list.removed.push_back(g);
+    else
+        deleteGraphic(g);
+}
+
+void freeRemoved(DisplayList& list) {
+    for (Graphic* g : list.removed) deleteGraphic(g);
+    list.removed.clear();
+}
+
+// What drawing g now would put on screen; false when it draws nothing. Steps the animation.
+bool spriteStep(Graphic& g, DrawStep& step, bool animate = true) {
+    if (g.visible != 1 || !g.surface) return false;
+
+    int32_t srcW = g.surface->w;
+    int32_t srcH = g.surface->h;
+    const int32_t srcX = g.srcX;
+    const int32_t srcY = g.srcY;  // taken before the step: the step shows on the next draw
+    if (g.stripEnd != 0) {
+        srcH = g.frameHeight;
+        if (g.frameWidth != 0) srcW = g.frameWidth;
+        if (animate && g.animMode != 0) stepAnimation(g);
+    }
+    // Blit rectangles are 16-bit; anything beyond that lies far outside screen and image.
+    if (!fitsInt16(srcX) || !fitsInt16(srcY) || !fitsInt16(g.x) || !fitsInt16(g.y)) return false;
+    step.kind = kDrawSprite;
+    step.surface = g.surface;
+    step.source = g.path;
+    step.src.x = static_cast<Sint16>(srcX);
+    step.src.y = static_cast<Sint16>(srcY);
+    step.src.w = blitSize(srcW);
+    step.src.h = blitSize(srcH);
+    step.x = g.x;
+    step.y = g.y;
+    step.alpha = g.alpha;
+    return true;
+}
+
+void blitStep(SDL_Surface* screen, const DrawStep& step) {
+    SDL_Surface* picture = step.surface;
+    SDL_Rect src = step.src;
+    SDL_Rect dst;
+    dst.x = static_cast<Sint16>(step.x);
+    dst.y = static_cast<Sint16>(step.y);
+    dst.w = 0;
+    dst.h = 0;
+    // An opaque sprite without an alpha channel looks the same blended or copied;
+    // copying with the colour key takes the blitter's fast path.
+    if (step.alpha == 255 && picture->format->Amask == 0)
+        SDL_SetAlpha(picture, 0, 255);
+    else
+        SDL_SetAlpha(picture, SDL_SRCALPHA, step.alpha);
+    SDL_UpperBlit(picture, &src, screen, &dst);
+}
+
+void drawStep(SDL_Surface* screen, const DrawStep& step) {
+    switch (step.kind) {
+    case kDrawSprite: blitStep(screen, step); break;
+    case kDrawText:
+        drawText(*step.text, step.source, step.x, step.y, step.size, step.colour);
+        break;
+    case kDrawNumber: drawNumber(*step.text, step.number, step.x, step.y, step.size); break;
+    }
+}
+
+bool sameRect(const SDL_Rect& a, const SDL_Rect& b) {
+    return a.x == b.x && a.y == b.y && a.w == b.w && a.h == b.h;
+}
+
+// Two steps put the same pixels on screen (a picture is known by its surface and file).
+bool sameStep(const DrawStep& a, const DrawStep& b) {
+    if (a.kind != b.kind || a.x != b.x || a.y != b.y) return false;
+    switch (a.kind) {
+    case kDrawSprite:
+        return a.surface == b.surface && a.alpha == b.alpha && sameRect(a.src, b.src) &&
+               a.source == b.source;
+    case kDrawText:
+        return a.text == b.text && a.size == b.size && a.colour == b.colour && a.source == b.source;
+    case kDrawNumber: return a.text == b.text && a.size == b.size && a.number == b.number;
+    }
+    return false;
+}
+
+// The next free step of the frame, reusing what an earlier frame left there.
+DrawStep& nextStep(RenderTarget& t) {
+    if (t.stepCount == t.steps.size()) t.steps.emplace_back();
+    return t.steps[t.stepCount++];
+}
+
+void noteOrDrawStep(RenderTarget& target, const DrawStep& step) {
+    if (target.noting)
+        nextStep(target) = step;
+    else if (target.screen)
+        blitStep(target.screen, step);
+}
+
+void noteOrDraw(RenderTarget& target, Graphic& g, bool animate = true) {
+    if (target.noting) {
+        DrawStep& step = nextStep(target);
+        if (!spriteStep(g, step, animate)) --target.stepCount;
+        return;
+    }
+    DrawStep step;
+    if (spriteStep(g, step, animate) && target.screen) blitStep(target.screen, step);
+}
+
+SDL_Rect rectOf(int x, int y, int w, int h) {
+    SDL_Rect r;
+    r.x = static_cast<Sint16>(x);
+    r.y = static_cast<Sint16>(y);
+    r.w = static_cast<Uint16>(w);
+    r.h = static_cast<Uint16>(h);
+    return r;
+}
+
+// Grows box (empty when w is 0) by the part of x, y, w, h that lies on a screen of sw x sh.
+void addArea(SDL_Rect& box, long x, long y, long w, long h, int sw, int sh) {
+    long x1 = x + w, y1 = y + h;
+    if (x < 0) x = 0;
+    if (y < 0) y = 0;
+    if (x1 > sw) x1 = sw;
+    if (y1 > sh) y1 = sh;
+    if (x >= x1 || y >= y1) return;
+    if (box.w != 0) {
+        x1 = std::max<long>(x1, box.x + box.w);
+        y1 = std::max<long>(y1, box.y + box.h);
+        x = std::min<long>(x, box.x);
+        y = std::min<long>(y, box.y);
+    }
+    box = rectOf(static_cast<int>(x), static_cast<int>(y), static_cast<int>(x1 - x),
+                 static_cast<int>(y1 - y));
+}
+
+// Where a step may change pixels. Text runs down and across from its first
+// line (line breaks and wrapping), so it claims the rows from there down.
+void addStepArea(SDL_Rect& box, const DrawStep& step, int sw, int sh) {
+    if (step.kind == kDrawSprite)
+        addArea(box, step.x, step.y, step.src.w, step.src.h, sw, sh);
+    else
+        addArea(box, 0, step.y, sw, sh - static_cast<long>(step.y), sw, sh);
+}
+
+// The part of the screen whose pixels differ between shown and the noted steps;
+// the whole screen when the lists cannot be matched step by step.
+SDL_Rect changedArea(const RenderTarget& t, SDL_Surface* screen) {
+    SDL_Rect box = rectOf(0, 0, 0, 0);
+    if (t.composedOn != screen || t.stepCount != t.shownCount)
+        return rectOf(0, 0, screen->w, screen->h);
+    for (size_t i = 0; i < t.stepCount; ++i) {
+        if (sameStep(t.steps[i], t.shown[i])) continue;
+        addStepArea(box, t.steps[i], screen->w, screen->h);
+        addStepArea(box, t.shown[i], screen->w, screen->h);
+    }
+    return box;
+}
+
+bool contains(const SDL_Rect& outer, long x, long y, long w, long h) {
+    return x <= outer.x && y <= outer.y && x + w >= outer.x + outer.w && y + h >= outer.y + outer.h;
+}
+
+// The part of the picture a sprite step draws, as a screen rectangle.
+bool pictureCovers(const DrawStep& step, const SDL_Rect& area) {
+    const SDL_Surface* p = step.surface;
+    if (step.src.x < 0 || step.src.y < 0) return false;
+    const long w = std::min<long>(step.src.w, p->w - static_cast<long>(step.src.x));
+    const long h = std::min<long>(step.src.h, p->h - static_cast<long>(step.src.y));
+    return contains(area, step.x, step.y, w, h);
+}
+
+bool sameLayout(const SDL_PixelFormat* a, const SDL_PixelFormat* b) {
+    return a->BytesPerPixel == 4 && b->BytesPerPixel == 4 && a->Rmask == b->Rmask &&
+           a->Gmask == b->Gmask && a->Bmask == b->Bmask && a->Amask == 0 && b->Amask == 0;
+}
+
+// The first picture of a frame is drawn on black. Opaque and covering the area,
+// it is copied without its colour key: its black pixels are the black below.
+bool copyOpaqueCover(SDL_Surface* target, const DrawStep& step, const SDL_Rect& area) {
+    SDL_Surface* p = step.surface;
+    if (step.alpha != 255 || p->format->Amask != 0 || !pictureCovers(step, area)) return false;
+    const bool keyed = (p->flags & SDL_SRCCOLORKEY) != 0;
+    const Uint32 key = p->format->colorkey;
+    SDL_SetColorKey(p, 0, 0);
+    blitStep(target, step);
+    if (keyed) SDL_SetColorKey(p, SDL_SRCCOLORKEY, key);
+    return true;
+}
+
+bool plainRgb(const SDL_PixelFormat* f) {
+    return f->BytesPerPixel == 4 && f->Rmask == 0xff0000 && f->Gmask == 0xff00 &&
+           f->Bmask == 0xff && f->Amask == 0;
+}
+
+// A half-faded keyed picture (the fades) blended as the blitter blends it,
+// d + (s - d) * alpha / 255 per channel, but without its slow keyed path.
+// On black (the first picture of a frame, covering the area) d is 0.
+bool blendFaded(SDL_Surface* target, const DrawStep& step, const SDL_Rect& area, bool onBlack) {
+    SDL_Surface* p = step.surface;
+    if (step.alpha == 255 || !(p->flags & SDL_SRCCOLORKEY) || !plainRgb(p->format) ||
+        !plainRgb(target->format) || SDL_MUSTLOCK(p) || SDL_MUSTLOCK(target) || step.src.x < 0 ||
+        step.src.y < 0)
+        return false;
+    if (onBlack && !pictureCovers(step, area)) return false;
+    const long w = std::min<long>(step.src.w, p->w - static_cast<long>(step.src.x));
+    const long h = std::min<long>(step.src.h, p->h - static_cast<long>(step.src.y));
+    const long x0 = std::max<long>(step.x, area.x), y0 = std::max<long>(step.y, area.y);
+    const long x1 = std::min<long>(step.x + w, area.x + area.w);
+    const long y1 = std::min<long>(step.y + h, area.y + area.h);
+    if (onBlack && step.alpha == 0) SDL_FillRect(target, nullptr, 0);  // within the clip: area
+    if (x0 >= x1 || y0 >= y1 || step.alpha == 0) return true;
+    const int a = step.alpha;
+    const Uint32 key = p->format->colorkey;
+    int16_t towards[511];  // (s - d) * alpha / 255 for s - d from -255 to 255
+    for (int diff = -255; diff <= 255; ++diff)
+        towards[diff + 255] = static_cast<int16_t>(diff * a / 255);
+    const int16_t* by = towards + 255;
+    for (long y = y0; y < y1; ++y) {
+        const Uint32* src = reinterpret_cast<const Uint32*>(
+                                static_cast<const uint8_t*>(p->pixels) +
+                                (y - step.y + step.src.y) * p->pitch) +
+                            (x0 - step.x + step.src.x);
+        Uint32* dst = reinterpret_cast<Uint32*>(static_cast<uint8_t*>(target->pixels) +
+                                                y * target->pitch) + x0;
+        const long n = x1 - x0;
+        if (onBlack) {
+            for (long i = 0; i < n; ++i) {
+                const Uint32 v = src[i];
+                dst[i] = v == key ? 0
+                                  : Uint32(by[v >> 16 & 0xff]) << 16 |
+                                        Uint32(by[v >> 8 & 0xff]) << 8 | Uint32(by[v & 0xff]);
+            }
+            continue;
+        }
+        for (long i = 0; i < n; ++i) {
+            const Uint32 v = src[i];
+            if (v == key) continue;
+            const Uint32 d = dst[i];
+            const int dr = d >> 16 & 0xff, dg = d >> 8 & 0xff, db = d & 0xff;
+            dst[i] = Uint32(dr + by[int(v >> 16 & 0xff) - dr]) << 16 |
+                     Uint32(dg + by[int(v >> 8 & 0xff) - dg]) << 8 |
+                     Uint32(db + by[int(v & 0xff) - db]);
+        }
+    }
+    return true;
+}
+
+// Composes area of the frame on target: black, then every step in order,
+// clipped to area. Text ignores the clip, so on a canvas only area is kept.
+void composeArea(RenderTarget& t, SDL_Surface* target, const SDL_Rect& area) {
+    SDL_Rect clip = area;
+    SDL_SetClipRect(target, &clip);
+    SDL_Surface* screen = t.screen;
+    t.screen = target;  // text draws on the render target's screen
+    size_t first = 0;
+    const bool pictureFirst = t.stepCount > 0 && t.steps[0].kind == kDrawSprite;
+    if (pictureFirst && (copyOpaqueCover(target, t.steps[0], area) ||
+                         blendFaded(target, t.steps[0], area, true)))
+        first = 1;
+    else
+        SDL_FillRect(target, &clip, SDL_MapRGB(target->format, 0, 0, 0));
+    for (size_t i = first; i < t.stepCount; ++i) {
+        const DrawStep& step = t.steps[i];
+        if (step.kind != kDrawSprite && step.y >= area.y + area.h) continue;  // text lies below
+        if (step.kind == kDrawSprite && blendFaded(target, step, area, false)) continue;
+        drawStep(target, step);
+    }
+    t.screen = screen;
+    SDL_SetClipRect(target, nullptr);
+}
+
+bool sameSize(const SDL_Surface* a, const SDL_Surface* b) { return a->w == b->w && a->h == b->h; }
+
 }  // namespace
 
 Graphic* addSprite(DisplayList& list, const std::string& path, const std::string& name,
@@ -49,7 +327,7 @@ Graphic* addSprite(DisplayList& list, const std::string& path, const std::string
 
 void removeSprite(DisplayList& list, size_t index) {
     if (index >= list.sprites.size()) return;
-    deleteGraphic(list.sprites[index]);
+    retire(list, list.sprites[index]);
     list.sprites.erase(list.sprites.begin() + static_cast<std::ptrdiff_t>(index));
 }
 
@@ -58,7 +336,7 @@ void removeSpriteByName(DisplayList& list, const std::string& name) {
     for (size_t i = 0; i < list.sprites.size(); ++i) {
         Graphic* g = list.sprites[i];
         if (g->name == name) {
-            deleteGraphic(g);
+            retire(list, g);
         } else {
             list.sprites[kept++] = g;
         }
@@ -67,8 +345,9 @@ void removeSpriteByName(DisplayList& list, const std::string& name) {
 }
 
 void clearDisplayList(DisplayList& list) {
-    for (Graphic* g : list.sprites) deleteGraphic(g);
+    for (Graphic* g : list.sprites) retire(list, g);
     list.sprites.clear();
+    if (!list.holdRemoved) freeRemoved(list);
 }
 
 Graphic* findSprite(const DisplayList& list, const std::string& name) {
@@ -83,49 +362,138 @@ Graphic* lastSprite(const DisplayList& list) {
 }
 
 void drawSprite(SDL_Surface* screen, Graphic& g) {
-    if (g.visible != 1 || !g.surface) return;
-
-    int32_t srcW = g.surface->w;
-    int32_t srcH = g.surface->h;
-    const int32_t srcX = g.srcX;
-    const int32_t srcY = g.srcY;  // taken before the step: the step shows on the next draw
-    if (g.stripEnd != 0) {
-        srcH = g.frameHeight;
-        if (g.frameWidth != 0) srcW = g.frameWidth;
-        if (g.animMode != 0) stepAnimation(g);
-    }
-
-    if (!screen) return;
-    // Blit rectangles are 16-bit; anything beyond that lies far outside screen and image.
-    if (!fitsInt16(srcX) || !fitsInt16(srcY) || !fitsInt16(g.x) || !fitsInt16(g.y)) return;
-    SDL_Rect src;
-    src.x = static_cast<Sint16>(srcX);
-    src.y = static_cast<Sint16>(srcY);
-    src.w = blitSize(srcW);
-    src.h = blitSize(srcH);
-    SDL_Rect dst;
-    dst.x = static_cast<Sint16>(g.x);
-    dst.y = static_cast<Sint16>(g.y);
-    dst.w = 0;
-    dst.h = 0;
-    // An opaque sprite without an alpha channel looks the same blended or copied;
-    // copying with the colour key takes the blitter's fast path.
-    if (g.alpha == 255 && g.surface->format->Amask == 0)
-        SDL_SetAlpha(g.surface, 0, 255);
-    else
-        SDL_SetAlpha(g.surface, SDL_SRCALPHA, g.alpha);
-    SDL_UpperBlit(g.surface, &src, screen, &dst);
+    DrawStep step;
+    if (spriteStep(g, step) && screen) blitStep(screen, step);
 }
 
 void drawDisplayList(RenderTarget& target) {
     if (!target.displayList) return;
-    for (Graphic* g : target.displayList->sprites) drawSprite(target.screen, *g);
+    for (Graphic* g : target.displayList->sprites) noteOrDraw(target, *g);
 }
 
-void drawTopSprite(RenderTarget& target) {
+void drawTopSprite(RenderTarget& target, bool animate) {
     if (!target.displayList) return;
     Graphic* top = lastSprite(*target.displayList);
-    if (top) drawSprite(target.screen, *top);
+    if (top) noteOrDraw(target, *top, animate);
+}
+
+void drawPicture(RenderTarget& target, SDL_Surface* picture, const std::string& source,
+                 const SDL_Rect& src, int32_t x, int32_t y) {
+    if (!picture) return;
+    DrawStep step;
+    step.kind = kDrawSprite;
+    step.surface = picture;
+    step.source = source;
+    step.src = src;
+    step.x = x;
+    step.y = y;
+    noteOrDrawStep(target, step);
+}
+
+void beginFrameDrawing(RenderTarget& target) {
+    target.stepCount = 0;
+    if (target.composeEveryFrame) {
+        // The old way: a black screen, then everything drawn at once as the frame goes.
+        target.noting = false;
+        target.composedOn = nullptr;
+        if (target.screen)
+            SDL_FillRect(target.screen, nullptr, SDL_MapRGB(target.screen->format, 0, 0, 0));
+        return;
+    }
+    target.noting = true;
+    if (target.displayList) target.displayList->holdRemoved = true;
+}
+
+bool composeFrame(RenderTarget& t) {
+    const bool noted = t.noting;
+    t.noting = false;
+    bool handOver = false;
+    SDL_Surface* screen = t.screen;
+    if (screen && !noted) {
+        if (t.composeEveryFrame) SDL_Flip(screen);  // drawn as it went
+        handOver = t.composeEveryFrame;
+    } else if (screen) {
+        SDL_Rect area = changedArea(t, screen);
+        const bool whole = area.w == screen->w && area.h == screen->h;
+        if (area.w != 0 && !whole) {
+            if (t.canvas && (!sameSize(t.canvas, screen) ||
+                             !sameLayout(t.canvas->format, screen->format))) {
+                SDL_FreeSurface(t.canvas);
+                t.canvas = nullptr;
+            }
+            if (!t.canvas)
+                t.canvas = SDL_CreateRGBSurface(SDL_SWSURFACE, screen->w, screen->h, 32,
+                                                screen->format->Rmask, screen->format->Gmask,
+                                                screen->format->Bmask, 0);
+        }
+        if (area.w != 0 && (whole || !t.canvas)) {
+            area = rectOf(0, 0, screen->w, screen->h);
+            composeArea(t, screen, area);
+            SDL_Flip(screen);
+        } else if (area.w != 0) {
+            composeArea(t, t.canvas, area);
+            SDL_Rect dst = area;
+            SDL_BlitSurface(t.canvas, &area, screen, &dst);
+            if (!t.presentNext) SDL_UpdateRects(screen, 1, &area);
+        }
+        if (area.w != 0) {
+            t.steps.swap(t.shown);
+            t.shownCount = t.stepCount;
+            t.composedOn = screen;
+        }
+        if (t.presentNext) SDL_Flip(screen);
+        handOver = area.w != 0 || t.presentNext;
+    }
+    if (handOver) {
+        t.presentNext = false;
+        ++t.framesPresented;
+    }
+    t.stepCount = 0;
+    if (t.displayList) {
+        t.displayList->holdRemoved = false;
+        freeRemoved(*t.displayList);
+    }
+    return handOver;
+}
+
+void releaseRenderTarget(RenderTarget& t) {
+    if (t.canvas) SDL_FreeSurface(t.canvas);
+    t.canvas = nullptr;
+    t.composedOn = nullptr;
+}
+
+bool noteText(TextRenderer& r, RenderTarget* target, const std::string& text, int x, int y,
+              int size, uint32_t colour) {
+    if (!target || !target->noting) return false;
+    DrawStep& step = nextStep(*target);
+    step.kind = kDrawText;
+    step.text = &r;
+    step.source.assign(text);
+    step.x = x;
+    step.y = y;
+    step.size = size;
+    step.colour = colour;
+    return true;
+}
+
+bool noteNumber(TextRenderer& r, RenderTarget* target, int32_t value, int x, int y, int size) {
+    if (!target || !target->noting) return false;
+    DrawStep& step = nextStep(*target);
+    step.kind = kDrawNumber;
+    step.text = &r;
+    step.number = value;
+    step.x = x;
+    step.y = y;
+    step.size = size;
+    return true;
+}
+
+void chooseRenderDriver() {
+    if (std::getenv("SDL_RENDER_DRIVER")) return;  // the player's choice stands
+    glob_t cards = {};
+    const bool gpu = glob("/dev/dri/card*", 0, nullptr, &cards) == 0 && cards.gl_pathc > 0;
+    globfree(&cards);
+    if (!gpu) setenv("SDL_RENDER_DRIVER", "software", 0);
 }
 
 void setAlphaAll(DisplayList& list, uint8_t alpha) {

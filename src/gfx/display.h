@@ -1,5 +1,10 @@
 // display.h - the ordered sprites of the current screen, drawn back to front.
 // The last sprite of an interface screen is always the cursor.
+//
+// A frame does not draw straight away: the sprites, texts and numbers it would
+// draw are noted in the render target's draw list, and the picture is composed
+// at the end of the frame only when that list differs from the one on the
+// window. An idle scene therefore costs no pixels at all.
 #pragma once
 #include <SDL.h>
 #include <cstddef>
@@ -8,15 +13,56 @@
 #include <vector>
 
 struct Graphic;
+struct TextRenderer;
 
 struct DisplayList {
     std::vector<Graphic*> sprites;  // index 0 drawn first; owns its sprites
+    std::vector<Graphic*> removed;  // taken off while a frame is noted; freed once it is composed
+    bool holdRemoved = false;       // a frame is being noted: removed sprites wait in removed
+
+    DisplayList() = default;
+    DisplayList(const DisplayList&) = delete;
+    DisplayList& operator=(const DisplayList&) = delete;
+};
+
+enum DrawKind : uint8_t {
+    kDrawSprite = 0,  // a frame of a sprite's picture
+    kDrawText = 1,    // a line of text in one of the fonts
+    kDrawNumber = 2,  // ten digits
+};
+
+// One thing a frame draws, with everything its pixels depend on.
+struct DrawStep {
+    DrawKind kind = kDrawSprite;        // what is drawn
+    SDL_Surface* surface = nullptr;     // sprite: the picture
+    std::string source;                 // sprite: the picture's file; text: the text
+    SDL_Rect src = {0, 0, 0, 0};        // sprite: the frame's rectangle in the picture
+    int32_t x = 0, y = 0;               // top-left on screen
+    uint8_t alpha = 255;                // sprite: per-surface alpha
+    TextRenderer* text = nullptr;       // text, number: the fonts
+    int32_t size = 0;                   // text, number: font size selector
+    uint32_t colour = 0;                // text: the caller's colour
+    int32_t number = 0;                 // number: the value
 };
 
 struct RenderTarget {
-    uint8_t fullscreen;        // 1 = full-screen video mode (F9)
-    SDL_Surface* screen;       // the 800x600x32 video surface
-    DisplayList* displayList;  // the one display list
+    uint8_t fullscreen = 0;                // 1 = full-screen video mode (F9)
+    SDL_Surface* screen = nullptr;         // the 800x600x32 video surface
+    DisplayList* displayList = nullptr;    // the one display list
+    bool noting = false;                   // between beginFrameDrawing and composeFrame
+    bool composeEveryFrame = false;        // draw at once and hand every frame over (the old way)
+    bool presentNext = false;              // the window needs the next frame even if unchanged
+    std::vector<DrawStep> steps;           // what this frame draws, in order
+    size_t stepCount = 0;                  // steps used this frame (the rest keep their capacity)
+    std::vector<DrawStep> shown;           // what the screen shows now, in order
+    size_t shownCount = 0;                 // entries of shown in use
+    SDL_Surface* composedOn = nullptr;     // the surface shown was composed on; null = none
+    SDL_Surface* canvas = nullptr;         // owned: a changed part is composed here, then copied
+    uint64_t framesPresented = 0;          // frames handed to the window so far
+
+    RenderTarget() = default;
+    RenderTarget(const RenderTarget&) = delete;
+    RenderTarget& operator=(const RenderTarget&) = delete;
 };
 
 // Loads path anew and appends the sprite; returns it.
@@ -30,8 +76,31 @@ Graphic* findSprite(const DisplayList& list, const std::string& name);  // first
 Graphic* lastSprite(const DisplayList& list);                           // null when empty
 
 void drawSprite(SDL_Surface* screen, Graphic& g);  // draws and steps the animation
+// Both step the animations; while the target notes a frame they note instead of drawing.
 void drawDisplayList(RenderTarget& target);
-void drawTopSprite(RenderTarget& target);  // the cursor once more, above dialogue text
+// The cursor once more, above dialogue text; animate false shows its frame without a step.
+void drawTopSprite(RenderTarget& target, bool animate = true);
+// A frame of a picture drawn once where no sprite is (nothing steps), noted like a sprite.
+void drawPicture(RenderTarget& target, SDL_Surface* picture, const std::string& source,
+                 const SDL_Rect& src, int32_t x, int32_t y);
+
+// The frame's drawing: begin noting, then compose once at the end. Text and
+// numbers are noted through noteText/noteNumber, which the text drawing asks first.
+void beginFrameDrawing(RenderTarget& target);
+// Composes and hands the frame to the window unless it is the frame already
+// shown (and nothing asked for it again); returns whether it was handed over.
+// Only the part that changed is composed again and handed over.
+bool composeFrame(RenderTarget& target);
+void releaseRenderTarget(RenderTarget& target);  // frees the canvas
+// True when the text was noted for later instead of drawn now.
+bool noteText(TextRenderer& r, RenderTarget* target, const std::string& text, int x, int y,
+              int size, uint32_t colour);
+bool noteNumber(TextRenderer& r, RenderTarget* target, int32_t value, int x, int y, int size);
+
+// Without a graphics card SDL's own software renderer costs less than a software
+// OpenGL: prefer it there, unless the player chose a renderer (SDL_RENDER_DRIVER).
+// Call before SDL starts video.
+void chooseRenderDriver();
 
 // Fades: one step per frame, clamped at both ends.
 void setAlphaAll(DisplayList& list, uint8_t alpha);

@@ -251,6 +251,7 @@ void loadFonts(TextRenderer& r) {
 }
 
 void drawText(TextRenderer& r, const std::string& text, int x, int y, int size, uint32_t colour) {
+    if (noteText(r, r.renderTarget, text, x, y, size, colour)) return;  // drawn when composed
     FontMetrics m;
     if (!fontMetrics(size, m)) return;
     SDL_Surface* sheet = fontFor(r, size);
@@ -278,6 +279,7 @@ void drawText(TextRenderer& r, const std::string& text, int x, int y, int size, 
 }
 
 void drawNumber(TextRenderer& r, int32_t value, int x, int y, int size) {
+    if (noteNumber(r, r.renderTarget, value, x, y, size)) return;  // drawn when composed
     FontMetrics m;
     if ((size != 8 && size != 24) || !fontMetrics(size, m)) return;
     SDL_Surface* sheet = fontFor(r, size);

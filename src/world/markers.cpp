@@ -20,12 +20,10 @@ int32_t extent(int32_t frame, const SDL_Surface* s, bool width) {
     return width ? s->w : s->h;
 }
 
-void blitCentred(SDL_Surface* screen, SDL_Surface* picture, int32_t srcX, int32_t w, int32_t h,
+void drawCentred(RenderTarget& target, const Graphic& picture, int32_t srcX, int32_t w, int32_t h,
                  int32_t cx, int32_t cy) {
-    if (!screen || !picture) return;
     SDL_Rect src = {static_cast<Sint16>(srcX), 0, static_cast<Uint16>(w), static_cast<Uint16>(h)};
-    SDL_Rect dst = {static_cast<Sint16>(cx - w / 2), static_cast<Sint16>(cy - h / 2), 0, 0};
-    SDL_BlitSurface(picture, &src, screen, &dst);
+    drawPicture(target, picture.surface, picture.path, src, cx - w / 2, cy - h / 2);
 }
 
 }  // namespace
@@ -49,24 +47,19 @@ std::vector<HotSpotMarker> hotSpotMarkers(const GameState& gs) {
     return out;
 }
 
-int drawHotSpotMarkers(GameState& gs, SDL_Surface* screen) {
+int drawHotSpotMarkers(GameState& gs, RenderTarget& target) {
     const std::vector<HotSpotMarker> markers = hotSpotMarkers(gs);
     if (markers.empty()) return 0;
     const Graphic* marker = findGraphic(*gs.graphics, kMarkerImage);
     const Graphic* arrows = findGraphic(*gs.graphics, kArrowImage);
     for (const HotSpotMarker& m : markers) {
         const int32_t column = exitArrowColumn(m.exitDirection);
-        if (column >= 0 && arrows)
-            blitCentred(screen, arrows->surface, column, kArrowSize, kArrowSize, m.x, m.y);
+        if (column >= 0 && arrows && arrows->surface)
+            drawCentred(target, *arrows, column, kArrowSize, kArrowSize, m.x, m.y);
         else if (marker && marker->surface)
-            blitCentred(screen, marker->surface, 0, marker->surface->w, marker->surface->h, m.x, m.y);
+            drawCentred(target, *marker, 0, marker->surface->w, marker->surface->h, m.x, m.y);
     }
     // The cursor stays on top, shown again without stepping its animation a second time.
-    if (Graphic* cursor = lastSprite(*gs.displayList)) {
-        const int32_t mode = cursor->animMode;
-        cursor->animMode = 0;
-        drawSprite(screen, *cursor);
-        cursor->animMode = mode;
-    }
+    drawTopSprite(target, false);
     return static_cast<int>(markers.size());
 }

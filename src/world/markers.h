@@ -9,6 +9,8 @@
 
 #include "frame/game_state.h"
 
+struct RenderTarget;
+
 struct HotSpotMarker {
     std::string object;         // the object marked
     int32_t x = 0, y = 0;       // centre of its hot area on screen
@@ -19,4 +21,4 @@ struct HotSpotMarker {
 // none outside interactive play.
 std::vector<HotSpotMarker> hotSpotMarkers(const GameState& gs);
 // Draws them over the scene, then the cursor again on top; returns how many.
-int drawHotSpotMarkers(GameState& gs, SDL_Surface* screen);
+int drawHotSpotMarkers(GameState& gs, RenderTarget& target);

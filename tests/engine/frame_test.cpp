@@ -290,3 +290,68 @@ TEST_F(WorldTest, TheCursorFollowsThePointerAndIsDrawnOncePerFrame) {
     EXPECT_GT(twin->srcY, 0);
     EXPECT_EQ(cursor->srcY, twin->srcY);
 }
+
+// ---- the screen: what depends on it and what is handed to the window ----
+
+TEST(FrameScreen, WithoutAScreenOnlyTheDrawingStops) {
+    // A failed video mode change leaves no screen; time, speech, animations and
+    // conversations go on as before.
+    TestEngine t;
+    ASSERT_TRUE(t.videoOk);
+    std::string strip = writeTestBmp("screenless_strip", 4, 40, 0x808080);
+    Graphic* g = addSprite(t.e.display, strip, "Strip", 0, 0, 4, 10, 1, 40, 1);
+    addSprite(t.e.display, strip, "ExitDialog", 0, 0, 0, 0, 0, 0, 0);
+    DialoguePartner* partner = newDialoguePartner("Girl");
+    t.e.partners.push_back(partner);
+    addDialogueLine(addTopic(partner, "Crash", "Crash"), "I crashed.", "", "");
+    activateTopic(partner, "Crash");
+    t.gs().activePartner = partner;
+    t.gs().optionAreas[0] = OptionArea{0, 10, 520, 100, 24};
+    say(t.e.speech, "Gone in a second.", t.e.text.white, 1);
+
+    SDL_Surface* screen = t.e.target.screen;
+    t.e.target.screen = nullptr;
+    const uint64_t presented = t.e.target.framesPresented;
+    t.click(20, 530);
+    EXPECT_EQ(t.gs().chosenTopic, "Crash") << "the conversation took the click";
+    EXPECT_NE(g->srcY + g->delayCounter, 0) << "the strip went on playing";
+    t.frames(2 * 63 + 2);
+    EXPECT_EQ(t.frontSpeech(), "") << "the line expired";
+    EXPECT_EQ(t.e.target.framesPresented, presented) << "nothing was handed over";
+    t.e.target.screen = screen;
+    t.frame();
+    EXPECT_EQ(t.e.target.framesPresented, presented + 1);
+}
+
+TEST(FrameScreen, RepeatedFramesStayHomeUntilTheWindowIsUncovered) {
+    TestEngine t;
+    ASSERT_TRUE(t.videoOk);
+    Graphic* box = addSprite(t.e.display, writeTestBmp("still_box", 40, 30, 0x808080), "Box", 10,
+                             10, 0, 0, 0, 0, 0);
+    auto presentedAfter = [&t](bool exposed) {
+        const uint64_t before = t.e.target.framesPresented;
+        FrameEvents ev;
+        ev.exposed = exposed;
+        runFrame(t.e, ev);
+        return t.e.target.framesPresented - before;
+    };
+    EXPECT_EQ(presentedAfter(false), 1u);
+    EXPECT_EQ(presentedAfter(false), 0u) << "the same frame again";
+    EXPECT_EQ(presentedAfter(true), 1u) << "the window was uncovered: hand it over again";
+    EXPECT_EQ(presentedAfter(false), 0u);
+    box->x += 1;
+    EXPECT_EQ(presentedAfter(false), 1u);
+    EXPECT_EQ(screenPixel(t.e, 10, 10), 0u);
+    EXPECT_EQ(screenPixel(t.e, 11, 10), 0x808080u);
+    box->alpha = 254;
+    EXPECT_EQ(presentedAfter(false), 1u) << "a fade step is a change";
+
+    // What SDL reports about the window reaches the frame.
+    for (Uint8 type : {SDL_VIDEOEXPOSE, SDL_ACTIVEEVENT, SDL_VIDEORESIZE, SDL_KEYUP}) {
+        SDL_Event event = {};
+        event.type = type;
+        if (type == SDL_VIDEORESIZE) event.resize.w = 800, event.resize.h = 600;
+        SDL_PushEvent(&event);
+        EXPECT_EQ(sampleFrameEvents(t.e).exposed, type != SDL_KEYUP) << int(type);
+    }
+}

@@ -160,7 +160,9 @@ TEST_F(GfxSprite, MissingImageReportsEachAttemptAndIsSkipped) {
     ASSERT_EQ(store.size(), 1u);
     EXPECT_EQ(store["Ghost"]->surface, nullptr);
 
-    RenderTarget target{0, screen, &list};
+    RenderTarget target;
+    target.screen = screen;
+    target.displayList = &list;
     drawDisplayList(target);
     EXPECT_EQ(s->delayCounter, 0);  // skipped entirely: no step either
     EXPECT_EQ(pixel(0, 0), 0x0000c8u);
@@ -233,17 +235,10 @@ TEST_F(GfxDisplayList, RemoveByNameTakesEveryMatchAndKeepsOrder) {
     EXPECT_EQ(lastSprite(list), nullptr);
 }
 
-TEST_F(GfxDisplayList, FindSpriteReturnsTheOneNearestTheStart) {
-    add("Dup", 1);
-    add("Other", 2);
-    add("Dup", 3);
-    ASSERT_NE(findSprite(list, "Dup"), nullptr);
-    EXPECT_EQ(findSprite(list, "Dup")->x, 1);
-    EXPECT_EQ(findSprite(list, "dup"), nullptr);  // names are case-sensitive
-}
-
 TEST_F(GfxDisplayList, DrawsInListOrderAndTopSpriteAgain) {
-    RenderTarget target{0, screen, &list};
+    RenderTarget target;
+    target.screen = screen;
+    target.displayList = &list;
     drawDisplayList(target);  // empty list: nothing, no crash
     drawTopSprite(target);
     EXPECT_EQ(pixel(0, 0), 0x0000c8u);
@@ -284,12 +279,59 @@ TEST_F(GfxDisplayList, FadesStepOnlyWhatCanMoveAndClamp) {
     // A sprite at alpha 0 is invisible but still animates; one made mid-fade is opaque.
     Graphic* anim = addSprite(list, img, "Anim", 0, 0, 2, 1, 0, 2, 1);
     anim->alpha = 0;
-    RenderTarget target{0, screen, &list};
+    RenderTarget target;
+    target.screen = screen;
+    target.displayList = &list;
     drawDisplayList(target);
     EXPECT_EQ(anim->srcY, 1);
     EXPECT_EQ(pixel(0, 0), 0x0000c8u);
     add("Late");
     EXPECT_EQ(lastSprite(list)->alpha, 255);
+}
+
+}  // namespace
+
+namespace {
+
+// A frame of list, drawn whole at once or noted and composed; the pixels of its top-left 256 x 256.
+std::vector<uint32_t> composed(SDL_Surface* screen, DisplayList& list, bool whole) {
+    RenderTarget target;
+    target.screen = screen;
+    target.displayList = &list;
+    target.composeEveryFrame = whole;
+    beginFrameDrawing(target);
+    drawDisplayList(target);
+    composeFrame(target);
+    releaseRenderTarget(target);
+    std::vector<uint32_t> out;
+    for (int y = 0; y < 256; ++y)
+        for (int x = 0; x < 256; ++x)
+            out.push_back(reinterpret_cast<const Uint32*>(static_cast<const uint8_t*>(screen->pixels) +
+                                                          y * screen->pitch)[x] & 0xffffff);
+    return out;
+}
+
+TEST_F(GfxDisplayList, FadedPicturesLookAsTheBlitterBlendsThem) {
+    // Every value of a channel over every value below it, black holes included.
+    const std::string below = file("below.bmp"), faded = file("faded.bmp");
+    gfxtest::writeBmp24(below, 800, 600, [](int x, int y) -> uint32_t {  // a background
+        if ((x + 2 * y) % 23 == 0) return 0;
+        y &= 255;
+        return uint32_t(y) << 16 | uint32_t(255 - y) << 8 | uint32_t(y * 3 & 255);
+    });
+    gfxtest::writeBmp24(faded, 256, 256, [](int x, int y) -> uint32_t {
+        if ((x + y) % 17 == 0) return 0;
+        return uint32_t(x) << 16 | uint32_t(x * 7 & 255) << 8 | uint32_t(255 - x);
+    });
+    addSprite(list, below, "Below", 0, 0, 0, 0, 0, 0, 0);
+    Graphic* top = addSprite(list, faded, "Faded", 0, 0, 0, 0, 0, 0, 0);
+    for (int alpha : {0, 1, 64, 128, 200, 254}) {
+        top->alpha = static_cast<uint8_t>(alpha);
+        list.sprites[0]->alpha = 255;
+        EXPECT_EQ(composed(screen, list, true), composed(screen, list, false)) << alpha;
+        list.sprites[0]->alpha = static_cast<uint8_t>(alpha);  // the background fades on black
+        EXPECT_EQ(composed(screen, list, true), composed(screen, list, false)) << alpha;
+    }
 }
 
 }  // namespace

@@ -1,0 +1,78 @@
+// Frames are composed only when what they show changed, and then from the noted
+// draw list: every frame of every scene must look exactly as if it had been drawn
+// whole, at once, the way the game used to draw.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "frame/clock.h"
+#include "game/content.h"
+#include "game/edition.h"
+#include "harness.h"
+
+namespace {
+
+// The screen's colours (the unused fourth byte left out), hashed.
+uint64_t screenHash(const Engine& e) {
+    const SDL_Surface* s = e.target.screen;
+    const Uint32 rgb = s->format->Rmask | s->format->Gmask | s->format->Bmask;
+    uint64_t h = 1469598103934665603ull;
+    for (int y = 0; y < s->h; ++y) {
+        const Uint32* row = reinterpret_cast<const Uint32*>(static_cast<const uint8_t*>(s->pixels) +
+                                                            y * s->pitch);
+        for (int x = 0; x < s->w; ++x) h = (h ^ (row[x] & rgb)) * 1099511628211ull;
+    }
+    return h;
+}
+
+// Every scene in turn for a while: the pointer sweeps, the verb changes, the
+// player clicks, a line of speech comes and goes. One hash per frame.
+std::vector<uint64_t> playEveryScene(bool composeEveryFrame, const Edition& edition) {
+    TestEngine t;
+    t.e.target.composeEveryFrame = composeEveryFrame;
+    buildContent(t.e, edition);
+    std::vector<std::string> scenes;
+    for (const auto& it : t.e.scenes.scenes) scenes.push_back(it.first);
+    std::vector<uint64_t> hashes;
+    for (const std::string& scene : scenes) {
+        t.e.scenes.currentScene = scene;
+        enterScene(t.gs());
+        for (int i = 0; i < 48; ++i) {
+            if (i == 10) sayAt(t.e.speech, "Two /n lines", 200, 100, t.e.text.white, 0);
+            if (i == 20) t.rightClick();
+            if (i == 30) t.click(380, 420);
+            t.moveTo(100 + 13 * i, 80 + 9 * i);
+            t.frame();
+            hashes.push_back(screenHash(t.e));
+        }
+        // A while without input: the frames repeat and are not composed again.
+        t.frames(20);
+        hashes.push_back(screenHash(t.e));
+    }
+    return hashes;
+}
+
+class ComposeTest : public ::testing::TestWithParam<const Edition*> {};
+
+TEST_P(ComposeTest, NotedFramesLookLikeFramesDrawnWhole) {
+    const std::vector<uint64_t> whole = playEveryScene(true, *GetParam());
+    const std::vector<uint64_t> noted = playEveryScene(false, *GetParam());
+    ASSERT_EQ(whole.size(), noted.size());
+    size_t differing = 0, first = whole.size();
+    for (size_t i = 0; i < whole.size(); ++i) {
+        if (whole[i] == noted[i]) continue;
+        ++differing;
+        if (first == whole.size()) first = i;
+    }
+    EXPECT_EQ(differing, 0u) << "first at frame " << first;
+}
+
+std::string editionName(const ::testing::TestParamInfo<const Edition*>& info) {
+    return info.param == &kEnglish ? "en" : "de";
+}
+
+INSTANTIATE_TEST_SUITE_P(Editions, ComposeTest, ::testing::Values(&kEnglish, &kGerman),
+                         editionName);
+
+}  // namespace
