@@ -4,6 +4,8 @@
 #include <map>
 #include <string>
 
+#include "gfx/graphic.h"  // GraphicStore
+
 struct SceneObject;
 struct SceneRegistry;
 struct TextRenderer;
@@ -17,7 +19,6 @@ struct DialoguePartner;
 struct GameState;
 
 using ObjectRegistry = std::map<std::string, SceneObject*>;  // name -> object, non-owning
-using GraphicStore = std::map<std::string, Graphic*>;        // name -> image template
 using TextTable = std::map<std::string, SpeechLine*>;        // text key -> stored line
 
 using ScriptFn = void (*)(GameState&);  // every script: takes the state, returns nothing

@@ -83,10 +83,9 @@ Graphic* lastSprite(const DisplayList& list) {
 }
 
 void drawSprite(SDL_Surface* screen, Graphic& g) {
-    if (g.visible != 1 || !g.surface) return;
+    int32_t srcW = 0, srcH = 0;
+    if (g.visible != 1 || !graphicDecoded(g) || !graphicSize(g, srcW, srcH)) return;
 
-    int32_t srcW = g.surface->w;
-    int32_t srcH = g.surface->h;
     const int32_t srcX = g.srcX;
     const int32_t srcY = g.srcY;  // taken before the step: the step shows on the next draw
     if (g.stripEnd != 0) {
@@ -98,9 +97,13 @@ void drawSprite(SDL_Surface* screen, Graphic& g) {
     if (!screen) return;
     // Blit rectangles are 16-bit; anything beyond that lies far outside screen and image.
     if (!fitsInt16(srcX) || !fitsInt16(srcY) || !fitsInt16(g.x) || !fitsInt16(g.y)) return;
+    // A streamed strip holds only some rows: the picture gives them and their place.
+    int32_t rowY = srcY;
+    SDL_Surface* picture = graphicRows(g, rowY, srcH);
+    if (!picture) return;
     SDL_Rect src;
     src.x = static_cast<Sint16>(srcX);
-    src.y = static_cast<Sint16>(srcY);
+    src.y = static_cast<Sint16>(rowY);
     src.w = blitSize(srcW);
     src.h = blitSize(srcH);
     SDL_Rect dst;
@@ -110,11 +113,12 @@ void drawSprite(SDL_Surface* screen, Graphic& g) {
     dst.h = 0;
     // An opaque sprite without an alpha channel looks the same blended or copied;
     // copying with the colour key takes the blitter's fast path.
-    if (g.alpha == 255 && g.surface->format->Amask == 0)
-        SDL_SetAlpha(g.surface, 0, 255);
+    // The picture is shared, so the sprite's own alpha is set again for every blit.
+    if (g.alpha == 255 && picture->format->Amask == 0)
+        SDL_SetAlpha(picture, 0, 255);
     else
-        SDL_SetAlpha(g.surface, SDL_SRCALPHA, g.alpha);
-    SDL_UpperBlit(g.surface, &src, screen, &dst);
+        SDL_SetAlpha(picture, SDL_SRCALPHA, g.alpha);
+    SDL_UpperBlit(picture, &src, screen, &dst);
 }
 
 void drawDisplayList(RenderTarget& target) {

@@ -33,16 +33,12 @@ constexpr int32_t kCursorSlotDelay = 4;
 constexpr int32_t kCursorSlotStripEnd = 912;
 constexpr int32_t kLoop = 1;
 
-// A sprite made from a template takes over the template's frames and animation.
+// A sprite made from a template takes over the template's frames and animation
+// and shares its picture.
 Graphic* addFromTemplate(DisplayList& list, const Graphic& t, const std::string& name, int32_t x,
                          int32_t y) {
     return addSprite(list, t.path, name, x, y, t.frameWidth, t.frameHeight, t.delayCurrent,
                      t.stripEnd, t.animMode);
-}
-
-std::string templatePath(const GraphicStore& store, const std::string& name) {
-    const Graphic* t = findGraphic(store, name);
-    return t ? t->path : std::string();
 }
 
 }  // namespace
@@ -101,7 +97,8 @@ void enterScene(GameState& gs) {
     clearDisplayList(list);
 
     // The background always comes first: the pointer test never hits index 0.
-    if (const Graphic* bg = findGraphic(*gs.graphics, scene->backgroundName)) {
+    // A missing background is reported once by name and leaves an empty sprite.
+    if (const Graphic* bg = spriteTemplate(*gs.graphics, scene->backgroundName)) {
         addFromTemplate(list, *bg, "Background", 0, 0);
     } else {
         addSprite(list, "", "Background", 0, 0, 0, 0, 0, 0, 0);
@@ -110,7 +107,7 @@ void enterScene(GameState& gs) {
     addSceneObjectSprites(gs, *scene);
 
     if (scene->showInterface == 1) {
-        addSprite(list, templatePath(*gs.graphics, "InvCursor"), "EnterInventory", kInvButtonX,
+        addSprite(list, spriteTemplatePath(*gs.graphics, "InvCursor"), "EnterInventory", kInvButtonX,
                   kInvButtonY, kInvButtonFrame, kInvButtonFrame, kInvButtonDelay,
                   kInvButtonStripEnd, 0);
     }

@@ -4,7 +4,6 @@
 #include <SDL.h>
 
 #include <cstdlib>
-#include <cstring>
 
 #include "frame/input.h"
 #include "gfx/display.h"
@@ -67,39 +66,6 @@ Graphic* heroSprite(const PlayerState& p) {
     return p.sprites ? findSprite(*p.sprites, "Player") : nullptr;
 }
 
-// Reads the walk map at its own pixel depth; black (by the colour, not the
-// raw value, so an alpha channel does not make it walkable) blocks.
-bool floorAt(SDL_Surface* map, int32_t x, int32_t y) {
-    if (x < 0 || y < 0 || x >= map->w || y >= map->h) return false;
-    const int bpp = map->format->BytesPerPixel;
-    if (bpp < 1 || bpp > 4) return false;
-    if (SDL_MUSTLOCK(map) && SDL_LockSurface(map) != 0) return false;
-    bool floor = false;
-    if (map->pixels) {
-        const Uint8* at = static_cast<const Uint8*>(map->pixels) + y * map->pitch + x * bpp;
-        Uint32 value = 0;
-        switch (bpp) {
-            case 1: value = *at; break;
-            case 2: {
-                Uint16 v16;
-                std::memcpy(&v16, at, sizeof v16);
-                value = v16;
-                break;
-            }
-            case 3:
-                value = SDL_BYTEORDER == SDL_BIG_ENDIAN ? (at[0] << 16) | (at[1] << 8) | at[2]
-                                                        : at[0] | (at[1] << 8) | (at[2] << 16);
-                break;
-            default: std::memcpy(&value, at, sizeof value); break;
-        }
-        Uint8 r, g, b;
-        SDL_GetRGB(value, map->format, &r, &g, &b);
-        floor = (r | g | b) != 0;
-    }
-    if (SDL_MUSTLOCK(map)) SDL_UnlockSurface(map);
-    return floor;
-}
-
 }  // namespace
 
 void createPlayerSprite(PlayerState& p) {
@@ -152,9 +118,8 @@ bool isWalkable(const PlayerState& p, int32_t x, int32_t y) {
     if (!p.scenes || !p.graphics) return false;
     const Scene* scene = findScene(*p.scenes, p.scenes->currentScene);
     if (!scene) return false;
-    const Graphic* map = findGraphic(*p.graphics, scene->walkMapName);
-    if (!map || !map->surface) return false;  // no walk map: nowhere to go
-    return floorAt(map->surface, x, y);
+    Graphic* map = findGraphic(*p.graphics, scene->walkMapName);
+    return map && pictureFloorAt(*map, x, y);  // no walk map: nowhere to go
 }
 
 bool heroIdle(const PlayerState& p) { return p.targetX == kNoTarget; }
