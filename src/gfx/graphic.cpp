@@ -217,6 +217,7 @@ void freePixels(Picture* p) {
     closeReader(p->reader);
     p->reader = nullptr;
     p->firstRow = p->rowsHeld = 0;
+    p->whole = 0;
 }
 
 void deletePicture(Picture* p) {
@@ -235,6 +236,7 @@ void decodeAsIs(Picture* p) {
     p->width = p->surface->w;
     p->height = p->surface->h;
     p->streamed = 0;
+    p->whole = 1;
     p->state = kPictureDecoded;
 }
 
@@ -250,7 +252,7 @@ void decodeWhole(Picture* p) {
             p->surface = keyed(s);
             p->width = s->w;
             p->height = s->h;
-            p->streamed = 0;
+            p->whole = 1;
             p->state = kPictureDecoded;
             return;
         }
@@ -460,7 +462,7 @@ bool graphicDecoded(Graphic& g) {
             decodeWhole(p);
             if (p->state != kPictureDecoded) return false;
         }
-    } else if (p->streamed && !drawsWindow(g, *p)) {
+    } else if (p->streamed && !p->whole && !drawsWindow(g, *p)) {
         holdWhole(p);
         if (!p->surface) return false;
     }
@@ -472,7 +474,7 @@ bool graphicDecoded(Graphic& g) {
 SDL_Surface* graphicRows(Graphic& g, int32_t& srcY, int32_t& rows) {
     if (!graphicDecoded(g)) return nullptr;
     Picture* p = g.picture;
-    if (!p->streamed) return g.surface;
+    if (!p->streamed || p->whole) return g.surface;
     const int32_t first = std::max(srcY, 0);
     const int32_t end = int32_t(std::min<int64_t>(int64_t(srcY) + rows, p->height));
     if (first >= end) return nullptr;  // the frame lies below the picture: nothing to draw

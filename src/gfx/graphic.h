@@ -32,6 +32,7 @@ struct Picture {
     int32_t height = 0;                    // of the file's picture, from its header
     uint8_t state = kPictureUnread;        // PictureState
     uint8_t streamed = 0;                  // 1 = a tall strip decoded a window of rows at a time
+    uint8_t whole = 0;                     // 1 = surface holds the whole picture
     SDL_Surface* surface = nullptr;        // owned; 32-bit screen layout, or the file's own for odd formats
     int32_t firstRow = 0;                  // streamed: file row held in surface row 0
     int32_t rowsHeld = 0;                  // streamed: file rows held in surface, from firstRow
