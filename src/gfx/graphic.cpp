@@ -450,14 +450,7 @@ bool graphicDecoded(Graphic& g) {
             p->surface = newScreenLayoutSurface(p->width, g.frameHeight);
             if (!p->surface) return false;
             keyed(p->surface);
-            p->state = kPictureDecoded;
-            const int32_t first = g.srcY >= 0 && g.srcY < p->height ? g.srcY : 0;
-            const int32_t count = std::min(g.frameHeight, p->height - first);
-            if (!holdRows(p, first, count)) {
-                freePixels(p);
-                p->state = kPictureFailed;
-                return false;
-            }
+            p->state = kPictureDecoded;  // the rows are read as they are drawn
         } else {
             decodeWhole(p);
             if (p->state != kPictureDecoded) return false;

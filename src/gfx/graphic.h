@@ -98,7 +98,7 @@ const Graphic* spriteTemplate(const GraphicStore& store, const std::string& name
 std::string spriteTemplatePath(const GraphicStore& store, const std::string& name);
 
 // Decodes g's picture if that has not happened yet and sets g.surface; false
-// when there is nothing to draw. Streamed strips decode their first rows.
+// when there is nothing to draw. A streamed strip only gets room for its rows.
 bool graphicDecoded(Graphic& g);
 // The surface holding rows [srcY, srcY + rows) of g's picture for a blit, with
 // srcY turned into the surface's own row; streamed strips read the rows as needed.
