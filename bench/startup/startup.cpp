@@ -37,6 +37,7 @@ bool startGame() {
     loadInterface(e);
     buildContent(e, kEnglish);
     enterScene(e.game);
+    decodePicturesAhead(e);
     FrameEvents ev = {};
     runFrame(e, ev);
     return true;

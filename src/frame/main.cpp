@@ -23,6 +23,7 @@ int main(int argc, char** argv) {
     loadInterface(e);
     buildContent(e, kEdition);
     enterScene(e.game);
+    decodePicturesAhead(e);
     mainLoop(e);
     clearDisplayList(e.display);
     return 0;

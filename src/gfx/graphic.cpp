@@ -11,7 +11,9 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
+#include <atomic>
 #include <set>
+#include <thread>
 
 namespace {
 
@@ -24,6 +26,11 @@ struct PictureCache {
     std::map<std::string, Picture*> byPath;  // the current picture of each file; owned
     std::set<std::string> missingTemplates;  // reported once each
     bool referenceLoading = false;           // every picture whole through SDL_image
+    std::thread worker;                      // reads pictures ahead; joined by stopDecodingAhead
+    std::atomic<bool> stopWorker{false};     // the worker stops after the picture in hand
+    std::vector<Picture*> ahead;             // pictures the worker holds: pixels, then floors
+    size_t aheadPixels = 0;                  // the first aheadPixels of ahead want pixels
+    ~PictureCache();
 };
 PictureCache gCache;
 
@@ -235,7 +242,7 @@ void decodeAsIs(Picture* p) {
     p->surface = keyed(widenedForDrawing(s));
     p->width = p->surface->w;
     p->height = p->surface->h;
-    p->streamed = 0;
+    if (p->streamed) p->streamed = 0;
     p->whole = 1;
     p->state = kPictureDecoded;
 }
@@ -305,7 +312,12 @@ Picture* acquirePicture(const std::string& path) {
     auto it = gCache.byPath.find(path);
     if (it != gCache.byPath.end()) {
         Picture* old = it->second;
-        if (stamp != 0 && old->fileStamp == stamp && old->state != kPictureFailed) {
+        bool usable;
+        {
+            std::lock_guard<std::mutex> hold(old->lock);
+            usable = stamp != 0 && old->fileStamp == stamp && old->state != kPictureFailed;
+        }
+        if (usable) {
             ++old->holders;
             return old;
         }
@@ -327,6 +339,7 @@ void dropPicture(Graphic* g) {
     Picture* p = g->picture;
     if (!p) return;
     if (g->surface && --p->drawers == 0 && p->streamed) {
+        std::lock_guard<std::mutex> hold(p->lock);
         freePixels(p);
         p->state = kPictureUnread;
         p->broken = 0;  // the next sprite tries the file again
@@ -442,9 +455,12 @@ std::string spriteTemplatePath(const GraphicStore& store, const std::string& nam
     return t ? t->path : std::string();
 }
 
-bool graphicDecoded(Graphic& g) {
+namespace {
+
+// graphicDecoded with the picture's lock held.
+bool decodedLocked(Graphic& g) {
     Picture* p = g.picture;
-    if (!p || p->state == kPictureFailed || p->broken) return false;
+    if (p->state == kPictureFailed || p->broken) return false;
     if (p->state == kPictureUnread) {
         if (p->streamed && drawsWindow(g, *p)) {
             p->surface = newScreenLayoutSurface(p->width, g.frameHeight);
@@ -464,8 +480,53 @@ bool graphicDecoded(Graphic& g) {
     return true;
 }
 
+// The walk map at the file's own depth: 1 where the colour is not black.
+void readFloor(Picture* p) {
+    p->floorRead = 1;
+    SDL_Surface* s = IMG_Load(p->path.c_str());
+    if (!s) return;
+    const int bpp = s->format->BytesPerPixel;
+    if (bpp >= 1 && bpp <= 4 && s->pixels && (!SDL_MUSTLOCK(s) || SDL_LockSurface(s) == 0)) {
+        p->floorWidth = s->w;
+        p->floor.resize(static_cast<size_t>(s->w) * s->h);
+        for (int row = 0; row < s->h; ++row) {
+            for (int col = 0; col < s->w; ++col) {
+                Uint8 r, gr, b;
+                SDL_GetRGB(readPixel(s, col, row), s->format, &r, &gr, &b);
+                // black by the colour, not the raw value: an alpha channel does not make it floor
+                p->floor[static_cast<size_t>(row) * s->w + col] = (r | gr | b) != 0;
+            }
+        }
+        if (SDL_MUSTLOCK(s)) SDL_UnlockSurface(s);
+    }
+    SDL_FreeSurface(s);
+}
+
+// The worker: pixels of the pictures in order, then the walk maps.
+void workAhead() {
+    for (size_t i = 0; i < gCache.ahead.size() && !gCache.stopWorker; ++i) {
+        Picture* p = gCache.ahead[i];
+        std::lock_guard<std::mutex> hold(p->lock);
+        if (i < gCache.aheadPixels) {
+            if (p->state == kPictureUnread && !p->streamed) decodeWhole(p);
+        } else if (!p->floorRead && p->state != kPictureFailed) {
+            readFloor(p);
+        }
+    }
+}
+
+}  // namespace
+
+bool graphicDecoded(Graphic& g) {
+    if (!g.picture) return false;
+    std::lock_guard<std::mutex> hold(g.picture->lock);
+    return decodedLocked(g);
+}
+
 SDL_Surface* graphicRows(Graphic& g, int32_t& srcY, int32_t& rows) {
-    if (!graphicDecoded(g)) return nullptr;
+    if (!g.picture) return nullptr;
+    std::lock_guard<std::mutex> hold(g.picture->lock);
+    if (!decodedLocked(g)) return nullptr;
     Picture* p = g.picture;
     if (!p->streamed || p->whole) return g.surface;
     const int32_t first = std::max(srcY, 0);
@@ -484,8 +545,10 @@ SDL_Surface* graphicRows(Graphic& g, int32_t& srcY, int32_t& rows) {
 }
 
 bool graphicSize(Graphic& g, int32_t& width, int32_t& height) {
-    const Picture* p = g.picture;
-    if (!p || p->state == kPictureFailed) return false;
+    Picture* p = g.picture;
+    if (!p) return false;
+    std::lock_guard<std::mutex> hold(p->lock);
+    if (p->state == kPictureFailed) return false;
     width = p->width;
     height = p->height;
     return true;
@@ -493,33 +556,48 @@ bool graphicSize(Graphic& g, int32_t& width, int32_t& height) {
 
 bool pictureFloorAt(Graphic& g, int32_t x, int32_t y) {
     Picture* p = g.picture;
-    if (!p || p->state == kPictureFailed) return false;
-    if (!p->floorRead) {
-        p->floorRead = 1;
-        if (SDL_Surface* s = IMG_Load(p->path.c_str())) {
-            const int bpp = s->format->BytesPerPixel;
-            if (bpp >= 1 && bpp <= 4 && s->pixels && (!SDL_MUSTLOCK(s) || SDL_LockSurface(s) == 0)) {
-                p->floorWidth = s->w;
-                p->floor.resize(static_cast<size_t>(s->w) * s->h);
-                for (int row = 0; row < s->h; ++row) {
-                    for (int col = 0; col < s->w; ++col) {
-                        Uint8 r, gr, b;
-                        SDL_GetRGB(readPixel(s, col, row), s->format, &r, &gr, &b);
-                        // black by the colour, not the raw value: an alpha channel does not make it floor
-                        p->floor[static_cast<size_t>(row) * s->w + col] = (r | gr | b) != 0;
-                    }
-                }
-                if (SDL_MUSTLOCK(s)) SDL_UnlockSurface(s);
-            }
-            SDL_FreeSurface(s);
-        }
-    }
+    if (!p) return false;
+    std::lock_guard<std::mutex> hold(p->lock);
+    if (p->state == kPictureFailed) return false;
+    if (!p->floorRead) readFloor(p);
     if (x < 0 || y < 0 || x >= p->floorWidth) return false;
     const size_t at = static_cast<size_t>(y) * p->floorWidth + x;
     return at < p->floor.size() && p->floor[at] != 0;
 }
 
+void decodeAhead(const std::vector<std::string>& paths, const std::vector<std::string>& floorPaths) {
+    stopDecodingAhead();
+    if (gCache.referenceLoading) return;
+    for (const std::string& path : paths) gCache.ahead.push_back(acquirePicture(path));
+    gCache.aheadPixels = gCache.ahead.size();
+    for (const std::string& path : floorPaths) gCache.ahead.push_back(acquirePicture(path));
+    gCache.stopWorker = false;
+    gCache.worker = std::thread(workAhead);
+}
+
+void waitForDecodingAhead() {
+    if (gCache.worker.joinable()) gCache.worker.join();
+}
+
+void stopDecodingAhead() {
+    gCache.stopWorker = true;
+    if (gCache.worker.joinable()) gCache.worker.join();
+    for (Picture* p : gCache.ahead) {
+        Graphic holder;  // lets go the way a graphic does
+        holder.picture = p;
+        dropPicture(&holder);
+    }
+    gCache.ahead.clear();
+    gCache.aheadPixels = 0;
+}
+
+PictureCache::~PictureCache() {
+    stopWorker = true;
+    if (worker.joinable()) worker.join();  // the program ends: the pictures go with it
+}
+
 void releasePictures() {
+    stopDecodingAhead();
     for (auto it = gCache.byPath.begin(); it != gCache.byPath.end();) {
         if (it->second->holders == 0) {
             deletePicture(it->second);
@@ -536,7 +614,8 @@ void setReferenceLoading(bool on) { gCache.referenceLoading = on; }
 size_t picturesBytes() {
     size_t bytes = 0;
     for (const auto& it : gCache.byPath) {
-        const Picture* p = it.second;
+        Picture* p = it.second;
+        std::lock_guard<std::mutex> hold(p->lock);
         if (p->surface) bytes += static_cast<size_t>(p->surface->pitch) * p->surface->h;
         if (p->retired) bytes += static_cast<size_t>(p->retired->pitch) * p->retired->h;
         bytes += p->floor.size();

@@ -4,6 +4,7 @@
 #include <SDL.h>
 #include <cstdint>
 #include <map>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,7 @@ struct Picture {
     std::vector<uint8_t> floor;            // walk map: 1 per pixel where the hero may stand, row by row
     int32_t floorWidth = 0;                // pixels per row of floor
     uint8_t floorRead = 0;                 // 1 once floor was read from the file (empty when unreadable)
+    std::mutex lock;                       // held while the pixels or floor are read: a worker reads ahead
 
     Picture() = default;
     Picture(const Picture&) = delete;  // owns its surface and reader
@@ -112,7 +114,15 @@ bool pictureFloorAt(Graphic& g, int32_t x, int32_t y);
 // On: every picture is decoded whole through SDL_image as it is first needed,
 // as the game once did; tests compare what the two ways draw.
 void setReferenceLoading(bool on);
-// Frees every picture nobody holds (the engine's release; tests start clean).
+// Reads these files' pictures (and of floorPaths their walk maps) on a worker
+// thread, in this order, before they are first needed; streamed strips are left
+// to their scene. What the main thread needs first it reads itself.
+void decodeAhead(const std::vector<std::string>& paths, const std::vector<std::string>& floorPaths);
+// Stops the worker after the picture in hand and lets go of what it held.
+void stopDecodingAhead();
+// Waits until the worker has read everything (benchmarks and tests).
+void waitForDecodingAhead();
+// Frees every picture nobody holds (stops the worker first) (the engine's release; tests start clean).
 void releasePictures();
 // Bytes of decoded pixels and walk maps the cache holds now (for the benchmarks).
 size_t picturesBytes();

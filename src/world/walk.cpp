@@ -13,7 +13,6 @@
 namespace {
 
 // The hero's walk sheet: eight strips of eight 160x120 frames, one strip per direction.
-constexpr const char* kPlayerFile = "gfx/char/player/walk.png";
 constexpr int32_t kFrameW = 160;
 constexpr int32_t kFrameH = 120;
 constexpr int32_t kFramesPerStrip = 8;
@@ -70,7 +69,7 @@ Graphic* heroSprite(const PlayerState& p) {
 
 void createPlayerSprite(PlayerState& p) {
     if (!p.sprites) return;
-    addSprite(*p.sprites, kPlayerFile, "Player", p.footX, p.footY, kFrameW, kFrameH, kWalkDelay,
+    addSprite(*p.sprites, kHeroSheetFile, "Player", p.footX, p.footY, kFrameW, kFrameH, kWalkDelay,
               kStripEnd, kPlayOnce);
 }
 

@@ -51,6 +51,7 @@ Drawn drawEverything(bool reference) {
     {
         TestEngine t;
         buildContent(t.e, kEnglish);
+        if (!reference) decodePicturesAhead(t.e);  // as main does: the worker reads while the scenes play
         SDL_Surface* canvas = SDL_CreateRGBSurface(SDL_SWSURFACE, 800, 600, 32, 0xff0000, 0xff00, 0xff, 0);
         for (const auto& sc : t.e.scenes.scenes) {
             t.e.scenes.currentScene = sc.first;
