@@ -137,6 +137,21 @@ void BM_PlaythroughPeakMemory(benchmark::State& state, const char* edition) {
 BENCHMARK_CAPTURE(BM_PlaythroughPeakMemory, en, "en")->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_PlaythroughPeakMemory, de, "de")->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 
+// The worker reading every picture ahead after the first scene, and what the
+// pictures then hold.
+void BM_DecodeAheadAll(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        TestEngine t;
+        buildContent(t.e, kEnglish);
+        state.ResumeTiming();
+        decodePicturesAhead(t.e);
+        waitForDecodingAhead();
+        state.counters["pictures_mb"] = picturesBytes() / 1048576.0;
+    }
+}
+BENCHMARK(BM_DecodeAheadAll)->Iterations(3)->Unit(benchmark::kMillisecond);
+
 // Entering one scene again and again; beside it the first entry with its frame
 // when nothing was read yet (cold_ms) and after the worker read ahead (first_ms).
 void BM_SceneEntry(benchmark::State& state, const char* scene) {
