@@ -19,10 +19,15 @@ namespace {
 
 // A strip taller than four screens is streamed instead of held whole.
 constexpr int32_t kStreamMinRows = 2400;
+// A streamed strip reads its next frame in this many parts, one per draw.
+constexpr int32_t kReadAheadParts = 8;
 constexpr size_t kPngSignature = 8;
 
 // Every picture by path, and the missing templates already reported.
 struct PictureCache {
+    PictureCache() = default;
+    PictureCache(const PictureCache&) = delete;  // owns every picture
+    PictureCache& operator=(const PictureCache&) = delete;
     std::map<std::string, Picture*> byPath;  // the current picture of each file; owned
     std::set<std::string> missingTemplates;  // reported once each
     bool referenceLoading = false;           // every picture whole through SDL_image
@@ -136,6 +141,10 @@ struct PictureReader {
     int32_t height = 0;           // of the picture
     int32_t nextRow = 0;          // the row png_read_row gives next
     bool screenLayout = false;    // 8-bit RGB, not interlaced, no transparency: read by rows
+
+    PictureReader() = default;
+    PictureReader(const PictureReader&) = delete;  // owns the file and the PNG reader
+    PictureReader& operator=(const PictureReader&) = delete;
 };
 
 namespace {
@@ -220,7 +229,9 @@ uint64_t fileStamp(const std::string& path) {
 void freePixels(Picture* p) {
     if (p->surface) SDL_FreeSurface(p->surface);
     if (p->retired) SDL_FreeSurface(p->retired);
-    p->surface = p->retired = nullptr;
+    if (p->next) SDL_FreeSurface(p->next);
+    p->surface = p->retired = p->next = nullptr;
+    p->nextFirst = p->nextRows = 0;
     closeReader(p->reader);
     p->reader = nullptr;
     p->firstRow = p->rowsHeld = 0;
@@ -354,6 +365,19 @@ void dropPicture(Graphic* g) {
 // Makes [first, first + count) of a streamed strip the rows held; false when the file breaks off.
 bool holdRows(Picture* p, int32_t first, int32_t count) {
     if (first >= p->firstRow && first + count <= p->firstRow + p->rowsHeld) return true;
+    // The rows read ahead become the window once the rest of them is read.
+    if (p->next && p->reader && p->nextFirst == first && count <= p->next->h &&
+        p->reader->nextRow == first + p->nextRows &&
+        (p->nextRows >= count ||
+         readRows(p->reader, p->next, first + p->nextRows, p->nextRows, count - p->nextRows))) {
+        std::swap(p->surface, p->next);  // both stay: sprites may point at either
+        p->firstRow = first;
+        p->rowsHeld = count;
+        p->nextFirst = first + count;
+        p->nextRows = 0;
+        return true;
+    }
+    p->nextRows = 0;
     if (p->reader && p->reader->nextRow > first) {
         closeReader(p->reader);  // behind us: start the file again
         p->reader = nullptr;
@@ -371,7 +395,24 @@ bool holdRows(Picture* p, int32_t first, int32_t count) {
     }
     p->firstRow = first;
     p->rowsHeld = count;
+    p->nextFirst = first + count;
     return true;
+}
+
+// One part of the rows after the window, so that no draw reads a whole frame.
+void readAhead(Picture* p) {
+    const int32_t want = std::min(p->surface->h, p->height - p->nextFirst);
+    if (want <= p->nextRows || !p->reader || p->reader->nextRow != p->nextFirst + p->nextRows) return;
+    if (!p->next) p->next = keyed(newScreenLayoutSurface(p->width, p->surface->h));
+    if (!p->next) return;
+    const int32_t part = std::min(want - p->nextRows, (p->surface->h + kReadAheadParts - 1) / kReadAheadParts);
+    if (readRows(p->reader, p->next, p->nextFirst + p->nextRows, p->nextRows, part)) {
+        p->nextRows += part;
+    } else {  // the next window starts the file again and reports what is wrong
+        closeReader(p->reader);
+        p->reader = nullptr;
+        p->nextRows = 0;
+    }
 }
 
 // A streamed strip becomes a whole picture (a sprite draws more than its window).
@@ -379,6 +420,7 @@ void holdWhole(Picture* p) {
     if (p->retired) SDL_FreeSurface(p->retired);
     p->retired = p->surface;  // sprites may still point at it until their next draw
     p->surface = nullptr;
+    p->nextRows = 0;  // next stays until the pixels go: a sprite may point at it
     closeReader(p->reader);
     p->reader = nullptr;
     p->firstRow = p->rowsHeld = 0;
@@ -539,6 +581,7 @@ SDL_Surface* graphicRows(Graphic& g, int32_t& srcY, int32_t& rows) {
         return g.surface;
     }
     if (!holdRows(p, first, end - first)) return nullptr;
+    readAhead(p);
     srcY -= p->firstRow;  // negative stays negative: the blit clips it as on the whole picture
     rows = std::min(rows, p->rowsHeld - srcY);
     return p->surface;
@@ -618,6 +661,7 @@ size_t picturesBytes() {
         std::lock_guard<std::mutex> hold(p->lock);
         if (p->surface) bytes += static_cast<size_t>(p->surface->pitch) * p->surface->h;
         if (p->retired) bytes += static_cast<size_t>(p->retired->pitch) * p->retired->h;
+        if (p->next) bytes += static_cast<size_t>(p->next->pitch) * p->next->h;
         bytes += p->floor.size();
     }
     return bytes;

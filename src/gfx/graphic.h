@@ -37,7 +37,10 @@ struct Picture {
     SDL_Surface* surface = nullptr;        // owned; 32-bit screen layout, or the file's own for odd formats
     int32_t firstRow = 0;                  // streamed: file row held in surface row 0
     int32_t rowsHeld = 0;                  // streamed: file rows held in surface, from firstRow
-    PictureReader* reader = nullptr;       // streamed: positioned after the rows held; owned
+    PictureReader* reader = nullptr;       // streamed: positioned after the rows held and read ahead; owned
+    SDL_Surface* next = nullptr;           // streamed: the rows after the window, read a part per draw; owned
+    int32_t nextFirst = 0;                 // streamed: file row held in next's row 0
+    int32_t nextRows = 0;                  // streamed: rows of next read so far
     SDL_Surface* retired = nullptr;        // a streamed window replaced by the whole picture; owned
     uint8_t broken = 0;                    // 1 = the pixels broke off after a good header (reported)
     uint64_t fileStamp = 0;                // size, inode and change time of the file when read
