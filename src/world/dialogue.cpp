@@ -46,8 +46,7 @@ const DialogueTopic* topicOf(const DialoguePartner& p, const std::string& id) {
 }
 
 std::string templatePath(const GameState& gs, const std::string& name) {
-    const Graphic* t = findGraphic(*gs.graphics, name);
-    return t ? t->path : std::string();
+    return spriteTemplatePath(*gs.graphics, name);  // a missing one is named once
 }
 
 void saveHeroPlace(GameState& gs) {

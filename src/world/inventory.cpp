@@ -110,12 +110,10 @@ void openInventory(GameState& gs) {
     addSprite(list, kScreenFile, "InventoryScreen", 0, 0, 0, 0, 0, 0, 0);
     addIcons(gs);
 
-    const Graphic* button = findGraphic(*gs.graphics, "InvCursor");
-    addSprite(list, button ? button->path : std::string(), "ExitInventory", kButtonX, kButtonY,
+    addSprite(list, spriteTemplatePath(*gs.graphics, "InvCursor"), "ExitInventory", kButtonX, kButtonY,
               kButtonFrame, kButtonFrame, kButtonDelay, kButtonStripEnd, kPlayOnce);
 
-    const Graphic* look = findGraphic(*gs.graphics, "LookCursor");
-    addSprite(list, look ? look->path : std::string(), "LookCursor", kCursorX, kCursorY, kCursorW,
+    addSprite(list, spriteTemplatePath(*gs.graphics, "LookCursor"), "LookCursor", kCursorX, kCursorY, kCursorW,
               kCursorH, kCursorDelay, kCursorStripEnd, kLoop);
 
     gs.cursorMode = kModeLook;
