@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <csetjmp>
+#include <cstdlib>
 #include <cstdio>
 #include <cstring>
 #include <atomic>
@@ -35,9 +36,10 @@ struct PictureCache {
     std::atomic<bool> stopWorker{false};     // the worker stops after the picture in hand
     std::vector<Picture*> ahead;             // pictures the worker holds: pixels, then floors
     size_t aheadPixels = 0;                  // the first aheadPixels of ahead want pixels
-    ~PictureCache();
+    bool stopsAtExit = false;                // the exit handler that stops the worker is registered
 };
-PictureCache gCache;
+// Never destroyed: the pictures stay for whatever still draws while the program ends.
+PictureCache& gCache = *new PictureCache();
 
 // ---- SDL_image, the reference path and the one for files the fast path does not read ----
 
@@ -608,6 +610,12 @@ bool pictureFloorAt(Graphic& g, int32_t x, int32_t y) {
     return at < p->floor.size() && p->floor[at] != 0;
 }
 
+// Runs before SDL shuts down (registered after it): the worker stops with the program.
+static void stopWorkerAtExit() {
+    gCache.stopWorker = true;
+    if (gCache.worker.joinable()) gCache.worker.join();
+}
+
 void decodeAhead(const std::vector<std::string>& paths, const std::vector<std::string>& floorPaths) {
     stopDecodingAhead();
     if (gCache.referenceLoading) return;
@@ -615,6 +623,7 @@ void decodeAhead(const std::vector<std::string>& paths, const std::vector<std::s
     gCache.aheadPixels = gCache.ahead.size();
     for (const std::string& path : floorPaths) gCache.ahead.push_back(acquirePicture(path));
     gCache.stopWorker = false;
+    if (!gCache.stopsAtExit) gCache.stopsAtExit = std::atexit(stopWorkerAtExit) == 0;
     gCache.worker = std::thread(workAhead);
 }
 
@@ -634,10 +643,6 @@ void stopDecodingAhead() {
     gCache.aheadPixels = 0;
 }
 
-PictureCache::~PictureCache() {
-    stopWorker = true;
-    if (worker.joinable()) worker.join();  // the program ends: the pictures go with it
-}
 
 void releasePictures() {
     stopDecodingAhead();
