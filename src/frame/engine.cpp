@@ -108,6 +108,7 @@ void releaseEngine(Engine& e) {
     clearSpeech(e.speech);
     for (auto& it : e.graphics) deleteGraphic(it.second);
     e.graphics.clear();
+    releasePictures();
     for (auto& it : e.texts) delete it.second;
     e.texts.clear();
     for (auto& it : e.objects) delete it.second;

@@ -4,7 +4,8 @@
 #include <map>
 #include <string>
 
-#include "gfx/speech.h"  // TextTable
+#include "gfx/graphic.h"  // GraphicStore
+#include "gfx/speech.h"   // TextTable
 
 struct SceneObject;
 struct SceneRegistry;
@@ -19,7 +20,6 @@ struct DialoguePartner;
 struct GameState;
 
 using ObjectRegistry = std::map<std::string, SceneObject*>;  // name -> object, non-owning
-using GraphicStore = std::map<std::string, Graphic*>;        // name -> image template
 
 using ScriptFn = void (*)(GameState&);  // every script: takes the state, returns nothing
 

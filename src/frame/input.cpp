@@ -85,11 +85,7 @@ void followMouse(CursorState& c) {
 }
 
 // Width or height of a sprite for the hit test: its frame, or the whole image.
-static int hitExtent(int frame, const SDL_Surface* s, bool width) {
-    if (frame != 0) return frame;
-    if (!s) return 0;
-    return width ? s->w : s->h;
-}
+static int hitExtent(int frame, int whole) { return frame != 0 ? frame : whole; }
 
 std::string spriteUnderPointer(const CursorState& c) {
     const std::vector<Graphic*>& list = c.displayList->sprites;
@@ -101,10 +97,12 @@ std::string spriteUnderPointer(const CursorState& c) {
     const int mx = c.mouse->x, my = c.mouse->y;
     // The background (first) and the cursor (last) are never hit; the lowest-drawn hit wins.
     for (size_t i = 1; i + 1 < n; ++i) {
-        const Graphic* g = list[i];
+        Graphic* g = list[i];
         if (g->visible != 1) continue;
-        const int w = hitExtent(g->frameWidth, g->surface, true);
-        const int h = hitExtent(g->frameHeight, g->surface, false);
+        int32_t pw = 0, ph = 0;
+        graphicSize(*g, pw, ph);  // stays 0 x 0 for an unreadable picture
+        const int w = hitExtent(g->frameWidth, pw);
+        const int h = hitExtent(g->frameHeight, ph);
         if (mx + cw >= g->x && mx <= g->x + w && my + ch >= g->y && my <= g->y + h) return g->name;
     }
     return "";

@@ -6,6 +6,7 @@
 
 #include <cstring>
 #include <map>
+#include <set>
 
 #include "frame/engine.h"
 #include "game/edition.h"
@@ -18,6 +19,7 @@
 #include "world/dialogue.h"
 #include "world/object.h"
 #include "world/scene.h"
+#include "world/walk.h"
 
 namespace {
 
@@ -713,6 +715,27 @@ void buildContent(Engine& e, const Edition& edition) {
     linkLateCombinations(e);
     loadScriptLines(edition);
     e.scenes.currentScene = "IntroCGA1";
+}
+
+// The first scene needs only its own pictures; the rest are read on a worker
+// in the order play first needs them: the interface and the hero, then the
+// catalogue's folders (intro, menu, barn, farm, town, gym, school). Walk maps
+// are read as walk maps only, unless a scene also shows one as a picture.
+void decodePicturesAhead(Engine& e) {
+    std::set<std::string> shown, floors;
+    for (const SceneRow& row : kScenes) shown.insert(row.background);
+    for (const SceneRow& row : kScenes) floors.insert(row.walkMap);
+    std::set<std::string> catalogue;
+    for (const ImageRow& img : kImages) catalogue.insert(img.name);
+    std::vector<std::string> paths{kHeroSheetFile}, floorPaths;
+    for (const auto& it : e.graphics)
+        if (!catalogue.count(it.first)) paths.push_back(it.second->path);
+    for (const ImageRow& img : kImages) {
+        const bool floor = floors.count(img.name) != 0;
+        if (floor) floorPaths.push_back(img.path);
+        if (!floor || shown.count(img.name)) paths.push_back(img.path);
+    }
+    decodeAhead(paths, floorPaths);
 }
 
 // Two-byte sequences up to U+00FF become their Latin-1 byte. Anything the

@@ -55,10 +55,9 @@ void freeRemoved(DisplayList& list) {
 
 // What drawing g now would put on screen; false when it draws nothing. Steps the animation.
 bool spriteStep(Graphic& g, DrawStep& step, bool animate = true) {
-    if (g.visible != 1 || !g.surface) return false;
+    int32_t srcW = 0, srcH = 0;
+    if (g.visible != 1 || !graphicDecoded(g) || !graphicSize(g, srcW, srcH)) return false;
 
-    int32_t srcW = g.surface->w;
-    int32_t srcH = g.surface->h;
     const int32_t srcX = g.srcX;
     const int32_t srcY = g.srcY;  // taken before the step: the step shows on the next draw
     if (g.stripEnd != 0) {
@@ -68,11 +67,16 @@ bool spriteStep(Graphic& g, DrawStep& step, bool animate = true) {
     }
     // Blit rectangles are 16-bit; anything beyond that lies far outside screen and image.
     if (!fitsInt16(srcX) || !fitsInt16(srcY) || !fitsInt16(g.x) || !fitsInt16(g.y)) return false;
+    // A streamed strip holds only some rows: the picture gives them and their place.
+    int32_t rowY = srcY;
+    SDL_Surface* picture = graphicRows(g, rowY, srcH);
+    if (!picture) return false;
     step.kind = kDrawSprite;
-    step.surface = g.surface;
+    step.surface = picture;
     step.source = g.path;
+    step.frameY = srcY;
     step.src.x = static_cast<Sint16>(srcX);
-    step.src.y = static_cast<Sint16>(srcY);
+    step.src.y = static_cast<Sint16>(rowY);
     step.src.w = blitSize(srcW);
     step.src.h = blitSize(srcH);
     step.x = g.x;
@@ -118,6 +122,7 @@ bool sameStep(const DrawStep& a, const DrawStep& b) {
     switch (a.kind) {
     case kDrawSprite:
         return a.surface == b.surface && a.alpha == b.alpha && sameRect(a.src, b.src) &&
+               a.frameY == b.frameY &&
                a.source == b.source;
     case kDrawText:
         return a.text == b.text && a.size == b.size && a.colour == b.colour && a.source == b.source;

@@ -37,6 +37,8 @@ struct DrawStep {
     SDL_Surface* surface = nullptr;     // sprite: the picture
     std::string source;                 // sprite: the picture's file; text: the text
     SDL_Rect src = {0, 0, 0, 0};        // sprite: the frame's rectangle in the picture
+    int32_t frameY = 0;                 // sprite: the frame's top in the whole file (a streamed
+                                        // strip's rows come and go in one surface)
     int32_t x = 0, y = 0;               // top-left on screen
     uint8_t alpha = 255;                // sprite: per-surface alpha
     TextRenderer* text = nullptr;       // text, number: the fonts

@@ -1,12 +1,47 @@
-// graphic.cpp - loading images into templates and sprites, and the image store.
+// graphic.cpp - templates and sprites, and the pictures they share: read once
+// from the file straight into the screen's 32-bit layout, tall strips a window
+// of rows at a time, walk maps as one byte per pixel.
 #include "gfx/graphic.h"
 
 #include <SDL_image.h>
+#include <png.h>
+#include <sys/stat.h>
 
+#include <algorithm>
+#include <csetjmp>
+#include <cstdlib>
 #include <cstdio>
 #include <cstring>
+#include <atomic>
+#include <set>
+#include <thread>
 
 namespace {
+
+// A strip taller than four screens is streamed instead of held whole.
+constexpr int32_t kStreamMinRows = 2400;
+// A streamed strip reads its next frame in this many parts, one per draw.
+constexpr int32_t kReadAheadParts = 8;
+constexpr size_t kPngSignature = 8;
+
+// Every picture by path, and the missing templates already reported.
+struct PictureCache {
+    PictureCache() = default;
+    PictureCache(const PictureCache&) = delete;  // owns every picture
+    PictureCache& operator=(const PictureCache&) = delete;
+    std::map<std::string, Picture*> byPath;  // the current picture of each file; owned
+    std::set<std::string> missingTemplates;  // reported once each
+    bool referenceLoading = false;           // every picture whole through SDL_image
+    std::thread worker;                      // reads pictures ahead; joined by stopDecodingAhead
+    std::atomic<bool> stopWorker{false};     // the worker stops after the picture in hand
+    std::vector<Picture*> ahead;             // pictures the worker holds: pixels, then floors
+    size_t aheadPixels = 0;                  // the first aheadPixels of ahead want pixels
+    bool stopsAtExit = false;                // the exit handler that stops the worker is registered
+};
+// Never destroyed: the pictures stay for whatever still draws while the program ends.
+PictureCache& gCache = *new PictureCache();
+
+// ---- SDL_image, the reference path and the one for files the fast path does not read ----
 
 // True when every pixel of a 32-bit surface carries the same alpha byte.
 bool alphaIsUniform(SDL_Surface* s) {
@@ -63,9 +98,10 @@ SDL_Surface* widenedForDrawing(SDL_Surface* s) {
     return wide;
 }
 
-// Loads path with black as the colour key; prints the reason and returns null on failure.
-// Sprites are drawn every frame, so their pictures are widened for the blitter.
-SDL_Surface* loadImage(const std::string& path, bool forDrawing) {
+// The file as SDL_image reads it, at its own depth; a plain 32-bit BMP comes
+// back with an alpha channel that is all 0 (or all 255), which is dropped so
+// that it neither vanishes nor loses its black key. Prints the reason on failure.
+SDL_Surface* loadAsIs(const std::string& path) {
     SDL_RWops* rw = SDL_RWFromFile(path.c_str(), "rb");
     if (!rw) {
         std::printf("IMG_Load: %s\n", SDL_GetError());
@@ -77,43 +113,345 @@ SDL_Surface* loadImage(const std::string& path, bool forDrawing) {
         std::printf("IMG_Load: %s\n", SDL_GetError());
         return nullptr;
     }
-    // A plain 32-bit BMP comes back with an alpha channel that is all 0 (or all 255);
-    // drawn by that channel it would vanish or lose its black key, so drop it.
     if (isBmp && alphaIsUniform(s)) s = withoutAlphaChannel(s);
-    if (forDrawing) s = widenedForDrawing(s);
-    SDL_SetColorKey(s, SDL_SRCCOLORKEY, SDL_MapRGB(s->format, 0, 0, 0));
     return s;
 }
 
-Graphic* blankGraphic(const std::string& path, const std::string& name) {
-    Graphic* g = new Graphic();
-    g->visible = 1;
-    g->x = g->y = 0;
-    g->srcX = g->srcY = 0;
-    g->frameWidth = g->frameHeight = 0;
-    g->animMode = 0;
-    g->frameDelay = g->delayCurrent = g->delayCounter = 0;
-    g->stripEnd = 0;
-    g->baseFrameWidth = g->baseFrameHeight = 0;
-    g->alpha = 255;
+// Black is the colour key of every picture.
+SDL_Surface* keyed(SDL_Surface* s) {
+    if (s) SDL_SetColorKey(s, SDL_SRCCOLORKEY, SDL_MapRGB(s->format, 0, 0, 0));
+    return s;
+}
+
+SDL_Surface* newScreenLayoutSurface(int32_t w, int32_t h) {
+    return SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 32, 0xff0000, 0xff00, 0xff, 0);
+}
+
+// ---- the fast path: 8-bit RGB PNGs read row by row into 32-bit pixels ----
+
+void pngError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+void pngWarning(png_structp, png_const_charp) {}
+
+}  // namespace
+
+// An open PNG file, positioned at a row, giving 32-bit xRGB rows.
+struct PictureReader {
+    FILE* file = nullptr;         // owned
+    png_structp png = nullptr;    // owned with info
+    png_infop info = nullptr;     // header of the file
+    int32_t width = 0;            // of the picture
+    int32_t height = 0;           // of the picture
+    int32_t nextRow = 0;          // the row png_read_row gives next
+    bool screenLayout = false;    // 8-bit RGB, not interlaced, no transparency: read by rows
+
+    PictureReader() = default;
+    PictureReader(const PictureReader&) = delete;  // owns the file and the PNG reader
+    PictureReader& operator=(const PictureReader&) = delete;
+};
+
+namespace {
+
+void closeReader(PictureReader* r) {
+    if (!r) return;
+    if (r->png) png_destroy_read_struct(&r->png, &r->info, nullptr);
+    if (r->file) std::fclose(r->file);
+    delete r;
+}
+
+// Opens path and reads its PNG header; null when it is no readable PNG.
+PictureReader* openReader(const std::string& path) {
+    PictureReader* r = new PictureReader();
+    r->file = std::fopen(path.c_str(), "rb");
+    png_byte sig[kPngSignature];
+    if (!r->file || std::fread(sig, 1, kPngSignature, r->file) != kPngSignature ||
+        png_sig_cmp(sig, 0, kPngSignature) != 0) {
+        closeReader(r);
+        return nullptr;
+    }
+    r->png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, pngError, pngWarning);
+    if (r->png) r->info = png_create_info_struct(r->png);
+    if (!r->info) {
+        closeReader(r);
+        return nullptr;
+    }
+    if (setjmp(png_jmpbuf(r->png))) {
+        closeReader(r);
+        return nullptr;
+    }
+    png_init_io(r->png, r->file);
+    png_set_sig_bytes(r->png, static_cast<int>(kPngSignature));
+    png_read_info(r->png, r->info);
+    r->width = static_cast<int32_t>(png_get_image_width(r->png, r->info));
+    r->height = static_cast<int32_t>(png_get_image_height(r->png, r->info));
+    r->screenLayout = png_get_bit_depth(r->png, r->info) == 8 &&
+                      png_get_color_type(r->png, r->info) == PNG_COLOR_TYPE_RGB &&
+                      png_get_interlace_type(r->png, r->info) == PNG_INTERLACE_NONE &&
+                      !png_get_valid(r->png, r->info, PNG_INFO_tRNS) && r->width > 0 && r->height > 0;
+    if (r->screenLayout) {
+        // B, G, R, 0 in memory: the little-endian word 0x00RRGGBB of the screen.
+        if (SDL_BYTEORDER == SDL_BIG_ENDIAN) {
+            png_set_filler(r->png, 0, PNG_FILLER_BEFORE);
+        } else {
+            png_set_bgr(r->png);
+            png_set_filler(r->png, 0, PNG_FILLER_AFTER);
+        }
+        png_read_update_info(r->png, r->info);
+    }
+    return r;
+}
+
+// Reads count rows into dst from its row at; rows before first are read and
+// dropped. False when the file breaks off.
+bool readRows(PictureReader* r, SDL_Surface* dst, int32_t first, int32_t at, int32_t count) {
+    if (setjmp(png_jmpbuf(r->png))) return false;
+    uint8_t* base = static_cast<uint8_t*>(dst->pixels);
+    while (r->nextRow < first) {  // the window's own rows serve as scratch
+        png_read_row(r->png, base + static_cast<size_t>(at) * dst->pitch, nullptr);
+        ++r->nextRow;
+    }
+    for (int32_t i = 0; i < count; ++i) {
+        png_read_row(r->png, base + static_cast<size_t>(at + i) * dst->pitch, nullptr);
+        ++r->nextRow;
+    }
+    return true;
+}
+
+uint64_t fileStamp(const std::string& path) {
+    struct stat st;
+    if (stat(path.c_str(), &st) != 0) return 0;
+    uint64_t h = 1469598103934665603ull;
+    for (uint64_t v : {uint64_t(st.st_size), uint64_t(st.st_ino), uint64_t(st.st_dev),
+                       uint64_t(st.st_mtim.tv_sec), uint64_t(st.st_mtim.tv_nsec),
+                       uint64_t(st.st_ctim.tv_nsec)}) {
+        h = (h ^ v) * 1099511628211ull;
+    }
+    return h | 1;  // never 0, which is "no file"
+}
+
+void freePixels(Picture* p) {
+    if (p->surface) SDL_FreeSurface(p->surface);
+    if (p->retired) SDL_FreeSurface(p->retired);
+    if (p->next) SDL_FreeSurface(p->next);
+    p->surface = p->retired = p->next = nullptr;
+    p->nextFirst = p->nextRows = 0;
+    closeReader(p->reader);
+    p->reader = nullptr;
+    p->firstRow = p->rowsHeld = 0;
+    p->whole = 0;
+}
+
+void deletePicture(Picture* p) {
+    freePixels(p);
+    delete p;
+}
+
+// The picture as SDL_image gives it, widened for the blitter; failed when unreadable.
+void decodeAsIs(Picture* p) {
+    SDL_Surface* s = loadAsIs(p->path);
+    if (!s) {
+        p->state = kPictureFailed;
+        return;
+    }
+    p->surface = keyed(widenedForDrawing(s));
+    p->width = p->surface->w;
+    p->height = p->surface->h;
+    if (p->streamed) p->streamed = 0;
+    p->whole = 1;
+    p->state = kPictureDecoded;
+}
+
+// The whole picture in surface: read row by row where the fast path can, else
+// through SDL_image (which reports a broken file).
+void decodeWhole(Picture* p) {
+    PictureReader* r = gCache.referenceLoading ? nullptr : openReader(p->path);
+    if (r && r->screenLayout) {
+        SDL_Surface* s = newScreenLayoutSurface(r->width, r->height);
+        const bool ok = s && readRows(r, s, 0, 0, r->height);
+        closeReader(r);
+        if (ok) {
+            p->surface = keyed(s);
+            p->width = s->w;
+            p->height = s->h;
+            p->whole = 1;
+            p->state = kPictureDecoded;
+            return;
+        }
+        if (s) SDL_FreeSurface(s);
+        r = nullptr;
+    }
+    closeReader(r);
+    decodeAsIs(p);
+}
+
+// Width and height from a BMP header; false when it is not one.
+bool bmpSize(SDL_RWops* rw, int32_t& w, int32_t& h) {
+    if (!IMG_isBMP(rw)) return false;
+    Uint8 head[26];
+    if (SDL_RWread(rw, head, 1, sizeof head) != sizeof head) return false;
+    auto word = [&](int at) { return int32_t(head[at] | head[at + 1] << 8 | head[at + 2] << 16 | uint32_t(head[at + 3]) << 24); };
+    auto half = [&](int at) { return int32_t(int16_t(head[at] | head[at + 1] << 8)); };
+    const bool core = word(14) == 12;  // the old header with 16-bit sizes
+    w = core ? half(18) : word(18);
+    h = core ? half(20) : word(22);
+    if (h < 0) h = -h;  // stored top-down
+    return w > 0 && h > 0;
+}
+
+// Reads the header: the size, and whether the picture is streamed. A file that
+// is neither PNG nor BMP is decoded now through SDL_image, which reports one
+// that cannot be read, as does a file that cannot be opened.
+void readHeader(Picture* p) {
+    if (!gCache.referenceLoading) {
+        if (PictureReader* r = openReader(p->path)) {
+            p->width = r->width;
+            p->height = r->height;
+            p->streamed = r->screenLayout && r->height > kStreamMinRows;
+            closeReader(r);
+            return;
+        }
+        if (SDL_RWops* rw = SDL_RWFromFile(p->path.c_str(), "rb")) {
+            const bool bmp = bmpSize(rw, p->width, p->height);
+            SDL_RWclose(rw);
+            if (bmp) return;
+        }
+    }
+    decodeAsIs(p);
+}
+
+// The current picture of path, read anew when the file changed or could not
+// be read before.
+Picture* acquirePicture(const std::string& path) {
+    const uint64_t stamp = fileStamp(path);
+    auto it = gCache.byPath.find(path);
+    if (it != gCache.byPath.end()) {
+        Picture* old = it->second;
+        bool usable;
+        {
+            std::lock_guard<std::mutex> hold(old->lock);
+            usable = stamp != 0 && old->fileStamp == stamp && old->state != kPictureFailed;
+        }
+        if (usable) {
+            ++old->holders;
+            return old;
+        }
+        gCache.byPath.erase(it);
+        if (old->holders == 0) deletePicture(old);  // else it goes with its last holder
+    }
+    Picture* p = new Picture();
+    p->path = path;
+    p->fileStamp = stamp;
+    readHeader(p);
+    gCache.byPath[path] = p;
+    ++p->holders;
+    return p;
+}
+
+// A streamed strip's pixels go when the last sprite drawing it goes; any other
+// picture stays for the next sprite until nobody holds it and it left the cache.
+void dropPicture(Graphic* g) {
+    Picture* p = g->picture;
+    if (!p) return;
+    if (g->surface && --p->drawers == 0 && p->streamed) {
+        std::lock_guard<std::mutex> hold(p->lock);
+        freePixels(p);
+        p->state = kPictureUnread;
+        p->broken = 0;  // the next sprite tries the file again
+    }
     g->surface = nullptr;
-    g->path = path;
-    g->name = name;
-    return g;
+    g->picture = nullptr;
+    if (--p->holders > 0) return;
+    auto it = gCache.byPath.find(p->path);
+    if (it == gCache.byPath.end() || it->second != p) deletePicture(p);
+}
+
+// Makes [first, first + count) of a streamed strip the rows held; false when the file breaks off.
+bool holdRows(Picture* p, int32_t first, int32_t count) {
+    if (first >= p->firstRow && first + count <= p->firstRow + p->rowsHeld) return true;
+    // The rows read ahead become the window once the rest of them is read.
+    if (p->next && p->reader && p->nextFirst == first && count <= p->next->h &&
+        p->reader->nextRow == first + p->nextRows &&
+        (p->nextRows >= count ||
+         readRows(p->reader, p->next, first + p->nextRows, p->nextRows, count - p->nextRows))) {
+        std::swap(p->surface, p->next);  // both stay: sprites may point at either
+        p->firstRow = first;
+        p->rowsHeld = count;
+        p->nextFirst = first + count;
+        p->nextRows = 0;
+        return true;
+    }
+    p->nextRows = 0;
+    if (p->reader && p->reader->nextRow > first) {
+        closeReader(p->reader);  // behind us: start the file again
+        p->reader = nullptr;
+    }
+    if (!p->reader) p->reader = openReader(p->path);
+    p->firstRow = p->rowsHeld = 0;
+    if (!p->reader || !p->reader->screenLayout || !readRows(p->reader, p->surface, first, 0, count)) {
+        closeReader(p->reader);
+        p->reader = nullptr;
+        if (!p->broken) {
+            p->broken = 1;
+            if (SDL_Surface* s = loadAsIs(p->path)) SDL_FreeSurface(s);  // prints why
+        }
+        return false;
+    }
+    p->firstRow = first;
+    p->rowsHeld = count;
+    p->nextFirst = first + count;
+    return true;
+}
+
+// One part of the rows after the window, so that no draw reads a whole frame.
+void readAhead(Picture* p) {
+    const int32_t want = std::min(p->surface->h, p->height - p->nextFirst);
+    if (want <= p->nextRows || !p->reader || p->reader->nextRow != p->nextFirst + p->nextRows) return;
+    if (!p->next) p->next = keyed(newScreenLayoutSurface(p->width, p->surface->h));
+    if (!p->next) return;
+    const int32_t part = std::min(want - p->nextRows, (p->surface->h + kReadAheadParts - 1) / kReadAheadParts);
+    if (readRows(p->reader, p->next, p->nextFirst + p->nextRows, p->nextRows, part)) {
+        p->nextRows += part;
+    } else {  // the next window starts the file again and reports what is wrong
+        closeReader(p->reader);
+        p->reader = nullptr;
+        p->nextRows = 0;
+    }
+}
+
+// A streamed strip becomes a whole picture (a sprite draws more than its window).
+void holdWhole(Picture* p) {
+    if (p->retired) SDL_FreeSurface(p->retired);
+    p->retired = p->surface;  // sprites may still point at it until their next draw
+    p->surface = nullptr;
+    p->nextRows = 0;  // next stays until the pixels go: a sprite may point at it
+    closeReader(p->reader);
+    p->reader = nullptr;
+    p->firstRow = p->rowsHeld = 0;
+    decodeWhole(p);
+    if (p->state == kPictureFailed) p->broken = 1;
+    p->state = p->surface ? kPictureDecoded : kPictureUnread;
+}
+
+// Whether g draws a window of a strip rather than the whole picture.
+bool drawsWindow(const Graphic& g, const Picture& p) {
+    return g.stripEnd != 0 && g.frameHeight > 0 && g.frameHeight < p.height;
 }
 
 }  // namespace
 
 Graphic* newTemplateGraphic(const std::string& path, const std::string& name) {
-    Graphic* g = blankGraphic(path, name);
-    g->surface = loadImage(path, false);
+    Graphic* g = new Graphic();
+    g->path = path;
+    g->name = name;
+    g->picture = acquirePicture(path);
     return g;
 }
 
 Graphic* newSpriteGraphic(const std::string& path, const std::string& name, int32_t x, int32_t y,
                           int32_t frameWidth, int32_t frameHeight, int32_t frameDelay,
                           int32_t stripEnd, int32_t animMode) {
-    Graphic* g = blankGraphic(path, name);
+    Graphic* g = new Graphic();
+    g->path = path;
+    g->name = name;
     g->x = x;
     g->y = y;
     g->frameWidth = g->baseFrameWidth = frameWidth;
@@ -121,13 +459,15 @@ Graphic* newSpriteGraphic(const std::string& path, const std::string& name, int3
     g->frameDelay = g->delayCurrent = frameDelay;
     g->stripEnd = stripEnd;
     g->animMode = animMode;
-    g->surface = loadImage(path, true);
+    if (path.empty()) return g;  // its template was missing and has been reported
+    g->picture = acquirePicture(path);
+    graphicDecoded(*g);
     return g;
 }
 
 void deleteGraphic(Graphic* g) {
     if (!g) return;
-    if (g->surface) SDL_FreeSurface(g->surface);
+    dropPicture(g);
     delete g;
 }
 
@@ -145,4 +485,210 @@ void configureTemplate(Graphic* g, int32_t frameWidth, int32_t frameHeight, int3
     g->stripEnd = stripEnd;
     g->delayCurrent = delay;
     g->animMode = animMode;
+}
+
+const Graphic* spriteTemplate(const GraphicStore& store, const std::string& name) {
+    const Graphic* t = findGraphic(store, name);
+    if (!t && gCache.missingTemplates.insert(name).second)
+        std::printf("IMG_Load: no picture named %s\n", name.c_str());
+    return t;
+}
+
+std::string spriteTemplatePath(const GraphicStore& store, const std::string& name) {
+    const Graphic* t = spriteTemplate(store, name);
+    return t ? t->path : std::string();
+}
+
+namespace {
+
+// graphicDecoded with the picture's lock held.
+bool decodedLocked(Graphic& g) {
+    Picture* p = g.picture;
+    if (p->state == kPictureFailed || p->broken) return false;
+    if (p->state == kPictureUnread) {
+        if (p->streamed && drawsWindow(g, *p)) {
+            p->surface = newScreenLayoutSurface(p->width, g.frameHeight);
+            if (!p->surface) return false;
+            keyed(p->surface);
+            p->state = kPictureDecoded;  // the rows are read as they are drawn
+        } else {
+            decodeWhole(p);
+            if (p->state != kPictureDecoded) return false;
+        }
+    } else if (p->streamed && !p->whole && !drawsWindow(g, *p)) {
+        holdWhole(p);
+        if (!p->surface) return false;
+    }
+    if (!g.surface) ++p->drawers;
+    g.surface = p->surface;
+    return true;
+}
+
+// The walk map at the file's own depth: 1 where the colour is not black.
+void readFloor(Picture* p) {
+    p->floorRead = 1;
+    SDL_Surface* s = IMG_Load(p->path.c_str());
+    if (!s) return;
+    const int bpp = s->format->BytesPerPixel;
+    if (bpp >= 1 && bpp <= 4 && s->pixels && (!SDL_MUSTLOCK(s) || SDL_LockSurface(s) == 0)) {
+        p->floorWidth = s->w;
+        p->floor.resize(static_cast<size_t>(s->w) * s->h);
+        for (int row = 0; row < s->h; ++row) {
+            for (int col = 0; col < s->w; ++col) {
+                Uint8 r, gr, b;
+                SDL_GetRGB(readPixel(s, col, row), s->format, &r, &gr, &b);
+                // black by the colour, not the raw value: an alpha channel does not make it floor
+                p->floor[static_cast<size_t>(row) * s->w + col] = (r | gr | b) != 0;
+            }
+        }
+        if (SDL_MUSTLOCK(s)) SDL_UnlockSurface(s);
+    }
+    SDL_FreeSurface(s);
+}
+
+// The worker: pixels of the pictures in order, then the walk maps.
+void workAhead() {
+    for (size_t i = 0; i < gCache.ahead.size() && !gCache.stopWorker; ++i) {
+        Picture* p = gCache.ahead[i];
+        std::lock_guard<std::mutex> hold(p->lock);
+        if (i < gCache.aheadPixels) {
+            if (p->state == kPictureUnread && !p->streamed) decodeWhole(p);
+        } else if (!p->floorRead && p->state != kPictureFailed) {
+            readFloor(p);
+        }
+    }
+}
+
+}  // namespace
+
+bool graphicDecoded(Graphic& g) {
+    if (!g.picture) return false;
+    std::lock_guard<std::mutex> hold(g.picture->lock);
+    return decodedLocked(g);
+}
+
+SDL_Surface* graphicRows(Graphic& g, int32_t& srcY, int32_t& rows) {
+    if (!g.picture) return nullptr;
+    std::lock_guard<std::mutex> hold(g.picture->lock);
+    if (!decodedLocked(g)) return nullptr;
+    Picture* p = g.picture;
+    if (!p->streamed || p->whole) return g.surface;
+    const int32_t first = std::max(srcY, 0);
+    const int32_t end = int32_t(std::min<int64_t>(int64_t(srcY) + rows, p->height));
+    if (first >= end) return nullptr;  // the frame lies below the picture: nothing to draw
+    if (end - first > p->surface->h) {
+        holdWhole(p);
+        if (!p->surface) return nullptr;
+        g.surface = p->surface;
+        return g.surface;
+    }
+    if (!holdRows(p, first, end - first)) return nullptr;
+    readAhead(p);
+    srcY -= p->firstRow;  // negative stays negative: the blit clips it as on the whole picture
+    rows = std::min(rows, p->rowsHeld - srcY);
+    return p->surface;
+}
+
+bool graphicSize(Graphic& g, int32_t& width, int32_t& height) {
+    Picture* p = g.picture;
+    if (!p) return false;
+    std::lock_guard<std::mutex> hold(p->lock);
+    if (p->state == kPictureFailed) return false;
+    width = p->width;
+    height = p->height;
+    return true;
+}
+
+bool pictureFloorAt(Graphic& g, int32_t x, int32_t y) {
+    Picture* p = g.picture;
+    if (!p) return false;
+    std::lock_guard<std::mutex> hold(p->lock);
+    if (p->state == kPictureFailed) return false;
+    if (!p->floorRead) readFloor(p);
+    if (x < 0 || y < 0 || x >= p->floorWidth) return false;
+    const size_t at = static_cast<size_t>(y) * p->floorWidth + x;
+    return at < p->floor.size() && p->floor[at] != 0;
+}
+
+// Runs before SDL shuts down (registered after it): the worker stops with the program.
+static void stopWorkerAtExit() {
+    gCache.stopWorker = true;
+    if (gCache.worker.joinable()) gCache.worker.join();
+}
+
+void decodeAhead(const std::vector<std::string>& paths, const std::vector<std::string>& floorPaths) {
+    stopDecodingAhead();
+    if (gCache.referenceLoading) return;
+    for (const std::string& path : paths) gCache.ahead.push_back(acquirePicture(path));
+    gCache.aheadPixels = gCache.ahead.size();
+    for (const std::string& path : floorPaths) gCache.ahead.push_back(acquirePicture(path));
+    gCache.stopWorker = false;
+    if (!gCache.stopsAtExit) gCache.stopsAtExit = std::atexit(stopWorkerAtExit) == 0;
+    gCache.worker = std::thread(workAhead);
+}
+
+void waitForDecodingAhead() {
+    if (gCache.worker.joinable()) gCache.worker.join();
+}
+
+void stopDecodingAhead() {
+    gCache.stopWorker = true;
+    if (gCache.worker.joinable()) gCache.worker.join();
+    for (Picture* p : gCache.ahead) {
+        Graphic holder;  // lets go the way a graphic does
+        holder.picture = p;
+        dropPicture(&holder);
+    }
+    gCache.ahead.clear();
+    gCache.aheadPixels = 0;
+}
+
+
+void releasePictures() {
+    stopDecodingAhead();
+    for (auto it = gCache.byPath.begin(); it != gCache.byPath.end();) {
+        if (it->second->holders == 0) {
+            deletePicture(it->second);
+            it = gCache.byPath.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    gCache.missingTemplates.clear();
+}
+
+void setReferenceLoading(bool on) { gCache.referenceLoading = on; }
+
+size_t picturesBytes() {
+    size_t bytes = 0;
+    for (const auto& it : gCache.byPath) {
+        Picture* p = it.second;
+        std::lock_guard<std::mutex> hold(p->lock);
+        if (p->surface) bytes += static_cast<size_t>(p->surface->pitch) * p->surface->h;
+        if (p->retired) bytes += static_cast<size_t>(p->retired->pitch) * p->retired->h;
+        if (p->next) bytes += static_cast<size_t>(p->next->pitch) * p->next->h;
+        bytes += p->floor.size();
+    }
+    return bytes;
+}
+
+Uint32 readPixel(const SDL_Surface* s, int x, int y) {
+    const int bpp = s->format->BytesPerPixel;
+    const uint8_t* p = static_cast<const uint8_t*>(s->pixels) + y * s->pitch + x * bpp;
+    switch (bpp) {
+        case 1: return *p;
+        case 2: {
+            Uint16 v;
+            std::memcpy(&v, p, sizeof v);
+            return v;
+        }
+        case 3:
+            if (SDL_BYTEORDER == SDL_BIG_ENDIAN) return (p[0] << 16) | (p[1] << 8) | p[2];
+            return p[0] | (p[1] << 8) | (p[2] << 16);
+        default: {
+            Uint32 v;
+            std::memcpy(&v, p, sizeof v);
+            return v;
+        }
+    }
 }

@@ -1,47 +1,138 @@
-// graphic.h - named images: templates in the store, sprites in the display list.
+// graphic.h - named images: templates in the store, sprites in the display list,
+// and the decoded pictures they share.
 #pragma once
 #include <SDL.h>
 #include <cstdint>
 #include <map>
+#include <mutex>
 #include <string>
+#include <vector>
 
-#include "frame/game_state.h"  // GraphicStore
+struct Graphic;
+struct PictureReader;  // graphic.cpp: the open PNG reader of a streamed strip
+
+using GraphicStore = std::map<std::string, Graphic*>;  // name -> image template
+
+// What is known of a picture's pixels.
+enum PictureState : uint8_t {
+    kPictureUnread = 0,   // only the header was read: decoded on first use
+    kPictureDecoded = 1,  // surface holds the pixels (all of them, or a streamed window)
+    kPictureFailed = 2,   // the file could not be read; the reason was printed
+};
+
+// One file, decoded once and shared by its template and every sprite made from it.
+// Pictures live in one cache keyed by path; a picture nobody holds stays decoded
+// for the next sprite until the file changes or releasePictures.
+// Tall strips are streamed: surface holds only the rows drawn last, read from
+// the file as the animation plays, and they go when the last sprite goes.
+struct Picture {
+    std::string path = "";                 // the file
+    int32_t holders = 0;                   // templates and sprites holding it
+    int32_t drawers = 0;                   // the sprites among them
+    int32_t width = 0;                     // of the file's picture, from its header
+    int32_t height = 0;                    // of the file's picture, from its header
+    uint8_t state = kPictureUnread;        // PictureState
+    uint8_t streamed = 0;                  // 1 = a tall strip decoded a window of rows at a time
+    uint8_t whole = 0;                     // 1 = surface holds the whole picture
+    SDL_Surface* surface = nullptr;        // owned; 32-bit screen layout, or the file's own for odd formats
+    int32_t firstRow = 0;                  // streamed: file row held in surface row 0
+    int32_t rowsHeld = 0;                  // streamed: file rows held in surface, from firstRow
+    PictureReader* reader = nullptr;       // streamed: positioned after the rows held and read ahead; owned
+    SDL_Surface* next = nullptr;           // streamed: the rows after the window, read a part per draw; owned
+    int32_t nextFirst = 0;                 // streamed: file row held in next's row 0
+    int32_t nextRows = 0;                  // streamed: rows of next read so far
+    SDL_Surface* retired = nullptr;        // a streamed window replaced by the whole picture; owned
+    uint8_t broken = 0;                    // 1 = the pixels broke off after a good header (reported)
+    uint64_t fileStamp = 0;                // size, inode and change time of the file when read
+    std::vector<uint8_t> floor;            // walk map: 1 per pixel where the hero may stand, row by row
+    int32_t floorWidth = 0;                // pixels per row of floor
+    uint8_t floorRead = 0;                 // 1 once floor was read from the file (empty when unreadable)
+    std::mutex lock;                       // held while the pixels or floor are read: a worker reads ahead
+
+    Picture() = default;
+    Picture(const Picture&) = delete;  // owns its surface and reader
+    Picture& operator=(const Picture&) = delete;
+};
 
 // An animated image holds its frames stacked downwards from y 0; a sheet holds
 // several such strips side by side, one per animation, selected with srcX.
 struct Graphic {
-    int32_t visible;          // 1 = drawn and animated; anything else = skipped
-    int32_t x, y;             // screen position of the top-left corner
-    int32_t srcX;             // left edge of the frame in the image: the animation column
-    int32_t srcY;             // top edge of the current frame; the animation adds frameHeight
-    int32_t frameWidth;       // 0 = the whole image width
-    int32_t frameHeight;      // used only when stripEnd is not 0
-    int32_t animMode;         // 0 none, 1 loop, anything else = play once and rest on frame 0
-    int32_t frameDelay;       // configured draws per animation step
-    int32_t delayCurrent;     // working delay; 0 = a play-once strip has ended. Templates keep their delay here
-    int32_t delayCounter;     // draws since the last step
-    int32_t stripEnd;         // srcY at which the strip ends (frames x frameHeight); 0 = not a strip
-    int32_t baseFrameWidth;   // frame width given at creation
-    int32_t baseFrameHeight;  // frame height given at creation
-    uint8_t alpha;            // per-surface alpha, 255 = opaque
-    SDL_Surface* surface;     // the loaded image, owned; null after a failed load
-    std::string path;         // file it was loaded from
-    std::string name;         // store key of a template, sprite name of a sprite
+    int32_t visible = 1;          // 1 = drawn and animated; anything else = skipped
+    int32_t x = 0, y = 0;         // screen position of the top-left corner
+    int32_t srcX = 0;             // left edge of the frame in the image: the animation column
+    int32_t srcY = 0;             // top edge of the current frame; the animation adds frameHeight
+    int32_t frameWidth = 0;       // 0 = the whole image width
+    int32_t frameHeight = 0;      // used only when stripEnd is not 0
+    int32_t animMode = 0;         // 0 none, 1 loop, anything else = play once and rest on frame 0
+    int32_t frameDelay = 0;       // configured draws per animation step
+    int32_t delayCurrent = 0;     // working delay; 0 = a play-once strip has ended. Templates keep their delay here
+    int32_t delayCounter = 0;     // draws since the last step
+    int32_t stripEnd = 0;         // srcY at which the strip ends (frames x frameHeight); 0 = not a strip
+    int32_t baseFrameWidth = 0;   // frame width given at creation
+    int32_t baseFrameHeight = 0;  // frame height given at creation
+    uint8_t alpha = 255;          // per-surface alpha, 255 = opaque
+    SDL_Surface* surface = nullptr;  // picture->surface once decoded (set on the main thread); not owned
+    Picture* picture = nullptr;   // the shared decoded file, held; null for a sprite without a file
+    std::string path = "";        // file it was loaded from
+    std::string name = "";        // store key of a template, sprite name of a sprite
+
+    Graphic() = default;
+    Graphic(const Graphic&) = delete;  // holds its picture
+    Graphic& operator=(const Graphic&) = delete;
 };
 
-// Template: no geometry, loads path. Prints "IMG_Load: %s\n" when it cannot.
+// Template: no geometry; reads the file's header now and its pixels on first use.
+// Prints "IMG_Load: %s\n" when the file cannot be read.
 Graphic* newTemplateGraphic(const std::string& path, const std::string& name);
-// Sprite: its own copy of the file with the given frame settings.
+// Sprite with the given frame settings, sharing the file's decoded picture; a
+// file that could not be read is tried again (and reported) for every sprite.
 Graphic* newSpriteGraphic(const std::string& path, const std::string& name, int32_t x, int32_t y,
                           int32_t frameWidth, int32_t frameHeight, int32_t frameDelay,
                           int32_t stripEnd, int32_t animMode);
-void deleteGraphic(Graphic* g);  // frees the surface too; null is fine
+void deleteGraphic(Graphic* g);  // lets go of its picture; null is fine
 
 // Inserts a template under name unless the name is taken (the first load wins).
 void loadGraphic(GraphicStore& store, const std::string& name, const std::string& path);
 // Sets a template's frame geometry and animation right after loading it.
 void configureTemplate(Graphic* g, int32_t frameWidth, int32_t frameHeight, int32_t animMode,
                        int32_t delay, int32_t stripEnd);
+// The template a sprite is made from; a missing one is reported once per name
+// ("IMG_Load: no picture named %s\n") and gives null.
+const Graphic* spriteTemplate(const GraphicStore& store, const std::string& name);
+// Its path, or "" (a sprite without a picture, drawn as nothing) when it is missing.
+std::string spriteTemplatePath(const GraphicStore& store, const std::string& name);
+
+// Decodes g's picture if that has not happened yet and sets g.surface; false
+// when there is nothing to draw. A streamed strip only gets room for its rows.
+bool graphicDecoded(Graphic& g);
+// The surface holding rows [srcY, srcY + rows) of g's picture for a blit, with
+// srcY turned into the surface's own row; streamed strips read the rows as needed.
+SDL_Surface* graphicRows(Graphic& g, int32_t& srcY, int32_t& rows);
+// Whole picture size of g (decoding nothing); false when the file was unreadable.
+bool graphicSize(Graphic& g, int32_t& width, int32_t& height);
+// Walk map test: true where the picture at (x, y) is not black, read at the
+// file's own depth; false outside it and for an unreadable file.
+bool pictureFloorAt(Graphic& g, int32_t x, int32_t y);
+
+// On: every picture is decoded whole through SDL_image as it is first needed,
+// as the game once did; tests compare what the two ways draw.
+void setReferenceLoading(bool on);
+// Reads these files' pictures (and of floorPaths their walk maps) on a worker
+// thread, in this order, before they are first needed; streamed strips are left
+// to their scene. What the main thread needs first it reads itself.
+void decodeAhead(const std::vector<std::string>& paths, const std::vector<std::string>& floorPaths);
+// Stops the worker after the picture in hand and lets go of what it held.
+void stopDecodingAhead();
+// Waits until the worker has read everything (benchmarks and tests).
+void waitForDecodingAhead();
+// Frees every picture nobody holds (stops the worker first) (the engine's release; tests start clean).
+void releasePictures();
+// Bytes of decoded pixels and walk maps the cache holds now (for the benchmarks).
+size_t picturesBytes();
+
+// Reads one pixel of any depth as a pixel value of its own format; the caller
+// keeps (x, y) inside the surface and has it locked.
+Uint32 readPixel(const SDL_Surface* s, int x, int y);
 
 // Look-up by name in the image store or the text table; null when absent.
 template <typename T>

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "gfx/display.h"
+#include "gfx/graphic.h"  // readPixel
 
 namespace {
 
@@ -113,20 +114,6 @@ Rgb decode(Uint32 pixel, const SDL_PixelFormat* format) {
 Uint8 blend(Uint8 glyph, Uint8 colour) {
     const int v = (glyph + colour) / 2;
     return static_cast<Uint8>(v > 255 ? 255 : v);
-}
-
-// Reads one pixel of any depth as a pixel value of its own format.
-Uint32 readPixel(const SDL_Surface* s, int x, int y) {
-    const int bpp = s->format->BytesPerPixel;
-    const uint8_t* p = static_cast<const uint8_t*>(s->pixels) + y * s->pitch + x * bpp;
-    switch (bpp) {
-        case 1: return *p;
-        case 2: return *reinterpret_cast<const Uint16*>(p);
-        case 3:
-            if (SDL_BYTEORDER == SDL_BIG_ENDIAN) return (p[0] << 16) | (p[1] << 8) | p[2];
-            return p[0] | (p[1] << 8) | (p[2] << 16);
-        default: return *reinterpret_cast<const Uint32*>(p);
-    }
 }
 
 // Font sheets are drawn from as 32-bit words with black = 0; whatever the file held

@@ -154,12 +154,12 @@ void openDialogue(GameState& gs, DialoguePartner* p) {
 
     // The scene stays behind the bar, still: the background whole and without
     // its animation (all frame values 0), as are the bar and its leave button.
-    addSprite(list, scene ? templatePath(*gs.graphics, scene->backgroundName) : std::string(), "Background",
+    addSprite(list, scene ? spriteTemplatePath(*gs.graphics, scene->backgroundName) : std::string(), "Background",
               0, 0, 0, 0, 0, 0, 0);
     if (scene) addSceneObjectSprites(gs, *scene);
     createPlayerSprite(*gs.player);
-    addSprite(list, templatePath(*gs.graphics, "DialogBar"), "DialogBar", 0, kBarY, 0, 0, 0, 0, 0);
-    addSprite(list, templatePath(*gs.graphics, "NoTalk"), "ExitDialog", kLeaveX, kLeaveY, 0, 0, 0, 0, 0);
+    addSprite(list, spriteTemplatePath(*gs.graphics, "DialogBar"), "DialogBar", 0, kBarY, 0, 0, 0, 0, 0);
+    addSprite(list, spriteTemplatePath(*gs.graphics, "NoTalk"), "ExitDialog", kLeaveX, kLeaveY, 0, 0, 0, 0, 0);
     restoreHeroPlace(gs);
 
     // The pointer is held for the whole conversation: setCursor leaves it alone.

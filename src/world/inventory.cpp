@@ -111,10 +111,10 @@ void openInventory(GameState& gs) {
     addIcons(gs);
 
     // The close button takes the place of the scene's open button and plays its strip once.
-    addSprite(list, templatePath(*gs.graphics, "InvCursor"), "ExitInventory", kInvButtonX,
+    addSprite(list, spriteTemplatePath(*gs.graphics, "InvCursor"), "ExitInventory", kInvButtonX,
               kInvButtonY, kInvButtonSize, kInvButtonSize, kInvButtonDelay, kInvButtonStripEnd,
               kPlayOnce);
-    addSprite(list, templatePath(*gs.graphics, "LookCursor"), "LookCursor", kCursorX, kCursorY,
+    addSprite(list, spriteTemplatePath(*gs.graphics, "LookCursor"), "LookCursor", kCursorX, kCursorY,
               kCursorW, kCursorH, kCursorDelay, kCursorStripEnd, kLoop);
 
     gs.cursorMode = kModeLook;

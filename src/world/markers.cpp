@@ -14,11 +14,7 @@ constexpr const char* kArrowImage = "ExitCursor";      // the exit cursor sheet,
 constexpr int32_t kArrowSize = 48;                     // one arrow of that sheet
 
 // The hot area of a sprite is its frame, or the whole picture.
-int32_t extent(int32_t frame, const SDL_Surface* s, bool width) {
-    if (frame != 0) return frame;
-    if (!s) return 0;
-    return width ? s->w : s->h;
-}
+int32_t extent(int32_t frame, int32_t whole) { return frame != 0 ? frame : whole; }
 
 void drawCentred(RenderTarget& target, const Graphic& picture, int32_t srcX, int32_t w, int32_t h,
                  int32_t cx, int32_t cy) {
@@ -34,13 +30,15 @@ std::vector<HotSpotMarker> hotSpotMarkers(const GameState& gs) {
     const std::vector<Graphic*>& list = gs.displayList->sprites;
     // The background (first) and the cursor (last) are no hot spots; the hero is no object.
     for (size_t i = 1; i + 1 < list.size(); ++i) {
-        const Graphic& g = *list[i];
+        Graphic& g = *list[i];
         const SceneObject* o = findObject(*gs.objects, g.name);
         if (g.visible != 1 || !o || !o->active) continue;
+        int32_t w = 0, h = 0;
+        graphicSize(g, w, h);
         HotSpotMarker m;
         m.object = o->name;
-        m.x = g.x + extent(g.frameWidth, g.surface, true) / 2;
-        m.y = g.y + extent(g.frameHeight, g.surface, false) / 2;
+        m.x = g.x + extent(g.frameWidth, w) / 2;
+        m.y = g.y + extent(g.frameHeight, h) / 2;
         if (!o->exitTarget.empty()) m.exitDirection = o->exitDirection;
         out.push_back(m);
     }
@@ -50,8 +48,10 @@ std::vector<HotSpotMarker> hotSpotMarkers(const GameState& gs) {
 int drawHotSpotMarkers(GameState& gs, RenderTarget& target) {
     const std::vector<HotSpotMarker> markers = hotSpotMarkers(gs);
     if (markers.empty()) return 0;
-    const Graphic* marker = findGraphic(*gs.graphics, kMarkerImage);
-    const Graphic* arrows = findGraphic(*gs.graphics, kArrowImage);
+    Graphic* marker = findGraphic(*gs.graphics, kMarkerImage);
+    Graphic* arrows = findGraphic(*gs.graphics, kArrowImage);
+    if (marker) graphicDecoded(*marker);  // templates are decoded on first use
+    if (arrows) graphicDecoded(*arrows);
     for (const HotSpotMarker& m : markers) {
         const int32_t column = exitArrowColumn(m.exitDirection);
         if (column >= 0 && arrows && arrows->surface)

@@ -1,8 +1,9 @@
 // reply.cpp - saying the stored texts of the text table.
 #include "world/reply.h"
 
-#include "gfx/speech.h"
+#include "frame/game_state.h"
 #include "gfx/graphic.h"  // findGraphic
+#include "gfx/speech.h"
 
 namespace {
 

@@ -26,7 +26,8 @@ constexpr int32_t kCursorSlotH = 48;
 constexpr int32_t kCursorSlotDelay = 4;
 constexpr int32_t kCursorSlotStripEnd = 912;
 
-// A sprite made from a template takes over the template's frames and animation.
+// A sprite made from a template takes over the template's frames and animation
+// and shares its picture.
 Graphic* addFromTemplate(DisplayList& list, const Graphic& t, const std::string& name, int32_t x,
                          int32_t y) {
     return addSprite(list, t.path, name, x, y, t.frameWidth, t.frameHeight, t.delayCurrent,
@@ -34,11 +35,6 @@ Graphic* addFromTemplate(DisplayList& list, const Graphic& t, const std::string&
 }
 
 }  // namespace
-
-std::string templatePath(const GraphicStore& store, const std::string& name) {
-    const Graphic* t = findGraphic(store, name);
-    return t ? t->path : std::string();
-}
 
 Scene* newScene(const std::string& name, const std::string& backgroundName,
                 const std::string& walkMapName) {
@@ -94,7 +90,8 @@ void enterScene(GameState& gs) {
     clearDisplayList(list);
 
     // The background always comes first: the pointer test never hits index 0.
-    if (const Graphic* bg = findGraphic(*gs.graphics, scene->backgroundName)) {
+    // A missing background is reported once by name and leaves an empty sprite.
+    if (const Graphic* bg = spriteTemplate(*gs.graphics, scene->backgroundName)) {
         addFromTemplate(list, *bg, "Background", 0, 0);
     } else {
         addSprite(list, "", "Background", 0, 0, 0, 0, 0, 0, 0);
@@ -104,7 +101,7 @@ void enterScene(GameState& gs) {
 
     if (scene->showInterface == 1) {
         // A flash strip that rests until an item is taken.
-        addSprite(list, templatePath(*gs.graphics, "InvCursor"), "EnterInventory", kInvButtonX,
+        addSprite(list, spriteTemplatePath(*gs.graphics, "InvCursor"), "EnterInventory", kInvButtonX,
                   kInvButtonY, kInvButtonSize, kInvButtonSize, kInvButtonDelay,
                   kInvButtonStripEnd, kStill);
     }

@@ -42,7 +42,5 @@ void addObjectToScene(Scene* scene, SceneObject* obj);
 void enterScene(GameState& gs);
 // Enters the current scene with the hero kept at his screen position.
 void changeSceneKeepingPlayer(GameState& gs);
-// The file a template was loaded from; "" when the store has no such template.
-std::string templatePath(const GraphicStore& store, const std::string& name);
 // Adds the sprite of every active object not in the inventory (scene entry and dialogue).
 void addSceneObjectSprites(GameState& gs, const Scene& scene);

@@ -4,7 +4,6 @@
 #include <SDL.h>
 
 #include <cstdlib>
-#include <cstring>
 
 #include "frame/input.h"
 #include "frame/game_state.h"
@@ -16,7 +15,6 @@
 namespace {
 
 // The hero's walk sheet: eight strips of eight 160x120 frames, one strip per direction.
-constexpr const char* kPlayerFile = "gfx/char/player/walk.png";
 constexpr int32_t kFrameW = 160;
 constexpr int32_t kFrameH = 120;
 constexpr int32_t kFramesPerStrip = 8;
@@ -65,44 +63,11 @@ int32_t stepFor(int32_t distance) { return std::abs(distance) > kFastStep ? kFas
 
 Graphic* heroSprite(const PlayerState& p) { return p.sprites ? heroSprite(*p.sprites) : nullptr; }
 
-// Reads the walk map at its own pixel depth; black (by the colour, not the
-// raw value, so an alpha channel does not make it walkable) blocks.
-bool floorAt(SDL_Surface* map, int32_t x, int32_t y) {
-    if (x < 0 || y < 0 || x >= map->w || y >= map->h) return false;
-    const int bpp = map->format->BytesPerPixel;
-    if (bpp < 1 || bpp > 4) return false;
-    if (SDL_MUSTLOCK(map) && SDL_LockSurface(map) != 0) return false;
-    bool floor = false;
-    if (map->pixels) {
-        const Uint8* at = static_cast<const Uint8*>(map->pixels) + y * map->pitch + x * bpp;
-        Uint32 value = 0;
-        switch (bpp) {
-            case 1: value = *at; break;
-            case 2: {
-                Uint16 v16;
-                std::memcpy(&v16, at, sizeof v16);
-                value = v16;
-                break;
-            }
-            case 3:
-                value = SDL_BYTEORDER == SDL_BIG_ENDIAN ? (at[0] << 16) | (at[1] << 8) | at[2]
-                                                        : at[0] | (at[1] << 8) | (at[2] << 16);
-                break;
-            default: std::memcpy(&value, at, sizeof value); break;
-        }
-        Uint8 r, g, b;
-        SDL_GetRGB(value, map->format, &r, &g, &b);
-        floor = (r | g | b) != 0;
-    }
-    if (SDL_MUSTLOCK(map)) SDL_UnlockSurface(map);
-    return floor;
-}
-
 }  // namespace
 
 void createPlayerSprite(PlayerState& p) {
     if (!p.sprites) return;
-    addSprite(*p.sprites, kPlayerFile, "Player", p.footX, p.footY, kFrameW, kFrameH, kWalkDelay,
+    addSprite(*p.sprites, kHeroSheetFile, "Player", p.footX, p.footY, kFrameW, kFrameH, kWalkDelay,
               kStripEnd, kPlayOnce);
 }
 
@@ -156,9 +121,8 @@ bool isWalkable(const PlayerState& p, int32_t x, int32_t y) {
     if (!p.scenes || !p.graphics) return false;
     const Scene* scene = findScene(*p.scenes, p.scenes->currentScene);
     if (!scene) return false;
-    const Graphic* map = findGraphic(*p.graphics, scene->walkMapName);
-    if (!map || !map->surface) return false;  // no walk map: nowhere to go
-    return floorAt(map->surface, x, y);
+    Graphic* map = findGraphic(*p.graphics, scene->walkMapName);
+    return map && pictureFloorAt(*map, x, y);  // no walk map: nowhere to go
 }
 
 bool heroIdle(const PlayerState& p) { return p.targetX == kNoTarget; }

@@ -14,6 +14,7 @@ struct SceneRegistry;
 struct RenderTarget;
 
 constexpr int32_t kNoTarget = -666;  // targetX of a hero who has arrived
+constexpr const char* kHeroSheetFile = "gfx/char/player/walk.png";  // eight walk strips
 
 // Walk sheet columns, one per direction of the target.
 enum WalkColumn {

@@ -24,14 +24,14 @@ struct Strip {
     int stripEnd;
 };
 
-struct Picture {
+struct StripRow {
     const char* path;
     int frameW, frameH;         // 0 = a still picture drawn whole
     std::vector<Strip> strips;  // every column selected, with its longest strip
 };
 
 // The strips the content and the scripts play, with every column they select.
-const std::vector<Picture> kStrips = {
+const std::vector<StripRow> kStrips = {
     // path | frame w, h | columns with the longest strip played on them
     {"gfx/szene/intro/crash/crash.png", 640, 353, {{0, 4942}, {640, 4942}}},
     {"gfx/szene/intro/crash/explode.png", 800, 600, {{0, 3000}}},
@@ -133,8 +133,8 @@ struct GamePictures {
         for (const auto& entry : t.e.graphics) all.insert(entry.second->path);
         for (const auto& entry : t.e.scenes.scenes)
             if (entry.second->hasPlayer == 1 && entry.second->showInterface == 1)
-                playableBackgrounds.insert(templatePath(t.e.graphics, entry.second->backgroundName));
-        for (const Picture& p : kStrips) all.insert(p.path);
+                playableBackgrounds.insert(spriteTemplatePath(t.e.graphics, entry.second->backgroundName));
+        for (const StripRow& p : kStrips) all.insert(p.path);
         for (const char* f : {"gfx/gui/cur.png", "gfx/gui/invscreen.png", "gfx/icon.bmp"}) all.insert(f);
     }
 };
@@ -177,7 +177,7 @@ TEST_F(Pictures, EveryFileLoadsPlainAndOnlyTheKeyIsBlack) {
 
 // Every column the game selects holds its whole strip, and every frame shows something.
 TEST_F(Pictures, EveryFrameOfEveryColumnIsThereAndShowsSomething) {
-    for (const Picture& p : kStrips) {
+    for (const StripRow& p : kStrips) {
         SCOPED_TRACE(p.path);
         SDL_Surface* s = IMG_Load(p.path);
         ASSERT_NE(s, nullptr);
@@ -285,8 +285,8 @@ TEST_F(Pictures, PeopleStayInsideTheirFrames) {
                             "gfx/char/burbkid3/animations.png"};
     for (const char* path : people) {
         SCOPED_TRACE(path);
-        const Picture* p = nullptr;
-        for (const Picture& q : kStrips)
+        const StripRow* p = nullptr;
+        for (const StripRow& q : kStrips)
             if (!strcmp(q.path, path)) p = &q;
         ASSERT_NE(p, nullptr);
         SDL_Surface* s = IMG_Load(path);

@@ -59,7 +59,7 @@ TEST(WalkMaps, CoverTheScreenWithFloorAndWalls) {
     ASSERT_GE(w.points.size(), 14u);
     for (const auto& entry : w.points) {
         SCOPED_TRACE(entry.first);
-        const std::string path = templatePath(w.te.e.graphics, findScene(w.te.e.scenes, entry.first)->walkMapName);
+        const std::string path = spriteTemplatePath(w.te.e.graphics, findScene(w.te.e.scenes, entry.first)->walkMapName);
         SDL_Surface* s = IMG_Load(path.c_str());
         ASSERT_NE(s, nullptr) << IMG_GetError();
         EXPECT_EQ(s->w, 800);

@@ -170,7 +170,7 @@ TEST_F(GfxSprite, MissingImageReportsEachAttemptAndIsSkipped) {
     deleteGraphic(store["Ghost"]);
 }
 
-TEST_F(GfxSprite, StoreKeepsFirstLoadAndSpritesOwnTheirSurface) {
+TEST_F(GfxSprite, StoreKeepsFirstLoadAndSpritesShareItsPicture) {
     GraphicStore store;
     const std::string a = solid("a.bmp", 2, 2, 0x112233);
     const std::string b = solid("b.bmp", 2, 2, 0x445566);
@@ -188,7 +188,7 @@ TEST_F(GfxSprite, StoreKeepsFirstLoadAndSpritesOwnTheirSurface) {
 
     Graphic* s = newSpriteGraphic(t->path, "Pic", 0, 0, t->frameWidth, t->frameHeight,
                                   t->delayCurrent, t->stripEnd, t->animMode);
-    EXPECT_NE(s->surface, t->surface);
+    EXPECT_EQ(s->picture, t->picture) << "one decoded picture per file";
     EXPECT_EQ(s->frameDelay, 7);
     EXPECT_EQ(s->alpha, 255);
     deleteGraphic(s);

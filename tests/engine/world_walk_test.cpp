@@ -164,8 +164,6 @@ TEST_F(WorldWalk, WalkMapsOfEveryDepth) {
         {"24-bit", 24, 0xff0000, 0x00ff00, 0x0000ff, 0},
         {"32-bit with alpha", 32, 0x00ff0000, 0x0000ff00, 0x000000ff, 0xff000000},
     };
-    Graphic* map = image("WalkSmall", kMapW, kMapH, 0xffffff);
-    hof->walkMapName = "WalkSmall";
     for (const Depth& d : depths) {
         SCOPED_TRACE(d.what);
         SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, kMapW, kMapH, d.bits, d.r, d.g, d.b, d.a);
@@ -179,8 +177,13 @@ TEST_F(WorldWalk, WalkMapsOfEveryDepth) {
             paintSplitMap(s, SDL_MapRGBA(s->format, 0, 0, 0, 255),
                           SDL_MapRGBA(s->format, 255, 255, 255, 255));
         }
-        SDL_FreeSurface(map->surface);
-        map->surface = s;
+        // The walk map is read from its file at the depth the loader gives it.
+        const std::string path = writeTestBmp(std::string("WalkDepth") + std::to_string(d.bits), 1, 1, 0);
+        ASSERT_EQ(SDL_SaveBMP(s, path.c_str()), 0);
+        SDL_FreeSurface(s);
+        const std::string name = std::string("WalkDepth") + std::to_string(d.bits);
+        loadGraphic(t.e.graphics, name, path);
+        hof->walkMapName = name;
         EXPECT_FALSE(isWalkable(t.e.player, 5, 5));
         EXPECT_TRUE(isWalkable(t.e.player, 15, 5));
         EXPECT_TRUE(isWalkable(t.e.player, kMapW - 1, kMapH - 1));

@@ -130,11 +130,12 @@ TEST_P(CatalogueTest, BuildEndsReadyForTheIntroWithNothingSolved) {
 
 TEST_P(CatalogueTest, EveryImageFileLoadsAndHoldsItsFrames) {
     for (auto& it : e().graphics) {
-        const Graphic* g = it.second;
-        ASSERT_NE(g->surface, nullptr) << it.first << " from " << g->path;
+        Graphic* g = it.second;
+        int32_t w = 0, h = 0;
+        ASSERT_TRUE(graphicDecoded(*g) && graphicSize(*g, w, h)) << it.first << " from " << g->path;
         if (g->stripEnd == 0) continue;
-        EXPECT_GE(g->surface->h, g->stripEnd) << it.first << ": the strip is cut short";
-        EXPECT_GE(g->surface->w, g->frameWidth) << it.first;
+        EXPECT_GE(h, g->stripEnd) << it.first << ": the strip is cut short";
+        EXPECT_GE(w, g->frameWidth) << it.first;
         EXPECT_EQ(g->stripEnd % g->frameHeight, 0) << it.first << ": a partial last frame";
         EXPECT_EQ(g->frameDelay, 0) << it.first << ": templates keep their delay in delayCurrent";
     }

@@ -146,7 +146,7 @@ void swapTemplates(PlayDriver& game, const std::string& path, std::vector<Graphi
 
 // The first scene that shows the picture; "" when no scene does.
 std::string sceneShowing(PlayDriver& game, const std::string& path) {
-    auto shows = [&](const std::string& templ) { return templatePath(game.e().graphics, templ) == path; };
+    auto shows = [&](const std::string& templ) { return spriteTemplatePath(game.e().graphics, templ) == path; };
     for (const auto& entry : game.e().scenes.scenes) {
         const Scene* s = entry.second;
         if (shows(s->backgroundName) || shows(s->walkMapName)) return entry.first;

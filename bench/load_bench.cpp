@@ -1,0 +1,201 @@
+// load_bench.cpp - what loading costs a player: entering each of the 24 scenes,
+// start-up to the first frame beside a bare SDL program that shows one picture
+// (both as fresh processes of bench/startup, measured in the same run), memory after start-up,
+// and the peak memory of a whole play-through of each edition.
+// Run from the build folder's en/ (gfx/ beside it), e.g.
+//   cd build/en && ../bench/hollowmere_bench --benchmark_filter='Scene|Start|Memory'
+// With DISPLAY set and SDL_VIDEODRIVER unset (xvfb-run) the start-up opens real windows.
+#include <SDL.h>
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <string>
+
+#include "frame/clock.h"
+#include "frame/engine.h"
+#include "game/content.h"
+#include "game/edition.h"
+#include "gfx/graphic.h"
+#include "harness.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double msSince(Clock::time_point t0) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - t0).count();
+}
+
+// kB of a /proc/self/status line ("VmRSS", "VmHWM").
+long statusKb(const char* field) {
+    std::ifstream in("/proc/self/status");
+    std::string line;
+    const std::string key = std::string(field) + ":";
+    while (std::getline(in, line))
+        if (line.compare(0, key.size(), key) == 0) return std::atol(line.c_str() + key.size());
+    return 0;
+}
+
+// ---- the two start-ups, each a fresh process of startup/startup.cpp ----
+struct ChildResult {
+    double ms = 0;      // fork to the first frame shown and reported
+    long rssKb = 0;     // memory after the first frame
+    long peakKb = 0;    // peak memory up to it (or of the whole child)
+    bool ok = false;
+};
+
+// Runs argv and waits for it; rusage gives its peak, a start-up child reports its own.
+ChildResult runChild(const char* kind, const std::vector<std::string>& argv) {
+    ChildResult r;
+    int out[2];
+    if (pipe(out) != 0) return r;
+    const Clock::time_point t0 = Clock::now();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        dup2(out[1], 1);
+        close(out[0]);
+        std::vector<char*> args;
+        for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+        args.push_back(nullptr);
+        execv(args[0], args.data());
+        std::_Exit(127);
+    }
+    close(out[1]);
+    std::string text;
+    char buf[256];
+    ssize_t n;
+    while ((n = read(out[0], buf, sizeof buf)) > 0) text.append(buf, static_cast<size_t>(n));
+    close(out[0]);
+    int status = 0;
+    rusage use = {};
+    wait4(pid, &status, 0, &use);
+    r.ms = msSince(t0);
+    r.peakKb = use.ru_maxrss;
+    r.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    if (kind) std::sscanf(text.c_str(), "%ld %ld", &r.rssKb, &r.peakKb);
+    return r;
+}
+
+std::string selfPath() {
+    char buf[4096];
+    const ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
+    return n > 0 ? std::string(buf, static_cast<size_t>(n)) : std::string();
+}
+
+// Start-up of the game and of the bare program, alternating, in one run.
+void BM_StartupToFirstFrame(benchmark::State& state) {
+    const std::string self = selfPath();
+    const std::string startup = self.substr(0, self.rfind('/')) + "/hollowmere_startup";
+    double game = 0, bare = 0;
+    long rss = 0, peak = 0;
+    int runs = 0;
+    for (auto _ : state) {
+        const ChildResult b = runChild("bare", {startup, "bare"});
+        const ChildResult g = runChild("game", {startup, "game"});
+        if (!b.ok || !g.ok) {
+            state.SkipWithError("a start-up child failed");
+            return;
+        }
+        state.SetIterationTime(g.ms / 1000.0);
+        game += g.ms;
+        bare += b.ms;
+        rss = g.rssKb;
+        peak = g.peakKb;
+        ++runs;
+    }
+    state.counters["game_ms"] = game / runs;
+    state.counters["bare_ms"] = bare / runs;
+    state.counters["ratio"] = game / bare;
+    state.counters["rss_after_startup_mb"] = rss / 1024.0;
+    state.counters["peak_at_startup_mb"] = peak / 1024.0;
+}
+BENCHMARK(BM_StartupToFirstFrame)->UseManualTime()->Iterations(8)->Unit(benchmark::kMillisecond);
+
+// The whole play-through test of one edition in a process of its own; its peak memory.
+void BM_PlaythroughPeakMemory(benchmark::State& state, const char* edition) {
+    const std::string self = selfPath();
+    const std::string tests = self.substr(0, self.rfind('/')) + "/../tests/game_tests";
+    ChildResult r;
+    for (auto _ : state) {
+        r = runChild(nullptr, {tests, std::string("--gtest_filter=*PlayThrough*") + edition + "*"});
+        if (!r.ok) {
+            state.SkipWithError("the play-through failed");
+            return;
+        }
+        state.SetIterationTime(r.ms / 1000.0);
+    }
+    state.counters["peak_mb"] = r.peakKb / 1024.0;
+}
+BENCHMARK_CAPTURE(BM_PlaythroughPeakMemory, en, "en")->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_PlaythroughPeakMemory, de, "de")->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The worker reading every picture ahead after the first scene, and what the
+// pictures then hold.
+void BM_DecodeAheadAll(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        TestEngine t;
+        buildContent(t.e, kEnglish);
+        state.ResumeTiming();
+        decodePicturesAhead(t.e);
+        waitForDecodingAhead();
+        state.counters["pictures_mb"] = picturesBytes() / 1048576.0;
+    }
+}
+BENCHMARK(BM_DecodeAheadAll)->Iterations(3)->Unit(benchmark::kMillisecond);
+
+// Entering one scene again and again; beside it the first entry with its frame
+// when nothing was read yet (cold_ms) and after the worker read ahead (first_ms).
+void BM_SceneEntry(benchmark::State& state, const char* scene) {
+    TestEngine t;
+    buildContent(t.e, kEnglish);
+    auto enter = [&] {
+        t.e.scenes.currentScene = scene;
+        enterScene(t.gs());
+    };
+    FrameEvents ev = {};
+    Clock::time_point t0 = Clock::now();
+    enter();
+    runFrame(t.e, ev);  // the first frame reads the first rows of a streamed strip
+    const double cold = msSince(t0);
+    // As in play: the first entry after the worker read the pictures ahead.
+    releaseEngine(t.e);
+    linkEngine(t.e);
+    loadInterface(t.e);
+    buildContent(t.e, kEnglish);
+    decodePicturesAhead(t.e);
+    waitForDecodingAhead();
+    t0 = Clock::now();
+    enter();
+    runFrame(t.e, ev);
+    const double first = msSince(t0);
+    for (auto _ : state) enter();
+    state.counters["cold_ms"] = cold;
+    state.counters["first_ms"] = first;
+    state.counters["pictures_mb"] = picturesBytes() / 1048576.0;
+}
+
+const char* const kSceneNames[] = {
+    "IntroCrash", "IntroCGA1", "Credits", "Menu", "ScheuneHinten", "ScheuneVorne", "ScheuneFern",
+    "ScheuneInnen", "Farmhaus", "FarmhausHinten", "Kreuzung", "FitnessStudioAussen",
+    "FitnessStudioInnen", "Trainingsraum", "Toilette", "HausAlteDame", "Schule", "Schulparty",
+    "FatmanEatingSequenz", "ToiletteVerstopftSequenz", "BenutzeLaufbandSequenz",
+    "StudiogirlBurgerSequenz", "FarmhausSequenz", "BurbSequenz",
+};
+
+const bool gScenesRegistered = [] {
+    for (const char* name : kSceneNames)
+        benchmark::RegisterBenchmark((std::string("BM_SceneEntry/") + name).c_str(), BM_SceneEntry, name)
+            ->Unit(benchmark::kMillisecond);
+    return true;
+}();
+
+}  // namespace

@@ -1,0 +1,145 @@
+// loading_test.cpp - pictures read once, shared and streamed draw exactly what
+// SDL_image's whole pictures drew: every picture of the catalogue, and frames of
+// every scene; a strip's rows go with its scene; a missing template is named.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "frame/engine.h"
+#include "game/content.h"
+#include "game/edition.h"
+#include "gfx/display.h"
+#include "gfx/graphic.h"
+#include "harness.h"
+
+namespace {
+
+// The colour of every pixel (the unused fourth byte left out), folded into one number.
+uint64_t fingerprint(SDL_Surface* s) {
+    uint64_t h = 1469598103934665603ull;
+    for (int y = 0; y < s->h; ++y) {
+        const Uint32* row = reinterpret_cast<const Uint32*>(static_cast<uint8_t*>(s->pixels) + y * s->pitch);
+        for (int x = 0; x < s->w; ++x) h = (h ^ (row[x] & 0xffffff)) * 1099511628211ull;
+    }
+    return h;
+}
+
+// The display list drawn on a canvas as the next frame will draw it; the
+// animations are left where they were.
+uint64_t displayPrint(Engine& e, SDL_Surface* canvas) {
+    SDL_FillRect(canvas, nullptr, 0);
+    for (Graphic* g : e.display.sprites) {
+        const int32_t srcY = g->srcY, counter = g->delayCounter, delay = g->delayCurrent;
+        drawSprite(canvas, *g);
+        g->srcY = srcY;
+        g->delayCounter = counter;
+        g->delayCurrent = delay;
+    }
+    return fingerprint(canvas);
+}
+
+struct Drawn {
+    std::vector<std::string> names;  // picture or "scene frame n"
+    std::vector<uint64_t> prints;    // what was drawn for each
+};
+
+// Frames of every scene as played, then every picture drawn whole on a canvas.
+Drawn drawEverything(bool reference) {
+    setReferenceLoading(reference);
+    Drawn d;
+    {
+        TestEngine t;
+        buildContent(t.e, kEnglish);
+        if (!reference) decodePicturesAhead(t.e);  // as main does: the worker reads while the scenes play
+        SDL_Surface* canvas = SDL_CreateRGBSurface(SDL_SWSURFACE, 800, 600, 32, 0xff0000, 0xff00, 0xff, 0);
+        for (const auto& sc : t.e.scenes.scenes) {
+            t.e.scenes.currentScene = sc.first;
+            enterScene(t.gs());
+            // Long enough for the sequence strips to step, loop and run on.
+            const int frames = sc.second->showInterface ? 40 : 260;
+            for (int f = 0; f < frames; ++f) {
+                d.names.push_back(sc.first + " frame " + std::to_string(f));
+                d.prints.push_back(displayPrint(t.e, canvas));
+                t.frame();
+            }
+        }
+        SDL_FreeSurface(canvas);
+        // Then whole: the scenes above drew the tall strips a window at a time.
+        for (const auto& it : t.e.graphics) {
+            Graphic* probe = newSpriteGraphic(it.second->path, "Probe", 0, 0, 0, 0, 0, 0, 0);
+            int32_t w = 0, h = 0;
+            uint64_t print = 0;
+            if (graphicSize(*probe, w, h)) {
+                SDL_Surface* canvas = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 32, 0xff0000, 0xff00, 0xff, 0);
+                SDL_FillRect(canvas, nullptr, 0x123456);  // shows the colour key
+                drawSprite(canvas, *probe);
+                print = fingerprint(canvas);
+                SDL_FreeSurface(canvas);
+            }
+            deleteGraphic(probe);
+            d.names.push_back(it.first);
+            d.prints.push_back(print);
+        }
+    }
+    setReferenceLoading(false);
+    return d;
+}
+
+TEST(Loading, DrawsEveryPictureAndSceneAsSdlImageDid) {
+    const Drawn reference = drawEverything(true);
+    const Drawn shared = drawEverything(false);
+    ASSERT_EQ(reference.names, shared.names);
+    size_t differing = 0;
+    for (size_t i = 0; i < reference.prints.size(); ++i) {
+        if (reference.prints[i] == shared.prints[i]) continue;
+        if (++differing <= 10) ADD_FAILURE() << reference.names[i] << " is drawn differently";
+    }
+    EXPECT_EQ(differing, 0u);
+}
+
+TEST(Loading, SpritesShareTheirPictureAndStripsGoWithTheirScene) {
+    TestEngine t;
+    buildContent(t.e, kEnglish);
+    auto enter = [&](const char* scene) {
+        t.e.scenes.currentScene = scene;
+        enterScene(t.gs());
+        t.frame();
+    };
+    enter("Kreuzung");
+    Graphic* bg = findSprite(t.e.display, "Background");
+    Graphic* bgTemplate = findGraphic(t.e.graphics, "KreuzungBackground");
+    ASSERT_TRUE(bg && bgTemplate);
+    EXPECT_EQ(bg->picture, bgTemplate->picture) << "one picture per file";
+    SDL_Surface* pixels = bg->surface;
+    enter("Schule");
+    enter("Kreuzung");
+    EXPECT_EQ(findSprite(t.e.display, "Background")->surface, pixels) << "not decoded again";
+
+    enter("BurbSequenz");
+    const Picture* strip = findGraphic(t.e.graphics, "BurbSequenzAni")->picture;
+    ASSERT_TRUE(strip->streamed);
+    ASSERT_NE(strip->surface, nullptr);
+    EXPECT_EQ(strip->surface->h, 568) << "one frame's rows, never the whole strip";
+    enter("Kreuzung");
+    EXPECT_EQ(strip->surface, nullptr) << "its rows go when the scene ends";
+}
+
+TEST(Loading, MissingTemplateIsNamedOnce) {
+    TestEngine t;
+    buildContent(t.e, kEnglish);
+    deleteGraphic(t.e.graphics["KreuzungBackground"]);
+    t.e.graphics.erase("KreuzungBackground");
+    testing::internal::CaptureStdout();
+    for (int i = 0; i < 2; ++i) {
+        t.e.scenes.currentScene = "Kreuzung";
+        enterScene(t.gs());
+        t.frame();
+    }
+    const std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(out, "IMG_Load: no picture named KreuzungBackground\n");
+    ASSERT_FALSE(t.e.display.sprites.empty());
+    EXPECT_EQ(t.e.display.sprites.front()->name, "Background") << "the pointer test still skips it";
+}
+
+}  // namespace
