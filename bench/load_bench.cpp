@@ -19,6 +19,7 @@
 #include <fstream>
 #include <string>
 
+#include "proc_status.h"
 #include "frame/clock.h"
 #include "frame/engine.h"
 #include "game/content.h"
@@ -32,16 +33,6 @@ using Clock = std::chrono::steady_clock;
 
 double msSince(Clock::time_point t0) {
     return std::chrono::duration<double, std::milli>(Clock::now() - t0).count();
-}
-
-// kB of a /proc/self/status line ("VmRSS", "VmHWM").
-long statusKb(const char* field) {
-    std::ifstream in("/proc/self/status");
-    std::string line;
-    const std::string key = std::string(field) + ":";
-    while (std::getline(in, line))
-        if (line.compare(0, key.size(), key) == 0) return std::atol(line.c_str() + key.size());
-    return 0;
 }
 
 // ---- the two start-ups, each a fresh process of startup/startup.cpp ----

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <string>
 
+#include "../proc_status.h"
 #include "frame/engine.h"
 #include "game/content.h"
 #include "game/edition.h"
@@ -18,15 +19,6 @@
 namespace {
 
 constexpr const char* kFirstPicture = "gfx/szene/intro/cga_to_vga_low.bmp";  // the game's first
-
-long statusKb(const char* field) {
-    std::ifstream in("/proc/self/status");
-    std::string line;
-    const std::string key = std::string(field) + ":";
-    while (std::getline(in, line))
-        if (line.compare(0, key.size(), key) == 0) return std::atol(line.c_str() + key.size());
-    return 0;
-}
 
 Engine gEngine;
 

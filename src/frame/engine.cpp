@@ -102,6 +102,17 @@ void loadInterface(Engine& e) {
     SDL_ShowCursor(SDL_DISABLE);  // the game draws its own cursor sprite
 }
 
+void releaseWorld(Engine& e) {
+    clearDisplayList(e.display);
+    for (auto& it : e.objects) delete it.second;
+    e.objects.clear();
+    for (auto& it : e.scenes.scenes) delete it.second;
+    e.scenes.scenes.clear();
+    for (DialoguePartner* p : e.partners) deleteDialoguePartner(p);
+    e.partners.clear();
+    e.player.inventory.clear();
+}
+
 void releaseEngine(Engine& e) {
     clearDisplayList(e.display);
     releaseRenderTarget(e.target);
@@ -111,13 +122,7 @@ void releaseEngine(Engine& e) {
     releasePictures();
     for (auto& it : e.texts) delete it.second;
     e.texts.clear();
-    for (auto& it : e.objects) delete it.second;
-    e.objects.clear();
-    for (auto& it : e.scenes.scenes) delete it.second;
-    e.scenes.scenes.clear();
-    for (DialoguePartner* p : e.partners) deleteDialoguePartner(p);
-    e.partners.clear();
-    e.player.inventory.clear();
+    releaseWorld(e);
     for (SDL_Surface** font : {&e.text.font8, &e.text.font16, &e.text.font24}) {
         if (*font) SDL_FreeSurface(*font);
         *font = nullptr;

@@ -63,6 +63,9 @@ int initVideo(Engine& e);
 void loadInterface(Engine& e);
 // Frees content, sprites and templates (the program leaves this to process exit).
 void releaseEngine(Engine& e);
+// Frees what play changes (objects, scenes, conversations, the inventory, the
+// sprites); pictures, texts and fonts stay.
+void releaseWorld(Engine& e);
 
 FrameEvents sampleFrameEvents(Engine& e);            // SDL event queue and input levels
 void runFrame(Engine& e, const FrameEvents& events);  // steps 1 to 19 of a frame

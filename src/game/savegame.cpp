@@ -56,14 +56,7 @@ void autoSave(GameState& gs) { writeSlot(gs, false); }
 // and texts stay loaded (the first load of a name wins).
 void rebuildWorld(Engine& e, const Edition& ed) {
     GameState& gs = e.game;
-    clearDisplayList(e.display);
-    for (auto& it : e.objects) delete it.second;
-    e.objects.clear();
-    for (auto& it : e.scenes.scenes) delete it.second;
-    e.scenes.scenes.clear();
-    for (DialoguePartner* p : e.partners) deleteDialoguePartner(p);
-    e.partners.clear();
-    e.player.inventory.clear();
+    releaseWorld(e);
     gs.dialogue = &e.initialPartner;
     gs.activePartner = nullptr;
     gs.heldItem = gs.hoveredObject = gs.clickedObject = nullptr;
