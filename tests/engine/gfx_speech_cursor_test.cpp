@@ -72,18 +72,6 @@ TEST_F(GfxSpeech, LinesExpireInTurnAndOnlyTheFrontIsDrawn) {
     EXPECT_EQ(pixel(10 + 9 * 18, 50), 0x642e64u);  // 7: glyph 23
 }
 
-TEST_F(GfxSpeech, StoredTextsKeepTheirFirstDefinition) {
-    TextTable table;
-    defineText(table, "LOOK_Barn", "A barn.");
-    defineText(table, "LOOK_Barn", "Another barn.", 9, r.red);
-    const SpeechLine* barn = findGraphic(table, "LOOK_Barn");
-    ASSERT_NE(barn, nullptr);
-    EXPECT_EQ(barn->text, "A barn.");
-    EXPECT_EQ(barn->seconds, 3);
-    EXPECT_EQ(barn->colour, kRawWhite);
-    for (auto& entry : table) delete entry.second;
-}
-
 class GfxCursor : public GfxTest {
 protected:
     GraphicStore store;
@@ -152,24 +140,6 @@ TEST_F(GfxCursor, AVerbChangeReplacesOnlyTheCursor) {
     addSprite(list, file("icon.bmp"), "Barn", 0, 0, 0, 0, 0, 0, 0);
     set(kModeLook);
     EXPECT_EQ(names(), (std::vector<std::string>{"WalkCursor", "Barn", "LookCursor"}));
-}
-
-// A held or disabled cursor, and a mode without an image, leave the list alone.
-TEST_F(GfxCursor, HeldDisabledOrImagelessCursorsLeaveTheListAlone) {
-    buildScene();
-    set(kModeWalk);
-    lastSprite(list)->srcX = 7;  // a new sprite would start at 0
-    const std::vector<std::string> before = names();
-    for (int32_t mode : {1, 7, 12, -3}) set(mode);  // mode 1 with no item held
-    c.heldItemGraphic = "NotInStore";
-    set(kModeUseItem);
-    c.cursorShown = 0;
-    set(kModeLook);
-    c.cursorShown = 1;
-    c.cursorEnabled = 0;
-    set(kModeLook);
-    EXPECT_EQ(names(), before);
-    EXPECT_EQ(lastSprite(list)->srcX, 7);
 }
 
 }  // namespace

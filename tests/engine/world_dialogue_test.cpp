@@ -58,67 +58,6 @@ TEST_F(WorldDialogue, OpeningKeepsTheSceneBehindTheBar) {
     EXPECT_EQ(lastName(), "PointCursor") << "the pointer is held while they talk";
 }
 
-TEST_F(WorldDialogue, AreasAreEighteenPixelsApart) {
-    talk();
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(gs.optionAreas[i].y, 508 + 18 * i);
-        EXPECT_EQ(gs.optionAreas[i].height, 24);
-    }
-    EXPECT_EQ(gs.optionAreas[0].width, 16 * 13);  // "Crash landing"
-    EXPECT_EQ(optionAt(40, 532), "Crash") << "the first area wins where two overlap";
-    EXPECT_EQ(optionAt(40, 550), "Key");
-    EXPECT_EQ(optionAt(40, 551), "Costume") << "low on the drawn second option";
-    EXPECT_EQ(optionAt(40, 556), "Costume");
-    EXPECT_EQ(optionAt(40, 586), "Empty");
-    EXPECT_EQ(optionAt(40, 587), "");
-    EXPECT_EQ(optionAt(40, 599), "");
-    EXPECT_EQ(optionAt(32 + 16 * 7 + 1, 580), "") << "right of the label \"Nothing\"";
-    t.e.input.x = 40;
-    t.e.input.y = 510;
-    EXPECT_EQ(optionUnderPointer(gs), "") << "only in a frame with a click";
-    t.click(40, 553);
-    EXPECT_EQ(gs.chosenTopic, "Costume");
-    EXPECT_EQ(gs.lineIndex, 0);
-}
-
-TEST_F(WorldDialogue, LinesAdvanceOnePerClickThenTheOptionsReturn) {
-    talk();
-    t.click(40, 515);
-    ASSERT_EQ(gs.chosenTopic, "Crash");
-    EXPECT_EQ(gs.lineIndex, 0);
-    EXPECT_EQ(gs.partnerSpeaking, 0) << "the hero's line first";
-    clickAway();
-    EXPECT_EQ(gs.lineIndex, 1);
-    EXPECT_EQ(gs.partnerSpeaking, 1);
-    EXPECT_EQ(gs.partnerLine, "Poor you.");
-    t.frames(3);
-    EXPECT_EQ(gs.partnerSpeaking, 1) << "the line stays until the next click";
-    clickAway();
-    EXPECT_EQ(gs.chosenTopic, "");
-    EXPECT_EQ(gs.partnerSpeaking, 0);
-    EXPECT_EQ(gs.partnerLine, "Poor you.") << "the last partner line is remembered";
-    t.frames(2);
-    t.click(40, 575);
-    EXPECT_EQ(gs.chosenTopic, "") << "back to the options in the frame after it was chosen";
-}
-
-TEST_F(WorldDialogue, UnlockingLineAddsItsTopicAtTheEndOnce) {
-    cry->activeTopics = {"Crash", "Key"};
-    talk();
-    for (int round = 0; round < 2; ++round) {
-        SCOPED_TRACE(round);
-        t.click(40, 540);
-        ASSERT_EQ(gs.chosenTopic, "Key");
-        clickAway();  // to the unlocking line
-        EXPECT_EQ(gs.chosenTopic, "") << "the bar is rebuilt with the options";
-        EXPECT_EQ(cry->activeTopics, (std::vector<std::string>{"Crash", "Key", "Barn"}));
-        EXPECT_EQ(gs.optionAreas[2].width, 16 * 8);  // "The barn"
-        EXPECT_NE(sprite("ExitDialog"), nullptr);
-    }
-    t.click(40, 560);
-    EXPECT_EQ(gs.chosenTopic, "Barn");
-}
-
 TEST_F(WorldDialogue, LeavingEntersTheSceneAgainWithTheHeroInPlace) {
     talk();
     const int entries = gRuns.enterHof;
@@ -132,9 +71,8 @@ TEST_F(WorldDialogue, LeavingEntersTheSceneAgainWithTheHeroInPlace) {
     EXPECT_EQ(hero()->y, heroY);
     EXPECT_EQ(lastName(), "TalkCursor");
     EXPECT_EQ(t.e.cursor.cursorShown, 1);
-}
 
-TEST_F(WorldDialogue, SpeechDuringTheConversationKeepsTheVerb) {
+    // Speech during the conversation keeps the verb.
     talk();
     sayKey(gs, "LOOK_Stone");
     t.frames(3);

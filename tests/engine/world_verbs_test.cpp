@@ -8,7 +8,7 @@ using WorldSpeechCursor = WorldTest;
 
 // ---- look, talk, take, use ----
 
-TEST_F(WorldVerbs, LookSaysAtOnceWhileTheHeroWalks) {
+TEST_F(WorldVerbs, LookAndRefusalsAnswerAtOnce) {
     setMode(kModeLook);
     clickOn(stone);
     EXPECT_EQ(t.frontSpeech(), "A stone.");
@@ -24,9 +24,8 @@ TEST_F(WorldVerbs, LookSaysAtOnceWhileTheHeroWalks) {
     clickOn(pail);
     EXPECT_FALSE(speechQueued(t.e.speech)) << "no look text, nothing said";
     EXPECT_TRUE(idle()) << "not even walking";
-}
 
-TEST_F(WorldVerbs, RefusedTakeAndTalkAnswerWithoutWalking) {
+    // Refused take and talk answer without walking.
     setMode(kModeTake);
     clickOn(stone);
     EXPECT_EQ(t.frontSpeech(), "I don't need that.");
@@ -69,21 +68,6 @@ TEST_F(WorldVerbs, TakeWalksThereFirstAndTakesOnTheSecondClick) {
     EXPECT_EQ(sprite("Apple"), nullptr);
 }
 
-TEST_F(WorldVerbs, UseSaysItsReplyOnlyWhereTheHeroStands) {
-    SceneObject* bench = object(hof, "Bench", 500, 100);
-    bench->walkToX = 520;
-    bench->walkToY = 400;
-    enter("Hof");
-    standAt(200, 400);
-    setMode(kModeUse);
-    clickOn(bench);
-    EXPECT_FALSE(speechQueued(t.e.speech));
-    EXPECT_EQ(t.e.player.targetX, 520);
-    ASSERT_TRUE(walkUntilIdle());
-    clickOn(bench);
-    EXPECT_EQ(t.frontSpeech(), "Why should I do that?");
-}
-
 TEST_F(WorldVerbs, VerbsWaitWhileTheHeroWalks) {
     PlayerState& p = t.e.player;
     for (int mode : {kModeUse, kModeTake, kModeUseItem}) {
@@ -124,20 +108,6 @@ TEST_F(WorldVerbs, UseWithRunsTheScriptAndDropsTheItem) {
     EXPECT_EQ(lastName(), "WalkCursor");
 }
 
-TEST_F(WorldVerbs, TalkOpensTheConversationAtOnce) {
-    DialoguePartner* cry = newDialoguePartner("CryGirl");
-    t.e.partners.push_back(cry);
-    girl->dialoguePartner = cry;
-    girl->walkToX = 330;
-    setMode(kModeTalk);
-    clickOn(girl);
-    EXPECT_EQ(gs.activePartner, cry);
-    EXPECT_NE(sprite("ExitDialog"), nullptr);
-    EXPECT_EQ(t.e.player.targetX, 330) << "and he walks over while they talk";
-}
-
-// ---- sayKey ----
-
 // ---- exits ----
 
 TEST_F(WorldExit, WalkingOutChangesSceneOnlyOnArrival) {
@@ -160,7 +130,7 @@ TEST_F(WorldExit, WalkingOutChangesSceneOnlyOnArrival) {
     EXPECT_EQ(t.e.player.lastExit, "Gate") << "for the Enter script to place him";
 }
 
-TEST_F(WorldExit, ExitWithoutWalkToPointLeavesFromTheClickedPoint) {
+TEST_F(WorldExit, WithoutAWalkToPointTheHeroLeavesFromTheClickedPoint) {
     gate->walkToX = 0;
     gate->walkToY = 0;
     clickOn(gate);
@@ -169,11 +139,9 @@ TEST_F(WorldExit, ExitWithoutWalkToPointLeavesFromTheClickedPoint) {
     ASSERT_TRUE(walkUntilIdle());
     t.frame();
     EXPECT_EQ(t.e.scenes.currentScene, "Feld");
-}
 
-TEST_F(WorldExit, OtherVerbOnExitCursorLeavesWithoutWalking) {
-    gate->walkToX = 0;
-    gate->walkToY = 0;
+    // Another verb on the exit cursor leaves without walking.
+    enter("Hof");
     setMode(kModeLook);
     t.moveTo(720, 120);
     t.frames(2);
@@ -187,7 +155,7 @@ TEST_F(WorldExit, OtherVerbOnExitCursorLeavesWithoutWalking) {
     EXPECT_EQ(t.e.scenes.currentScene, "Feld");
 }
 
-TEST_F(WorldExit, ExitCursorShowsTheArrowOfEachDirection) {
+TEST_F(WorldExit, ExitCursorShowsTheArrowUnlessWaitOrClickIsUp) {
     t.moveTo(720, 120);
     gate->exitDirection = 0;
     t.frames(2);
@@ -200,9 +168,8 @@ TEST_F(WorldExit, ExitCursorShowsTheArrowOfEachDirection) {
     t.frames(2);
     EXPECT_EQ(lastName(), "WalkCursor");
     EXPECT_EQ(gs.hoverCursor, 0);
-}
 
-TEST_F(WorldExit, NoExitCursorWhileWaitOrClickCursorIsUp) {
+    // None while the wait or the click cursor is up.
     setMode(kModeWait);
     t.moveTo(720, 120);
     t.frames(3);
