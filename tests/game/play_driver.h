@@ -61,10 +61,21 @@ struct PlayDriver {
         SDL_FreeSurface(tinyScreen);
     }
 
-    // ---- what main does ----
+    // ---- what main does (on the tiny screen) ----
     void startProgram(const Edition& edition) {
+        useTinyScreen();
         buildContent(t.e, edition);
         enterScene(gs());
+    }
+    // A scene entered by script, as if the hero had come through viaExit.
+    void goToSceneAs(const std::string& name, const char* viaExit = nullptr) {
+        if (viaExit) hero().lastExit = viaExit;
+        e().scenes.currentScene = name;
+        enterScene(gs());
+    }
+    void give(const std::string& item) {
+        ASSERT_TRUE(object(item)) << item;
+        inventoryAdd(hero(), item, object(item));
     }
 
     // ---- what the player sees ----

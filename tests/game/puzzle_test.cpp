@@ -12,26 +12,12 @@
 
 namespace {
 
-// A game already running, the hero arriving in a scene through one of its exits,
-// with whatever the scenario needs in his pockets.
+// A game already running, the hero arriving in a scene through one of its exits.
 struct Scenario : PlayDriver {
-    explicit Scenario(const Edition& edition = kEnglish) {
-        useTinyScreen();
-        startProgram(edition);
-    }
-    void arriveIn(const std::string& sceneName, const std::string& viaExit) {
-        hero().lastExit = viaExit;
-        goToSceneAs(sceneName);
+    explicit Scenario(const Edition& edition = kEnglish) { startProgram(edition); }
+    void arriveIn(const std::string& sceneName, const char* viaExit) {
+        goToSceneAs(sceneName, viaExit);
         settle();
-    }
-    void goToSceneAs(const std::string& sceneName) {
-        e().scenes.currentScene = sceneName;
-        enterScene(gs());
-    }
-    void give(const std::string& item) {
-        SceneObject* o = object(item);
-        ASSERT_TRUE(o) << item;
-        inventoryAdd(hero(), item, o);
     }
 };
 

@@ -43,7 +43,6 @@ void skipSequence(PlayDriver& g, const std::string& next) {
     ASSERT_TRUE(g.waitForScene(next, 3)) << next;
 }
 void skipToMenu(PlayDriver& g, const Edition& ed) {
-    g.useTinyScreen();
     g.startProgram(ed);
     for (const char* next : {"Credits", "IntroCrash", "Menu"}) ASSERT_NO_FATAL_FAILURE(skipSequence(g, next));
 }

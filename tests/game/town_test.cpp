@@ -22,15 +22,9 @@ constexpr int kMaxStep = 2;  // pixels per frame and axis
 struct Town : PlayDriver {
     std::set<std::string> visited, taken;
 
-    Town() {
-        useTinyScreen();
-        startProgram(kEnglish);
-    }
-    // Enters a scene as if the hero had come through exit.
-    void enterVia(const std::string& name, const std::string& exit) {
-        e().scenes.currentScene = name;
-        hero().lastExit = exit;
-        enterScene(gs());
+    Town() { startProgram(kEnglish); }
+    void enterVia(const std::string& name, const char* exit) {
+        goToSceneAs(name, exit);
         frames(1);
     }
     bool open(const SceneObject* o) { return o->active && !o->exitTarget.empty() && kOpenTown.count(o->exitTarget); }
