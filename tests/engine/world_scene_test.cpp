@@ -21,6 +21,14 @@ TEST_F(WorldScene, EntryBuildsTheListFromTheObjects) {
                                                  "WalkCursor"}));
     EXPECT_EQ(sprite("Stone")->x, 100);
     EXPECT_EQ(gRuns.enterHof, entriesBefore + 1);
+    // A verb change replaces only the cursor; a list ending in something else gets one appended.
+    setMode(kModeTalk);
+    EXPECT_EQ(names().size(), 9u);
+    EXPECT_EQ(lastName(), "TalkCursor");
+    addSprite(t.e.display, findGraphic(t.e.graphics, "Box")->path, "Late", 0, 0, 0, 0, 0, 0, 0);
+    setMode(kModeLook);
+    EXPECT_EQ(names()[9], "Late");
+    EXPECT_EQ(lastName(), "LookCursor");
     EXPECT_EQ(t.e.player.targetX, kNoTarget);
     EXPECT_EQ(t.e.cursor.cursorEnabled, 1);
     Graphic* button = sprite("EnterInventory");

@@ -239,12 +239,16 @@ struct PlayDriver {
         clickInventoryButton();
         ASSERT_FALSE(inventoryOpen());
     }
-    // Opens the inventory, picks the item up with Use and closes it again.
-    void pickUp(const std::string& item) {
+    // Opens the inventory and picks the item up with Use.
+    void holdInInventory(const std::string& item) {
         openInventory();
         selectVerb(kModeUse);
         clickOn(item);
         ASSERT_EQ(gs().cursorMode, kModeUseItem);
+    }
+    // The same, then the inventory closes and the item stays in hand.
+    void pickUp(const std::string& item) {
+        holdInInventory(item);
         closeInventory();
         ASSERT_EQ(gs().cursorMode, kModeUseItem);
     }
@@ -254,10 +258,7 @@ struct PlayDriver {
         completeAfterWalk(kModeUseItem, target);
     }
     void combine(const std::string& item, const std::string& with) {
-        openInventory();
-        selectVerb(kModeUse);
-        clickOn(item);
-        ASSERT_EQ(gs().cursorMode, kModeUseItem);
+        holdInInventory(item);
         clickOn(with);
         closeInventory();
     }
