@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 #include "frame/clock.h"
 
@@ -56,6 +57,16 @@ void TestEngine::rightClick() {
 
 std::string TestEngine::frontSpeech() const {
     return e.speech.lines.empty() ? std::string() : e.speech.lines.front()->text;
+}
+
+TempFolder::TempFolder() {
+    char name[] = "/tmp/hollowmere-test-XXXXXX";
+    path = mkdtemp(name) ? name : "";
+}
+
+TempFolder::~TempFolder() {
+    std::error_code ignored;
+    if (!path.empty()) std::filesystem::remove_all(path, ignored);
 }
 
 static std::string gTestDir;  // the scratch folder of this run; "" until first used

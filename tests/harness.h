@@ -36,6 +36,14 @@ struct TestEngine {
     std::string frontSpeech() const;  // text of the line on screen, "" for none
 };
 
+// A fresh folder under /tmp, removed with everything in it.
+struct TempFolder {
+    std::string path;
+    TempFolder();
+    ~TempFolder();
+    std::string operator/(const std::string& sub) const { return path + "/" + sub; }
+};
+
 // Writes a 32-bit BMP (no alpha) of w x h filled with rgb into a temp folder; returns its path.
 std::string writeTestBmp(const std::string& name, int w, int h, uint32_t rgb);
 // The same with a per-pixel colour function.

@@ -43,7 +43,7 @@ protected:
     }
 };
 
-TEST_F(GfxSprite, DelayShowsFirstFrameOneDrawLongerThenLoops) {
+TEST_F(GfxSprite, DelayShowsFirstFrameOneDrawLongerThenLoopsOrRests) {
     Graphic* g = newSpriteGraphic(strip, "s", 0, 0, 4, kFrameH, 2, kFrameH * kFrames, 1);
     ASSERT_NE(g->surface, nullptr);
     EXPECT_EQ(frames(*g, 14), (std::vector<int>{0, 0, 0, 1, 1, 2, 2, 3, 3, 0, 0, 1, 1, 2}));
@@ -58,10 +58,9 @@ TEST_F(GfxSprite, DelayShowsFirstFrameOneDrawLongerThenLoops) {
     g->delayCurrent = 0;
     EXPECT_EQ(frames(*g, 5), (std::vector<int>{0, 0, 0, 1, 1}));
     deleteGraphic(g);
-}
 
-TEST_F(GfxSprite, PlayOnceRestsOnFirstFrameUntilRestarted) {
-    Graphic* g = newSpriteGraphic(strip, "s", 0, 0, 4, kFrameH, 1, kFrameH * kFrames, 2);
+    // Played once, a strip rests on its first frame until a script restarts it.
+    g = newSpriteGraphic(strip, "s", 0, 0, 4, kFrameH, 1, kFrameH * kFrames, 2);
     EXPECT_EQ(frames(*g, 12), (std::vector<int>{0, 0, 1, 2, 3, 0, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(g->delayCurrent, 0);  // scripts wait for this
     EXPECT_EQ(g->srcY, 0);

@@ -188,7 +188,7 @@ TEST_F(WorldExit, ExitCursorShowsTheArrowUnlessWaitOrClickIsUp) {
 
 // ---- the cursor while speech runs ----
 
-TEST_F(WorldSpeechCursor, ClickCursorHoldsAndTheVerbReturnsAFrameLater) {
+TEST_F(WorldSpeechCursor, ClickCursorHoldsTheVerbReturnsAFrameLaterAndAClickEndsTheLine) {
     setMode(kModeLook);
     sayKey(gs, "LOOK_Stone");
     t.frame();
@@ -210,9 +210,9 @@ TEST_F(WorldSpeechCursor, ClickCursorHoldsAndTheVerbReturnsAFrameLater) {
     t.frame();
     EXPECT_EQ(lastName(), "LookCursor");
     EXPECT_EQ(t.e.cursor.cursorShown, 1);
-}
 
-TEST_F(WorldSpeechCursor, ClickDuringSpeechEndsTheLineAndDoesNotWalk) {
+    // A click during speech ends the line at the next tick and does not walk.
+    setMode(kModeWalk);
     sayKey(gs, "LOOK_Stone");  // five seconds
     t.frames(2);
     t.click(500, 450);

@@ -125,13 +125,9 @@ TEST_P(BurpCue, TheBurpMasterBurpsWithHisLine) {
     ASSERT_TRUE(game.neutralPoint(x, y));
 
     // Contest (3 lines) unlocks TakePart, TakePart (5 lines) unlocks Burb.
-    const struct {
-        int option;
-        int lines;
-    } topics[] = {{0, 3}, {1, 5}};
-    for (const auto& topic : topics) {
-        ASSERT_NO_FATAL_FAILURE(chooseTopic(game, topic.option));
-        for (int i = 0; i < topic.lines; ++i) game.t.click(x, y);
+    for (auto [option, lines] : {std::pair<int, int>{0, 3}, {1, 5}}) {
+        ASSERT_NO_FATAL_FAILURE(chooseTopic(game, option));
+        for (int i = 0; i < lines; ++i) game.t.click(x, y);
         game.frames(2);
     }
     ASSERT_EQ(game.gs().dialogue->activeTopics.size(), 3u);
