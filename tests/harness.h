@@ -3,6 +3,7 @@
 #pragma once
 #include <SDL.h>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,6 @@ struct TempFolder {
 // Writes a 32-bit BMP (no alpha) of w x h filled with rgb into a temp folder; returns its path.
 std::string writeTestBmp(const std::string& name, int w, int h, uint32_t rgb);
 // The same with a per-pixel colour function.
-std::string writeTestBmpFn(const std::string& name, int w, int h, uint32_t (*pixel)(int x, int y));
+std::string writeTestBmpFn(const std::string& name, int w, int h, const std::function<uint32_t(int x, int y)>& pixel);
 // Reads the screen pixel as 0xRRGGBB.
 uint32_t screenPixel(const Engine& e, int x, int y);

@@ -94,17 +94,13 @@ uint32_t pixelAt(SDL_Surface* s, int x, int y) {
     }
 }
 
-void rgbAt(SDL_Surface* s, int x, int y, uint8_t& r, uint8_t& g, uint8_t& b) {
-    SDL_GetRGB(pixelAt(s, x, y), s->format, &r, &g, &b);
-}
-
 // Counts visible (non-black) pixels of a rectangle.
 int visiblePixels(SDL_Surface* s, int x0, int y0, int w, int h) {
     int n = 0;
     for (int y = y0; y < y0 + h && y < s->h; ++y)
         for (int x = x0; x < x0 + w && x < s->w; ++x) {
             uint8_t r, g, b;
-            rgbAt(s, x, y, r, g, b);
+            SDL_GetRGB(pixelAt(s, x, y), s->format, &r, &g, &b);
             if (r | g | b) ++n;
         }
     return n;

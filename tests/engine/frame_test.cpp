@@ -1,6 +1,8 @@
 // The program frame: click latch, verb cycle, hit test, script clock, frame pacing,
-// quit timer, keys and the callback table.
+// quit timer, keys, the cursor and the screen.
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 #include "frame/clock.h"
 #include "gfx/graphic.h"
@@ -66,24 +68,17 @@ TEST(FrameVerbs, RightClicksCycleTheVerb) {
 
 // ---- the hit test ----
 
-struct HitTest : testing::Test {
+TEST(HitTest, TheLowestDrawnVisibleSpriteWithinHalfTheCursorIsHit) {
     TestEngine t;
-    void SetUp() override {
-        std::string box = writeTestBmp("hit_box", 40, 30, 0x808080);
-        DisplayList& list = t.e.display;
-        addSprite(list, box, "Background", 0, 0, 0, 0, 0, 0, 0);
-        addSprite(list, box, "Lower", 100, 100, 0, 0, 0, 0, 0);
-        addSprite(list, box, "Upper", 120, 110, 0, 0, 0, 0, 0);
-        addSprite(list, box, "Cursor", 0, 0, 20, 10, 0, 100, 1);  // half size 10 x 5
-    }
-    std::string at(int x, int y) {
+    const std::string box = writeTestBmp("hit_box", 40, 30, 0x808080);
+    for (auto [name, x, y] : {std::tuple<const char*, int, int>{"Background", 0, 0}, {"Lower", 100, 100}, {"Upper", 120, 110}})
+        addSprite(t.e.display, box, name, x, y, 0, 0, 0, 0, 0);
+    addSprite(t.e.display, box, "Cursor", 0, 0, 20, 10, 0, 100, 1);  // half size 10 x 5
+    auto at = [&t](int x, int y) {
         t.e.input.x = x;
         t.e.input.y = y;
         return spriteUnderPointer(t.e.cursor);
-    }
-};
-
-TEST_F(HitTest, TheLowestDrawnVisibleSpriteWithinHalfTheCursorIsHit) {
+    };
     EXPECT_EQ(at(140, 130), "Lower") << "right edge x + w still hits";
     EXPECT_EQ(at(90, 95), "Lower") << "the cursor's centre reaches the top-left edges";
     EXPECT_EQ(at(89, 100), "");
@@ -137,15 +132,11 @@ TEST(FrameClock, QuitTimerRunsOneLastFrame) {
     gs.quitting = 1;
     gs.clockSeconds = 10;
     gs.clockStartTicks = ticksNow();
-    int frames = 0;
-    while (t.e.running && frames < 200) {
-        t.frame();
-        ++frames;
-    }
+    // The tick to 11 comes in frame 64 (1008 ms in); frame 65 sees it and is the last one.
+    EXPECT_FALSE(t.runUntil([&] { return !t.e.running; }, 64));
+    t.frame();
     EXPECT_FALSE(t.e.running);
     EXPECT_EQ(gs.clockSeconds, 11);
-    // The tick to 11 comes in frame 64 (1008 ms in); frame 65 sees it and is the last one.
-    EXPECT_EQ(frames, 65);
 }
 
 // ---- keys ----

@@ -74,7 +74,7 @@ TEST_F(WorldScene, EntryRestartsTheClockAndAChangeKeepsTheHeroInPlace) {
     EXPECT_EQ(gRuns.enterFeld, 2);
 }
 
-TEST_F(WorldScene, UnregisteredSceneIsRefused) {
+TEST_F(WorldScene, AnUnregisteredSceneIsRefusedAndReportedOnce) {
     sayKey(gs, "LOOK_Stone");
     const std::vector<std::string> before = names();
     const int entriesBefore = gRuns.enterHof;
@@ -96,9 +96,10 @@ TEST_F(WorldScene, UnregisteredSceneIsRefused) {
     EXPECT_EQ(t.e.scenes.currentScene, "Hof");
     EXPECT_EQ(t.e.player.lastExit, "Gate");
     EXPECT_EQ(names(), before);
-}
 
-TEST_F(WorldScene, ExitToAnUnregisteredSceneLeavesTheHeroWhereHeIs) {
+    // An exit there leaves the hero where he is and is reported once.
+    clearSpeech(t.e.speech);
+    t.frames(2);
     gate->exitTarget = "Nowhere";
     gate->walkToX = 0;
     gate->walkToY = 0;

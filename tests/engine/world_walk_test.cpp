@@ -91,11 +91,8 @@ TEST_F(WorldWalk, ABlockedStepEndsTheWalkAndOnlyOnePixelIsProbed) {
 
 TEST_F(WorldWalk, MissingWalkMapBlocksEverything) {
     const PlayerState& p = t.e.player;
-    EXPECT_FALSE(isWalkable(p, 0, 300));
-    EXPECT_FALSE(isWalkable(p, 800, 300));
-    EXPECT_FALSE(isWalkable(p, 400, 0));
-    EXPECT_FALSE(isWalkable(p, 400, 600));
-    EXPECT_FALSE(isWalkable(p, -5, -5));
+    for (auto [x, y] : {std::pair<int, int>{0, 300}, {800, 300}, {400, 0}, {400, 600}, {-5, -5}})
+        EXPECT_FALSE(isWalkable(p, x, y)) << x << "," << y;
     EXPECT_TRUE(isWalkable(p, 1, 1));
     EXPECT_TRUE(isWalkable(p, 799, 599));
     hof->walkMapName = "NoSuchMap";

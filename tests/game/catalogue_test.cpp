@@ -55,20 +55,14 @@ protected:
     bool hasText(const std::string& key) { return findGraphic(e().texts, key) != nullptr; }
     bool hasCallback(const std::string& name) { return gs().callbacks.count(name) == 1; }
 
-    // Every object that some scene lists.
-    std::set<const SceneObject*> sceneObjects() {
-        std::set<const SceneObject*> out;
-        for (auto& it : e().scenes.scenes)
-            for (const SceneObject* obj : it.second->objects) out.insert(obj);
-        return out;
-    }
-
     std::unique_ptr<TestEngine> te;
 };
 
-TEST_P(CatalogueTest, ScenesNameTheirPicturesAndScripts) {
+TEST_P(CatalogueTest, ScenesAndObjectsNameOnlyWhatWasBuilt) {
+    std::set<const SceneObject*> inScenes;
     for (auto& it : e().scenes.scenes) {
         const Scene& s = *it.second;
+        inScenes.insert(s.objects.begin(), s.objects.end());
         EXPECT_EQ(s.name, it.first);
         EXPECT_TRUE(hasImage(s.backgroundName)) << s.name << " background " << s.backgroundName;
         if (s.hasPlayer) {
@@ -77,10 +71,6 @@ TEST_P(CatalogueTest, ScenesNameTheirPicturesAndScripts) {
         EXPECT_TRUE(hasCallback(s.enterCallback)) << s.name << " " << s.enterCallback;
         EXPECT_TRUE(hasCallback(s.alwaysCallback)) << s.name << " " << s.alwaysCallback;
     }
-}
-
-TEST_P(CatalogueTest, ObjectsNameOnlyWhatWasBuilt) {
-    const std::set<const SceneObject*> inScenes = sceneObjects();
     for (auto& it : e().objects) {
         const SceneObject& o = *it.second;
         SCOPED_TRACE(o.name);

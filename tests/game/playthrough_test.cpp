@@ -97,7 +97,6 @@ void startFromTheMenu(PlayDriver& game) {
 void hookThePulleyChain(PlayDriver& game, Journey& p) {
     ASSERT_NO_FATAL_FAILURE(game.use("ScheuneHintenKette"));
     achieved(game, p, "chain hooked on the ship", {chainHooked});
-    EXPECT_EQ(game.said(), game.text("UseHaken1"));
     EXPECT_TRUE(game.sprite("ScheuneHintenKetteAufgehängt"));
     EXPECT_FALSE(game.sprite("ScheuneHintenKette"));
 }
@@ -203,9 +202,9 @@ void dressTheWitchAndUnlockTheBarn(PlayDriver& game, Journey& p) {
     achieved(game, p, "witch costume complete", {costumeHat, costumeComplete, keyFromGirl, girlHappy}, {"Key"}, {"Hut"});
     ASSERT_NO_FATAL_FAILURE(sitThrough(game, p, "FarmhausHinten", 12));
     EXPECT_EQ(game.said(), game.text("CryGirlCostumeThank1"));
-    EXPECT_EQ(game.object("CryGirl")->dialoguePartner, nullptr);
 
     ASSERT_NO_FATAL_FAILURE(game.travelTo("ScheuneVorne"));
+    EXPECT_FALSE(game.sprite("ScheuneVorneExit"));
     ASSERT_NO_FATAL_FAILURE(game.useItemOn("Key", "ScheuneVorneSchloss"));
     achieved(game, p, "barn unlocked, key kept", {barnUnlocked});
     EXPECT_TRUE(game.sprite("ScheuneVorneExit"));
