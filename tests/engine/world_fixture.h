@@ -113,6 +113,11 @@ struct WorldTest : testing::Test {
         t.e.player.footY = y;
     }
     void clickOn(const SceneObject* o) { t.click(o->x + 20, o->y + 20); }
+    // Ends the line on screen; the verb comes back after the speech cursor.
+    void hush() {
+        clearSpeech(t.e.speech);
+        t.frames(2);
+    }
     void setMode(int mode) {
         gs.cursorMode = mode;
         setCursor(t.e.cursor, mode);

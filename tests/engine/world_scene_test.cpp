@@ -98,8 +98,7 @@ TEST_F(WorldScene, AnUnregisteredSceneIsRefusedAndReportedOnce) {
     EXPECT_EQ(names(), before);
 
     // An exit there leaves the hero where he is and is reported once.
-    clearSpeech(t.e.speech);
-    t.frames(2);
+    hush();
     gate->exitTarget = "Nowhere";
     gate->walkToX = 0;
     gate->walkToY = 0;

@@ -17,29 +17,23 @@ TEST_F(WorldVerbs, LookAndRefusalsAnswerAtOnce) {
     EXPECT_EQ(t.e.player.targetX, 150);
     EXPECT_EQ(t.e.player.targetY, 400);
 
-    clearSpeech(t.e.speech);
     standAt(200, 400);
     t.e.player.targetX = kNoTarget;
-    t.frames(2);
+    hush();
     clickOn(pail);
     EXPECT_FALSE(speechQueued(t.e.speech)) << "no look text, nothing said";
     EXPECT_TRUE(idle()) << "not even walking";
 
     // Refused take and talk answer without walking.
-    setMode(kModeTake);
-    clickOn(stone);
-    EXPECT_EQ(t.frontSpeech(), "I don't need that.");
-    EXPECT_TRUE(idle());
-
-    clearSpeech(t.e.speech);
-    t.frames(2);  // the verb comes back after the speech cursor
-    setMode(kModeTalk);
-    clickOn(stone);
-    EXPECT_EQ(t.frontSpeech(), "I don't know what to say.");
-    EXPECT_TRUE(idle());
-
-    clearSpeech(t.e.speech);
-    t.frames(2);
+    for (auto [mode, reply] : {std::pair<int, const char*>{kModeTake, "I don't need that."},
+                               {kModeTalk, "I don't know what to say."}}) {
+        hush();
+        setMode(mode);
+        clickOn(stone);
+        EXPECT_EQ(t.frontSpeech(), reply);
+        EXPECT_TRUE(idle());
+    }
+    hush();
     stone->talkKey = "";
     clickOn(stone);
     EXPECT_FALSE(speechQueued(t.e.speech)) << "no key, no reply";

@@ -127,7 +127,10 @@ void showTicketAndTakeBread(PlayDriver& game, Journey& p) {
 
 void winTheBurpContest(PlayDriver& game, Journey& p) {
     ASSERT_NO_FATAL_FAILURE(game.travelTo("Schulparty"));
-    for (const char* item : {"Käse", "Bowle", "Knoblauch"}) ASSERT_NO_FATAL_FAILURE(game.take(item));
+    for (const char* item : {"Käse", "Knoblauch"}) ASSERT_NO_FATAL_FAILURE(game.take(item));
+    ASSERT_NO_FATAL_FAILURE(game.useItemOn("Knoblauch", "Burbkid2"));
+    EXPECT_EQ(game.said(), game.text("TrinkenBurbContest")) << "garlic wants the punch";
+    ASSERT_NO_FATAL_FAILURE(game.take("Bowle"));
     achieved(game, p, "cheese, punch and garlic from the party table", {cheeseTaken}, {"Käse", "Bowle", "Knoblauch"});
     ASSERT_NO_FATAL_FAILURE(game.useItemOn("Knoblauch", "Burbkid2"));
     EXPECT_EQ(game.scene(), "BurbSequenz");
