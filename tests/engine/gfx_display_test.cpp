@@ -36,6 +36,12 @@ protected:
         return -1;
     }
 
+    // A script starts the strip again from its first frame with a working delay.
+    static void restart(Graphic& g, int delay) {
+        g.srcY = 0;
+        g.delayCounter = 0;
+        g.delayCurrent = delay;
+    }
     std::vector<int> frames(Graphic& g, int draws) {
         std::vector<int> shown;
         for (int i = 0; i < draws; ++i) shown.push_back(drawOnce(g));
@@ -49,13 +55,9 @@ TEST_F(GfxSprite, DelayShowsFirstFrameOneDrawLongerThenLoopsOrRests) {
     EXPECT_EQ(frames(*g, 14), (std::vector<int>{0, 0, 0, 1, 1, 2, 2, 3, 3, 0, 0, 1, 1, 2}));
 
     // A script's working delay survives the wrap of a loop; frameDelay only refills a 0.
-    g->srcY = 0;
-    g->delayCounter = 0;
-    g->delayCurrent = 1;
+    restart(*g, 1);
     EXPECT_EQ(frames(*g, 10), (std::vector<int>{0, 0, 1, 2, 3, 0, 1, 2, 3, 0}));
-    g->srcY = 0;
-    g->delayCounter = 0;
-    g->delayCurrent = 0;
+    restart(*g, 0);
     EXPECT_EQ(frames(*g, 5), (std::vector<int>{0, 0, 0, 1, 1}));
     deleteGraphic(g);
 
@@ -66,8 +68,7 @@ TEST_F(GfxSprite, DelayShowsFirstFrameOneDrawLongerThenLoopsOrRests) {
     EXPECT_EQ(g->srcY, 0);
 
     // A script restarts it by giving it a delay again.
-    g->delayCurrent = 1;
-    g->delayCounter = 0;
+    restart(*g, 1);
     EXPECT_EQ(frames(*g, 4), (std::vector<int>{0, 0, 1, 2}));
     deleteGraphic(g);
 }
