@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 #include "frame/clock.h"
 
@@ -58,6 +59,16 @@ std::string TestEngine::frontSpeech() const {
     return e.speech.lines.empty() ? std::string() : e.speech.lines.front()->text;
 }
 
+TempFolder::TempFolder() {
+    char name[] = "/tmp/hollowmere-test-XXXXXX";
+    path = mkdtemp(name) ? name : "";
+}
+
+TempFolder::~TempFolder() {
+    std::error_code ignored;
+    if (!path.empty()) std::filesystem::remove_all(path, ignored);
+}
+
 static std::string gTestDir;  // the scratch folder of this run; "" until first used
 
 // The scratch folder holds only the files written below: empty it and remove it.
@@ -81,11 +92,7 @@ static std::string testDir() {
     return gTestDir;
 }
 
-static uint32_t (*gFill)(int, int) = nullptr;
-static uint32_t gFillColour = 0;
-static uint32_t plainFill(int, int) { return gFillColour; }
-
-std::string writeTestBmpFn(const std::string& name, int w, int h, uint32_t (*pixel)(int x, int y)) {
+std::string writeTestBmpFn(const std::string& name, int w, int h, const std::function<uint32_t(int x, int y)>& pixel) {
     SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 32, 0xff0000, 0xff00, 0xff, 0);
     for (int y = 0; y < h; ++y) {
         Uint32* row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(s->pixels) + y * s->pitch);
@@ -98,9 +105,7 @@ std::string writeTestBmpFn(const std::string& name, int w, int h, uint32_t (*pix
 }
 
 std::string writeTestBmp(const std::string& name, int w, int h, uint32_t rgb) {
-    gFillColour = rgb;
-    gFill = plainFill;
-    return writeTestBmpFn(name, w, h, gFill);
+    return writeTestBmpFn(name, w, h, [rgb](int, int) { return rgb; });
 }
 
 uint32_t screenPixel(const Engine& e, int x, int y) {

@@ -3,6 +3,7 @@
 #pragma once
 #include <SDL.h>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -36,9 +37,17 @@ struct TestEngine {
     std::string frontSpeech() const;  // text of the line on screen, "" for none
 };
 
+// A fresh folder under /tmp, removed with everything in it.
+struct TempFolder {
+    std::string path;
+    TempFolder();
+    ~TempFolder();
+    std::string operator/(const std::string& sub) const { return path + "/" + sub; }
+};
+
 // Writes a 32-bit BMP (no alpha) of w x h filled with rgb into a temp folder; returns its path.
 std::string writeTestBmp(const std::string& name, int w, int h, uint32_t rgb);
 // The same with a per-pixel colour function.
-std::string writeTestBmpFn(const std::string& name, int w, int h, uint32_t (*pixel)(int x, int y));
+std::string writeTestBmpFn(const std::string& name, int w, int h, const std::function<uint32_t(int x, int y)>& pixel);
 // Reads the screen pixel as 0xRRGGBB.
 uint32_t screenPixel(const Engine& e, int x, int y);

@@ -1,8 +1,6 @@
-// The speech queue with its expiry, stored texts, and the verb cursor as the last sprite.
+// The speech queue: lines expire in turn and only the front one is drawn.
 #include <vector>
 
-#include "gfx/cursor.h"
-#include "world/verbs.h"
 #include "gfx_test_util.h"
 
 using gfxtest::GfxTest;
@@ -70,106 +68,6 @@ TEST_F(GfxSpeech, LinesExpireInTurnAndOnlyTheFrontIsDrawn) {
     updateSpeech(r);
     EXPECT_EQ(pixel(10, 50), 0x642064u);           // leading zero: glyph 16 unblended
     EXPECT_EQ(pixel(10 + 9 * 18, 50), 0x642e64u);  // 7: glyph 23
-}
-
-TEST_F(GfxSpeech, StoredTextsKeepTheirFirstDefinition) {
-    TextTable table;
-    defineText(table, "LOOK_Barn", "A barn.");
-    defineText(table, "LOOK_Barn", "Another barn.", 9, r.red);
-    const SpeechLine* barn = findGraphic(table, "LOOK_Barn");
-    ASSERT_NE(barn, nullptr);
-    EXPECT_EQ(barn->text, "A barn.");
-    EXPECT_EQ(barn->seconds, 3);
-    EXPECT_EQ(barn->colour, kRawWhite);
-    for (auto& entry : table) delete entry.second;
-}
-
-class GfxCursor : public GfxTest {
-protected:
-    GraphicStore store;
-    DisplayList list;
-    CursorState c{};
-
-    void SetUp() override {
-        GfxTest::SetUp();
-        // The loader goes by content, so BMPs stand in for the interface PNGs.
-        for (const char* f : {"walk.png", "take.png", "talk.png", "look.png", "use.png",
-                              "inv.png", "click.bmp", "load_c.bmp", "exit.png", "none.bmp",
-                              "dialogbar.png", "exit_dialog.png", "cur.png"}) {
-            solid(std::string("gfx/gui/") + f, 55, 960, 0x404040);
-        }
-        solid("icon.bmp", 30, 20, 0x505050);
-        loadGraphic(store, "Icon", file("icon.bmp"));
-        c.graphicStore = &store;
-        c.displayList = &list;
-        c.cursorShown = 1;
-        c.cursorEnabled = 1;
-        inDir([&] { loadCursorGraphics(c); });
-        ASSERT_EQ(store.size(), 13u);
-    }
-    void TearDown() override {
-        clearDisplayList(list);
-        for (auto& entry : store) deleteGraphic(entry.second);
-        GfxTest::TearDown();
-    }
-    // A scene: background, an object, and the cursor slot that scene entry appends.
-    void buildScene() {
-        addSprite(list, file("icon.bmp"), "Background", 0, 0, 0, 0, 0, 0, 0);
-        addSprite(list, file("icon.bmp"), "Barn", 10, 20, 0, 0, 0, 0, 0);
-        inDir([&] {
-            addSprite(list, findGraphic(store, "ClickCursor")->path, "ClickCursor", 64, 64, 36,
-                      48, 4, 912, 1);
-        });
-    }
-    void set(int32_t mode) {
-        inDir([&] { setCursor(c, mode); });
-    }
-    std::vector<std::string> names() const {
-        std::vector<std::string> out;
-        for (const Graphic* g : list.sprites) out.push_back(g->name);
-        return out;
-    }
-};
-
-// A verb change replaces the cursor, and only a cursor: other sprites keep
-// their place and state, a list ending in something else gets one appended.
-TEST_F(GfxCursor, AVerbChangeReplacesOnlyTheCursor) {
-    buildScene();
-    Graphic* barn = list.sprites[1];
-    barn->srcY = 7;
-    set(kModeWalk);
-    set(kModeTalk);
-    EXPECT_EQ(names(), (std::vector<std::string>{"Background", "Barn", "TalkCursor"}));
-    EXPECT_NE(lastSprite(list)->surface, nullptr);
-    EXPECT_EQ(list.sprites[1], barn);
-    EXPECT_EQ(barn->srcY, 7);
-    c.heldItemGraphic = "Icon";
-    set(kModeUseItem);
-    EXPECT_EQ(lastSprite(list)->path, file("icon.bmp"));
-
-    clearDisplayList(list);
-    set(kModeWalk);
-    addSprite(list, file("icon.bmp"), "Barn", 0, 0, 0, 0, 0, 0, 0);
-    set(kModeLook);
-    EXPECT_EQ(names(), (std::vector<std::string>{"WalkCursor", "Barn", "LookCursor"}));
-}
-
-// A held or disabled cursor, and a mode without an image, leave the list alone.
-TEST_F(GfxCursor, HeldDisabledOrImagelessCursorsLeaveTheListAlone) {
-    buildScene();
-    set(kModeWalk);
-    lastSprite(list)->srcX = 7;  // a new sprite would start at 0
-    const std::vector<std::string> before = names();
-    for (int32_t mode : {1, 7, 12, -3}) set(mode);  // mode 1 with no item held
-    c.heldItemGraphic = "NotInStore";
-    set(kModeUseItem);
-    c.cursorShown = 0;
-    set(kModeLook);
-    c.cursorShown = 1;
-    c.cursorEnabled = 0;
-    set(kModeLook);
-    EXPECT_EQ(names(), before);
-    EXPECT_EQ(lastSprite(list)->srcX, 7);
 }
 
 }  // namespace

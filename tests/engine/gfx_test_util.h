@@ -25,25 +25,12 @@ using PixelFn = std::function<uint32_t(int x, int y)>;  // 0xRRGGBB per pixel
 inline void writeBmp32(const std::string& path, int w, int h, const PixelFn& pixel) {
     FILE* f = std::fopen(path.c_str(), "wb");
     ASSERT_NE(f, nullptr) << path;
-    auto put16 = [f](uint16_t v) { std::fwrite(&v, 2, 1, f); };
-    auto put32 = [f](uint32_t v) { std::fwrite(&v, 4, 1, f); };
     const uint32_t data = static_cast<uint32_t>(w * h * 4);
-    std::fputc('B', f);
-    std::fputc('M', f);
-    put32(54 + data);
-    put32(0);
-    put32(54);
-    put32(40);
-    put32(static_cast<uint32_t>(w));
-    put32(static_cast<uint32_t>(h));
-    put16(1);
-    put16(32);
-    put32(0);
-    put32(data);
-    put32(2835);
-    put32(2835);
-    put32(0);
-    put32(0);
+    // File header after "BM", then the 40-byte info header: 1 plane, 32 bits, no compression.
+    const uint32_t header[] = {54 + data, 0, 54, 40, uint32_t(w), uint32_t(h), 1 | 32u << 16, 0, data, 2835, 2835, 0, 0};
+    std::fputs("BM", f);
+    std::fwrite(header, sizeof header, 1, f);
+    auto put32 = [f](uint32_t v) { std::fwrite(&v, 4, 1, f); };
     for (int y = h - 1; y >= 0; --y) {
         for (int x = 0; x < w; ++x) put32(pixel(x, y) & 0xffffff);
     }

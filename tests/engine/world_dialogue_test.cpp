@@ -1,5 +1,4 @@
-// Conversations: the option areas, playing a topic line by line, unlocking
-// topics and leaving.
+// Conversations: opening over the scene, leaving, and topics that are not there.
 #include "world_fixture.h"
 
 struct WorldDialogue : WorldTest {
@@ -12,14 +11,8 @@ struct WorldDialogue : WorldTest {
         DialogueTopic* crash = addTopic(cry, "Crash", "Crash landing");
         addDialogueLine(crash, "I crashed.", "", "");
         addDialogueLine(crash, "", "Poor you.", "");
-        DialogueTopic* key = addTopic(cry, "Key", "Barn key");
-        addDialogueLine(key, "", "Here it is.", "");
-        addDialogueLine(key, "", "", "Barn");
-        addTopic(cry, "Costume", "Witch costume");
-        addDialogueLine(cry->topics["Costume"], "I need a costume.", "", "");
-        addTopic(cry, "Empty", "Nothing");
-        addDialogueLine(addTopic(cry, "Barn", "The barn"), "What about the barn?", "", "");
-        for (const char* id : {"Crash", "Key", "Costume", "Empty"}) activateTopic(cry, id);
+        addDialogueLine(addTopic(cry, "Costume", "Witch costume"), "I need a costume.", "", "");
+        for (const char* id : {"Crash", "Costume"}) activateTopic(cry, id);
         girl->dialoguePartner = cry;
         girl->walkToX = 200;  // where the hero already stands
         girl->walkToY = 400;
@@ -29,8 +22,6 @@ struct WorldDialogue : WorldTest {
         clickOn(girl);
         ASSERT_EQ(gs.activePartner, cry);
     }
-    // A click where no option and no object is.
-    void clickAway() { t.click(400, 300); }
     std::string optionAt(int x, int y) {
         t.e.input.x = x;
         t.e.input.y = y;
@@ -41,7 +32,7 @@ struct WorldDialogue : WorldTest {
     }
 };
 
-TEST_F(WorldDialogue, OpeningKeepsTheSceneBehindTheBar) {
+TEST_F(WorldDialogue, OpeningAndLeavingKeepTheSceneAndTheHero) {
     const int entries = gRuns.enterHof;
     const int heroX = hero()->x, heroY = hero()->y;
     talk();
@@ -54,87 +45,18 @@ TEST_F(WorldDialogue, OpeningKeepsTheSceneBehindTheBar) {
     EXPECT_EQ(t.e.cursor.cursorShown, 0);
     EXPECT_EQ(gs.cursorMode, kModeTalk) << "a conversation keeps the verb";
 
-    t.rightClick();
-    EXPECT_EQ(lastName(), "PointCursor") << "the pointer is held while they talk";
-}
-
-TEST_F(WorldDialogue, AreasAreEighteenPixelsApart) {
-    talk();
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(gs.optionAreas[i].y, 508 + 18 * i);
-        EXPECT_EQ(gs.optionAreas[i].height, 24);
-    }
-    EXPECT_EQ(gs.optionAreas[0].width, 16 * 13);  // "Crash landing"
-    EXPECT_EQ(optionAt(40, 532), "Crash") << "the first area wins where two overlap";
-    EXPECT_EQ(optionAt(40, 550), "Key");
-    EXPECT_EQ(optionAt(40, 551), "Costume") << "low on the drawn second option";
-    EXPECT_EQ(optionAt(40, 556), "Costume");
-    EXPECT_EQ(optionAt(40, 586), "Empty");
-    EXPECT_EQ(optionAt(40, 587), "");
-    EXPECT_EQ(optionAt(40, 599), "");
-    EXPECT_EQ(optionAt(32 + 16 * 7 + 1, 580), "") << "right of the label \"Nothing\"";
-    t.e.input.x = 40;
-    t.e.input.y = 510;
-    EXPECT_EQ(optionUnderPointer(gs), "") << "only in a frame with a click";
-    t.click(40, 553);
-    EXPECT_EQ(gs.chosenTopic, "Costume");
-    EXPECT_EQ(gs.lineIndex, 0);
-}
-
-TEST_F(WorldDialogue, LinesAdvanceOnePerClickThenTheOptionsReturn) {
-    talk();
-    t.click(40, 515);
-    ASSERT_EQ(gs.chosenTopic, "Crash");
-    EXPECT_EQ(gs.lineIndex, 0);
-    EXPECT_EQ(gs.partnerSpeaking, 0) << "the hero's line first";
-    clickAway();
-    EXPECT_EQ(gs.lineIndex, 1);
-    EXPECT_EQ(gs.partnerSpeaking, 1);
-    EXPECT_EQ(gs.partnerLine, "Poor you.");
-    t.frames(3);
-    EXPECT_EQ(gs.partnerSpeaking, 1) << "the line stays until the next click";
-    clickAway();
-    EXPECT_EQ(gs.chosenTopic, "");
-    EXPECT_EQ(gs.partnerSpeaking, 0);
-    EXPECT_EQ(gs.partnerLine, "Poor you.") << "the last partner line is remembered";
-    t.frames(2);
-    t.click(40, 575);
-    EXPECT_EQ(gs.chosenTopic, "") << "back to the options in the frame after it was chosen";
-}
-
-TEST_F(WorldDialogue, UnlockingLineAddsItsTopicAtTheEndOnce) {
-    cry->activeTopics = {"Crash", "Key"};
-    talk();
-    for (int round = 0; round < 2; ++round) {
-        SCOPED_TRACE(round);
-        t.click(40, 540);
-        ASSERT_EQ(gs.chosenTopic, "Key");
-        clickAway();  // to the unlocking line
-        EXPECT_EQ(gs.chosenTopic, "") << "the bar is rebuilt with the options";
-        EXPECT_EQ(cry->activeTopics, (std::vector<std::string>{"Crash", "Key", "Barn"}));
-        EXPECT_EQ(gs.optionAreas[2].width, 16 * 8);  // "The barn"
-        EXPECT_NE(sprite("ExitDialog"), nullptr);
-    }
-    t.click(40, 560);
-    EXPECT_EQ(gs.chosenTopic, "Barn");
-}
-
-TEST_F(WorldDialogue, LeavingEntersTheSceneAgainWithTheHeroInPlace) {
-    talk();
-    const int entries = gRuns.enterHof;
-    const int heroX = hero()->x, heroY = hero()->y;
+    // Leaving enters the scene again with the hero in place.
     t.click(690, 530);
     EXPECT_EQ(gs.activePartner, nullptr);
     EXPECT_EQ(sprite("ExitDialog"), nullptr);
-    EXPECT_EQ(gRuns.enterHof, entries + 1);
+    EXPECT_EQ(gRuns.enterHof, entries + 2);
     ASSERT_NE(hero(), nullptr);
     EXPECT_EQ(hero()->x, heroX);
     EXPECT_EQ(hero()->y, heroY);
     EXPECT_EQ(lastName(), "TalkCursor");
     EXPECT_EQ(t.e.cursor.cursorShown, 1);
-}
 
-TEST_F(WorldDialogue, SpeechDuringTheConversationKeepsTheVerb) {
+    // Speech during the conversation keeps the verb.
     talk();
     sayKey(gs, "LOOK_Stone");
     t.frames(3);
@@ -144,6 +66,9 @@ TEST_F(WorldDialogue, SpeechDuringTheConversationKeepsTheVerb) {
     t.frames(2);
     EXPECT_EQ(gs.cursorMode, kModeTalk);
     EXPECT_EQ(lastName(), "TalkCursor");
+    talk();
+    t.rightClick();
+    EXPECT_EQ(lastName(), "PointCursor") << "the pointer is held while they talk";
 }
 
 TEST_F(WorldDialogue, UndefinedActiveTopicIsSkipped) {

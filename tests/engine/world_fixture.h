@@ -59,27 +59,18 @@ struct WorldTest : testing::Test {
         registerCallback(gs, "TAKESCRIPT_Apple", [](GameState&) { ++gRuns.takeApple; });
         registerCallback(gs, "GoScriptGate", [](GameState&) { ++gRuns.goGate; });
 
-        stone = object(hof, "Stone", 100, 100);
-        stone->walkToX = 150;
-        stone->walkToY = 400;
+        // Every object is walked to at y 400, below its middle (the gate: below it).
+        stone = object(hof, "Stone", 100, 100, "", 150);
         stone->lookKey = "LOOK_Stone";
-        apple = object(hof, "Apple", 200, 100, "IconBox");
+        apple = object(hof, "Apple", 200, 100, "IconBox", 250);
         apple->takeable = true;
-        apple->walkToX = 250;
-        apple->walkToY = 400;
         apple->takeScript = "TAKESCRIPT_Apple";
-        girl = object(hof, "Girl", 300, 100);
-        girl->walkToX = 200;
-        girl->walkToY = 400;
-        pail = object(hof, "Pail", 400, 100);
-        pail->walkToX = 420;
-        pail->walkToY = 400;
+        girl = object(hof, "Girl", 300, 100, "", 200);
+        pail = object(hof, "Pail", 400, 100, "", 420);
         pail->useScript = "USESCRIPT_Pail";
-        gate = object(hof, "Gate", 700, 100);
+        gate = object(hof, "Gate", 700, 100, "", 700);
         gate->exitTarget = "Feld";
         gate->exitDirection = 3;
-        gate->walkToX = 700;
-        gate->walkToY = 400;
         gate->walkScript = "GoScriptGate";
 
         gs.cursorMode = kModeWalk;
@@ -102,9 +93,11 @@ struct WorldTest : testing::Test {
         return s;
     }
     // Registered so the engine frees it; listed in a scene when one is given.
-    SceneObject* object(Scene* in, const std::string& name, int x, int y,
-                        const std::string& icon = "") {
+    SceneObject* object(Scene* in, const std::string& name, int x, int y, const std::string& icon = "",
+                        int walkToX = 0) {
         SceneObject* o = newSceneObject(x, y, name, "Box", icon);
+        o->walkToX = walkToX;
+        o->walkToY = walkToX ? 400 : 0;
         registerObject(t.e.objects, name, o);
         if (in) addObjectToScene(in, o);
         return o;
@@ -120,6 +113,11 @@ struct WorldTest : testing::Test {
         t.e.player.footY = y;
     }
     void clickOn(const SceneObject* o) { t.click(o->x + 20, o->y + 20); }
+    // Ends the line on screen; the verb comes back after the speech cursor.
+    void hush() {
+        clearSpeech(t.e.speech);
+        t.frames(2);
+    }
     void setMode(int mode) {
         gs.cursorMode = mode;
         setCursor(t.e.cursor, mode);

@@ -21,6 +21,14 @@ TEST_F(WorldScene, EntryBuildsTheListFromTheObjects) {
                                                  "WalkCursor"}));
     EXPECT_EQ(sprite("Stone")->x, 100);
     EXPECT_EQ(gRuns.enterHof, entriesBefore + 1);
+    // A verb change replaces only the cursor; a list ending in something else gets one appended.
+    setMode(kModeTalk);
+    EXPECT_EQ(names().size(), 9u);
+    EXPECT_EQ(lastName(), "TalkCursor");
+    addSprite(t.e.display, findGraphic(t.e.graphics, "Box")->path, "Late", 0, 0, 0, 0, 0, 0, 0);
+    setMode(kModeLook);
+    EXPECT_EQ(names()[9], "Late");
+    EXPECT_EQ(lastName(), "LookCursor");
     EXPECT_EQ(t.e.player.targetX, kNoTarget);
     EXPECT_EQ(t.e.cursor.cursorEnabled, 1);
     Graphic* button = sprite("EnterInventory");
@@ -66,7 +74,7 @@ TEST_F(WorldScene, EntryRestartsTheClockAndAChangeKeepsTheHeroInPlace) {
     EXPECT_EQ(gRuns.enterFeld, 2);
 }
 
-TEST_F(WorldScene, UnregisteredSceneIsRefused) {
+TEST_F(WorldScene, AnUnregisteredSceneIsRefusedAndReportedOnce) {
     sayKey(gs, "LOOK_Stone");
     const std::vector<std::string> before = names();
     const int entriesBefore = gRuns.enterHof;
@@ -88,9 +96,9 @@ TEST_F(WorldScene, UnregisteredSceneIsRefused) {
     EXPECT_EQ(t.e.scenes.currentScene, "Hof");
     EXPECT_EQ(t.e.player.lastExit, "Gate");
     EXPECT_EQ(names(), before);
-}
 
-TEST_F(WorldScene, ExitToAnUnregisteredSceneLeavesTheHeroWhereHeIs) {
+    // An exit there leaves the hero where he is and is reported once.
+    hush();
     gate->exitTarget = "Nowhere";
     gate->walkToX = 0;
     gate->walkToY = 0;

@@ -8,7 +8,7 @@ using WorldSpeechCursor = WorldTest;
 
 // ---- look, talk, take, use ----
 
-TEST_F(WorldVerbs, LookSaysAtOnceWhileTheHeroWalks) {
+TEST_F(WorldVerbs, LookAndRefusalsAnswerAtOnce) {
     setMode(kModeLook);
     clickOn(stone);
     EXPECT_EQ(t.frontSpeech(), "A stone.");
@@ -17,30 +17,23 @@ TEST_F(WorldVerbs, LookSaysAtOnceWhileTheHeroWalks) {
     EXPECT_EQ(t.e.player.targetX, 150);
     EXPECT_EQ(t.e.player.targetY, 400);
 
-    clearSpeech(t.e.speech);
     standAt(200, 400);
     t.e.player.targetX = kNoTarget;
-    t.frames(2);
+    hush();
     clickOn(pail);
     EXPECT_FALSE(speechQueued(t.e.speech)) << "no look text, nothing said";
     EXPECT_TRUE(idle()) << "not even walking";
-}
 
-TEST_F(WorldVerbs, RefusedTakeAndTalkAnswerWithoutWalking) {
-    setMode(kModeTake);
-    clickOn(stone);
-    EXPECT_EQ(t.frontSpeech(), "I don't need that.");
-    EXPECT_TRUE(idle());
-
-    clearSpeech(t.e.speech);
-    t.frames(2);  // the verb comes back after the speech cursor
-    setMode(kModeTalk);
-    clickOn(stone);
-    EXPECT_EQ(t.frontSpeech(), "I don't know what to say.");
-    EXPECT_TRUE(idle());
-
-    clearSpeech(t.e.speech);
-    t.frames(2);
+    // Refused take and talk answer without walking.
+    for (auto [mode, reply] : {std::pair<int, const char*>{kModeTake, "I don't need that."},
+                               {kModeTalk, "I don't know what to say."}}) {
+        hush();
+        setMode(mode);
+        clickOn(stone);
+        EXPECT_EQ(t.frontSpeech(), reply);
+        EXPECT_TRUE(idle());
+    }
+    hush();
     stone->talkKey = "";
     clickOn(stone);
     EXPECT_FALSE(speechQueued(t.e.speech)) << "no key, no reply";
@@ -67,21 +60,6 @@ TEST_F(WorldVerbs, TakeWalksThereFirstAndTakesOnTheSecondClick) {
     // Taken items stay out of their scene.
     enter("Hof");
     EXPECT_EQ(sprite("Apple"), nullptr);
-}
-
-TEST_F(WorldVerbs, UseSaysItsReplyOnlyWhereTheHeroStands) {
-    SceneObject* bench = object(hof, "Bench", 500, 100);
-    bench->walkToX = 520;
-    bench->walkToY = 400;
-    enter("Hof");
-    standAt(200, 400);
-    setMode(kModeUse);
-    clickOn(bench);
-    EXPECT_FALSE(speechQueued(t.e.speech));
-    EXPECT_EQ(t.e.player.targetX, 520);
-    ASSERT_TRUE(walkUntilIdle());
-    clickOn(bench);
-    EXPECT_EQ(t.frontSpeech(), "Why should I do that?");
 }
 
 TEST_F(WorldVerbs, VerbsWaitWhileTheHeroWalks) {
@@ -124,20 +102,6 @@ TEST_F(WorldVerbs, UseWithRunsTheScriptAndDropsTheItem) {
     EXPECT_EQ(lastName(), "WalkCursor");
 }
 
-TEST_F(WorldVerbs, TalkOpensTheConversationAtOnce) {
-    DialoguePartner* cry = newDialoguePartner("CryGirl");
-    t.e.partners.push_back(cry);
-    girl->dialoguePartner = cry;
-    girl->walkToX = 330;
-    setMode(kModeTalk);
-    clickOn(girl);
-    EXPECT_EQ(gs.activePartner, cry);
-    EXPECT_NE(sprite("ExitDialog"), nullptr);
-    EXPECT_EQ(t.e.player.targetX, 330) << "and he walks over while they talk";
-}
-
-// ---- sayKey ----
-
 // ---- exits ----
 
 TEST_F(WorldExit, WalkingOutChangesSceneOnlyOnArrival) {
@@ -160,7 +124,7 @@ TEST_F(WorldExit, WalkingOutChangesSceneOnlyOnArrival) {
     EXPECT_EQ(t.e.player.lastExit, "Gate") << "for the Enter script to place him";
 }
 
-TEST_F(WorldExit, ExitWithoutWalkToPointLeavesFromTheClickedPoint) {
+TEST_F(WorldExit, WithoutAWalkToPointTheHeroLeavesFromTheClickedPoint) {
     gate->walkToX = 0;
     gate->walkToY = 0;
     clickOn(gate);
@@ -169,11 +133,9 @@ TEST_F(WorldExit, ExitWithoutWalkToPointLeavesFromTheClickedPoint) {
     ASSERT_TRUE(walkUntilIdle());
     t.frame();
     EXPECT_EQ(t.e.scenes.currentScene, "Feld");
-}
 
-TEST_F(WorldExit, OtherVerbOnExitCursorLeavesWithoutWalking) {
-    gate->walkToX = 0;
-    gate->walkToY = 0;
+    // Another verb on the exit cursor leaves without walking.
+    enter("Hof");
     setMode(kModeLook);
     t.moveTo(720, 120);
     t.frames(2);
@@ -187,7 +149,7 @@ TEST_F(WorldExit, OtherVerbOnExitCursorLeavesWithoutWalking) {
     EXPECT_EQ(t.e.scenes.currentScene, "Feld");
 }
 
-TEST_F(WorldExit, ExitCursorShowsTheArrowOfEachDirection) {
+TEST_F(WorldExit, ExitCursorShowsTheArrowUnlessWaitOrClickIsUp) {
     t.moveTo(720, 120);
     gate->exitDirection = 0;
     t.frames(2);
@@ -200,9 +162,8 @@ TEST_F(WorldExit, ExitCursorShowsTheArrowOfEachDirection) {
     t.frames(2);
     EXPECT_EQ(lastName(), "WalkCursor");
     EXPECT_EQ(gs.hoverCursor, 0);
-}
 
-TEST_F(WorldExit, NoExitCursorWhileWaitOrClickCursorIsUp) {
+    // None while the wait or the click cursor is up.
     setMode(kModeWait);
     t.moveTo(720, 120);
     t.frames(3);
@@ -221,7 +182,7 @@ TEST_F(WorldExit, NoExitCursorWhileWaitOrClickCursorIsUp) {
 
 // ---- the cursor while speech runs ----
 
-TEST_F(WorldSpeechCursor, ClickCursorHoldsAndTheVerbReturnsAFrameLater) {
+TEST_F(WorldSpeechCursor, ClickCursorHoldsTheVerbReturnsAFrameLaterAndAClickEndsTheLine) {
     setMode(kModeLook);
     sayKey(gs, "LOOK_Stone");
     t.frame();
@@ -243,9 +204,9 @@ TEST_F(WorldSpeechCursor, ClickCursorHoldsAndTheVerbReturnsAFrameLater) {
     t.frame();
     EXPECT_EQ(lastName(), "LookCursor");
     EXPECT_EQ(t.e.cursor.cursorShown, 1);
-}
 
-TEST_F(WorldSpeechCursor, ClickDuringSpeechEndsTheLineAndDoesNotWalk) {
+    // A click during speech ends the line at the next tick and does not walk.
+    setMode(kModeWalk);
     sayKey(gs, "LOOK_Stone");  // five seconds
     t.frames(2);
     t.click(500, 450);

@@ -3,7 +3,6 @@
 // hold, and every text can be drawn by the fonts and fits the screen.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <memory>
 #include <set>
 #include <string>
@@ -33,59 +32,6 @@ const ScriptOpenedExit kScriptOpenedExits[] = {
     {"SchuleExit2", "Schulparty"},
 };
 
-// The conversations and what each offers before anything was said.
-struct StartTopics {
-    const char* partner;
-    std::vector<std::string> active;
-};
-const StartTopics kStartTopics[] = {
-    {"CryGirl", {"Crash"}},
-    {"Freak", {"Sad", "FreakCostume"}},
-    {"Burbkid2", {"Contest"}},
-};
-
-// English lines kept word for word as the game has always said them, though
-// the screen edge tears a word of theirs in two. Nothing else may.
-const std::set<std::string> kTornEnglishLines = {"GetLolly2", "NOUSE_Fatman"};
-
-constexpr int kOptionX = 32;       // where dialogue options start
-constexpr int kLargeFont = 24;
-
-// The pen of drawText at the large font: whether the automatic wrap at the
-// screen edge had to break a word. A wrap between words is allowed: some
-// German lines are laid out with runs of blanks that the edge breaks.
-struct Layout {
-    bool splitsWord = false;
-    std::string where;  // the text around the first split
-};
-
-Layout layoutAt(const std::string& text, int startX) {
-    FontMetrics m{};
-    fontMetrics(kLargeFont, m);
-    Layout out;
-    int x = startX;
-    char previous = ' ';
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '/' && i + 1 < text.size() && text[i + 1] == 'n') {
-            x = startX - m.cellWidth;
-            i += 2;
-            previous = ' ';
-        }
-        if (i + 1 < text.size() && text[i] == '/' && (text[i + 1] == 'k' || text[i + 1] == 'c')) i += 2;
-        if (i >= text.size()) break;
-        if (x > kScreenWidth - m.cellWidth) {
-            if (text[i] != ' ' && previous != ' ' && !out.splitsWord) {
-                out.splitsWord = true;
-                out.where = text.substr(i >= 20 ? i - 20 : 0, 40);
-            }
-            x = startX;
-        }
-        previous = text[i];
-        x += m.advance;
-    }
-    return out;
-}
-
 // Bytes the fonts have no glyph for.
 std::string missingGlyphs(const std::string& text) {
     std::string bad;
@@ -109,41 +55,14 @@ protected:
     bool hasText(const std::string& key) { return findGraphic(e().texts, key) != nullptr; }
     bool hasCallback(const std::string& name) { return gs().callbacks.count(name) == 1; }
 
-    // Every object that some scene lists.
-    std::set<const SceneObject*> sceneObjects() {
-        std::set<const SceneObject*> out;
-        for (auto& it : e().scenes.scenes)
-            for (const SceneObject* obj : it.second->objects) out.insert(obj);
-        return out;
-    }
-
     std::unique_ptr<TestEngine> te;
 };
 
-TEST_P(CatalogueTest, BuildEndsReadyForTheIntroWithNothingSolved) {
-    EXPECT_EQ(e().scenes.currentScene, "IntroCGA1");
-    EXPECT_TRUE(e().display.sprites.empty()) << "the first scene is entered by the start-up";
-    EXPECT_EQ(e().player.footX, 364);
-    EXPECT_EQ(e().player.footY, 248);
-    for (int f = 0; f < kStoryFlagCount; ++f) EXPECT_EQ(gs().storyFlags[f], 0) << "flag " << f;
-}
-
-TEST_P(CatalogueTest, EveryImageFileLoadsAndHoldsItsFrames) {
-    for (auto& it : e().graphics) {
-        Graphic* g = it.second;
-        int32_t w = 0, h = 0;
-        ASSERT_TRUE(graphicDecoded(*g) && graphicSize(*g, w, h)) << it.first << " from " << g->path;
-        if (g->stripEnd == 0) continue;
-        EXPECT_GE(h, g->stripEnd) << it.first << ": the strip is cut short";
-        EXPECT_GE(w, g->frameWidth) << it.first;
-        EXPECT_EQ(g->stripEnd % g->frameHeight, 0) << it.first << ": a partial last frame";
-        EXPECT_EQ(g->frameDelay, 0) << it.first << ": templates keep their delay in delayCurrent";
-    }
-}
-
-TEST_P(CatalogueTest, ScenesNameTheirPicturesAndScripts) {
+TEST_P(CatalogueTest, ScenesAndObjectsNameOnlyWhatWasBuilt) {
+    std::set<const SceneObject*> inScenes;
     for (auto& it : e().scenes.scenes) {
         const Scene& s = *it.second;
+        inScenes.insert(s.objects.begin(), s.objects.end());
         EXPECT_EQ(s.name, it.first);
         EXPECT_TRUE(hasImage(s.backgroundName)) << s.name << " background " << s.backgroundName;
         if (s.hasPlayer) {
@@ -152,10 +71,6 @@ TEST_P(CatalogueTest, ScenesNameTheirPicturesAndScripts) {
         EXPECT_TRUE(hasCallback(s.enterCallback)) << s.name << " " << s.enterCallback;
         EXPECT_TRUE(hasCallback(s.alwaysCallback)) << s.name << " " << s.alwaysCallback;
     }
-}
-
-TEST_P(CatalogueTest, ObjectsNameOnlyWhatWasBuilt) {
-    const std::set<const SceneObject*> inScenes = sceneObjects();
     for (auto& it : e().objects) {
         const SceneObject& o = *it.second;
         SCOPED_TRACE(o.name);
@@ -196,13 +111,20 @@ TEST_P(CatalogueTest, ObjectsNameOnlyWhatWasBuilt) {
     for (const SceneObject* o : inScenes) EXPECT_EQ(findObject(e().objects, o->name), o) << o->name;
 }
 
-TEST_P(CatalogueTest, ScriptLinesExistAndHaveGlyphs) {
+// Every line the game can show has a glyph for each of its letters.
+TEST_P(CatalogueTest, EveryTextHasGlyphs) {
     for (size_t i = 0; i < edition().scriptLineCount; ++i) {
         const std::string line = scriptLine(edition().scriptLines[i].id);
         EXPECT_FALSE(line.empty()) << edition().scriptLines[i].id;
         EXPECT_EQ(missingGlyphs(line), "") << edition().scriptLines[i].id;
     }
-    EXPECT_TRUE(scriptLine("NoSuchLine").empty());
+    for (auto& it : e().texts) EXPECT_EQ(missingGlyphs(it.second->text), "") << it.first;
+    for (const DialoguePartner* p : e().partners)
+        for (auto& it : p->topics) {
+            EXPECT_EQ(missingGlyphs(it.second->label), "") << it.first;
+            for (const DialogueLine* line : it.second->lines)
+                EXPECT_EQ(missingGlyphs(line->heroText) + missingGlyphs(line->partnerText), "") << it.first;
+        }
 }
 
 TEST_P(CatalogueTest, ExitsLeadToAnArrivalSpot) {
@@ -221,75 +143,6 @@ TEST_P(CatalogueTest, ExitsLeadToAnArrivalSpot) {
         const Scene* s = findScene(e().scenes, target);
         if (!s || !s->hasPlayer) continue;
         EXPECT_TRUE(hasArrival(target, o.name)) << o.name << " into " << target;
-    }
-    for (size_t i = 0; i < kArrivalTableSize; ++i) {
-        const ArrivalRow& row = kArrivalTable[i];
-        const Scene* s = findScene(e().scenes, row.scene);
-        ASSERT_NE(s, nullptr) << row.scene;
-        EXPECT_TRUE(s->hasPlayer) << row.scene;
-        if (std::strcmp(row.viaExit, kAnyExit) != 0) {
-            EXPECT_NE(findObject(e().objects, row.viaExit), nullptr) << row.viaExit;
-        }
-    }
-}
-
-TEST_P(CatalogueTest, TextsAreStoredInLatin1WithTheirColourAndTime) {
-    for (size_t i = 0; i < edition().textCount; ++i) {
-        const TextRow& row = edition().texts[i];
-        const SpeechLine* line = findGraphic(e().texts, row.key);
-        ASSERT_NE(line, nullptr) << row.key;
-        EXPECT_EQ(line->text, latin1(row.text)) << row.key;
-        EXPECT_EQ(line->seconds, row.seconds) << row.key;
-        EXPECT_EQ(line->colour, paletteColour(gs(), row.colour)) << row.key;
-    }
-    EXPECT_NE(e().text.red, e().text.white) << "the palette is mapped from the font";
-}
-
-TEST_P(CatalogueTest, EveryTextAndConversationHasGlyphsAndFitsTheScreen) {
-    for (auto& it : e().texts) {
-        const std::string& text = it.second->text;
-        EXPECT_EQ(missingGlyphs(text), "") << it.first;
-        Layout l = layoutAt(text, kSpeechX);
-        const bool kept = edition().language == std::string("en") && kTornEnglishLines.count(it.first);
-        EXPECT_EQ(l.splitsWord, kept) << it.first << ": the screen edge breaks \"" << l.where << "\"";
-    }
-    for (const DialoguePartner* p : e().partners) {
-        for (auto& it : p->topics) {
-            const DialogueTopic& t = *it.second;
-            SCOPED_TRACE(p->name + "/" + t.id);
-            EXPECT_EQ(missingGlyphs(t.label), "");
-            EXPECT_FALSE(layoutAt(t.label, kOptionX).splitsWord) << t.label;
-            for (const DialogueLine* line : t.lines) {
-                for (const std::string* text : {&line->heroText, &line->partnerText}) {
-                    EXPECT_EQ(missingGlyphs(*text), "");
-                    Layout l = layoutAt(*text, kSpeechX);
-                    EXPECT_FALSE(l.splitsWord) << "the screen edge breaks \"" << l.where << "\"";
-                }
-            }
-        }
-    }
-}
-
-TEST_P(CatalogueTest, ConversationsStartWithTheirFirstTopicsAndReachTheRest) {
-    for (const StartTopics& start : kStartTopics) {
-        const SceneObject* talker = findObject(e().objects, start.partner);
-        ASSERT_NE(talker, nullptr) << start.partner;
-        const DialoguePartner* p = talker->dialoguePartner;
-        ASSERT_NE(p, nullptr) << start.partner << " has no conversation";
-        EXPECT_EQ(p->name, start.partner);
-        EXPECT_EQ(p->activeTopics, start.active) << start.partner;
-
-        std::set<std::string> reachable(start.active.begin(), start.active.end());
-        for (auto& it : p->topics) {
-            EXPECT_FALSE(it.second->lines.empty()) << start.partner << "/" << it.first;
-            for (const DialogueLine* line : it.second->lines) {
-                if (line->unlockTopic.empty()) continue;
-                EXPECT_EQ(p->topics.count(line->unlockTopic), 1u)
-                    << start.partner << "/" << it.first << " unlocks " << line->unlockTopic;
-                reachable.insert(line->unlockTopic);
-            }
-        }
-        for (auto& it : p->topics) EXPECT_EQ(reachable.count(it.first), 1u) << it.first << " is never offered";
     }
 }
 

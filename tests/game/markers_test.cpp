@@ -18,7 +18,6 @@ std::map<std::string, int> marked(PlayDriver& g) {  // object -> exit arrow, -1 
 TEST(HotSpotMarkers, ShowWhileTabIsHeldInPlayOnlyAndNeverChangeWhatIsHit) {
     PlayDriver game;
     ASSERT_TRUE(game.t.videoOk);
-    game.useTinyScreen();
     game.startProgram(kEnglish);
     game.t.input.tab = true;
     for (const char* next : {"Credits", "IntroCrash", "Menu"}) {

@@ -61,10 +61,21 @@ struct PlayDriver {
         SDL_FreeSurface(tinyScreen);
     }
 
-    // ---- what main does ----
+    // ---- what main does (on the tiny screen) ----
     void startProgram(const Edition& edition) {
+        useTinyScreen();
         buildContent(t.e, edition);
         enterScene(gs());
+    }
+    // A scene entered by script, as if the hero had come through viaExit.
+    void goToSceneAs(const std::string& name, const char* viaExit = nullptr) {
+        if (viaExit) hero().lastExit = viaExit;
+        e().scenes.currentScene = name;
+        enterScene(gs());
+    }
+    void give(const std::string& item) {
+        ASSERT_TRUE(object(item)) << item;
+        inventoryAdd(hero(), item, object(item));
     }
 
     // ---- what the player sees ----
@@ -228,12 +239,16 @@ struct PlayDriver {
         clickInventoryButton();
         ASSERT_FALSE(inventoryOpen());
     }
-    // Opens the inventory, picks the item up with Use and closes it again.
-    void pickUp(const std::string& item) {
+    // Opens the inventory and picks the item up with Use.
+    void holdInInventory(const std::string& item) {
         openInventory();
         selectVerb(kModeUse);
         clickOn(item);
         ASSERT_EQ(gs().cursorMode, kModeUseItem);
+    }
+    // The same, then the inventory closes and the item stays in hand.
+    void pickUp(const std::string& item) {
+        holdInInventory(item);
         closeInventory();
         ASSERT_EQ(gs().cursorMode, kModeUseItem);
     }
@@ -243,10 +258,7 @@ struct PlayDriver {
         completeAfterWalk(kModeUseItem, target);
     }
     void combine(const std::string& item, const std::string& with) {
-        openInventory();
-        selectVerb(kModeUse);
-        clickOn(item);
-        ASSERT_EQ(gs().cursorMode, kModeUseItem);
+        holdInInventory(item);
         clickOn(with);
         closeInventory();
     }

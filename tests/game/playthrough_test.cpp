@@ -8,7 +8,6 @@
 #include <string>
 
 #include "gfx/cursor.h"
-#include "gfx/text.h"
 #include "play_driver.h"
 
 namespace {
@@ -28,13 +27,32 @@ void expectProgress(PlayDriver& game, const Journey& p, const char* step) {
     EXPECT_EQ(game.inventory(), p.items);
 }
 
-// A cut-scene ends by itself, or at once when the player presses Escape.
+// What a step achieved: flags set and cleared, items got and given away.
+void achieved(PlayDriver& game, Journey& p, const char* step, std::set<StoryFlag> on,
+              std::set<std::string> got = {}, std::set<std::string> gone = {}, std::set<StoryFlag> off = {}) {
+    p.flags.insert(on.begin(), on.end());
+    for (StoryFlag f : off) p.flags.erase(f);
+    p.items.insert(got.begin(), got.end());
+    for (const std::string& item : gone) p.items.erase(item);
+    expectProgress(game, p, step);
+}
+
+// A cut-scene ends by itself, or at once when the player presses Escape; one
+// Escape skips one scene, so the next one stays.
 void sitThrough(PlayDriver& game, const Journey& p, const std::string& next, int maxSeconds) {
-    if (p.skipsCutScenes) {
-        game.frames(kSecond / 2);
-        game.pressEscape();
+    if (!p.skipsCutScenes) {
+        ASSERT_TRUE(game.waitForScene(next, maxSeconds)) << "on to " << next;
+        return;
     }
-    ASSERT_TRUE(game.waitForScene(next, p.skipsCutScenes ? 2 : maxSeconds)) << "on to " << next;
+    game.frames(kSecond / 2);
+    const std::string skipped = game.scene();
+    game.pressEscape();
+    const bool atNextTick = skipped == "IntroCrash";  // the crash changes scene on its clock only
+    ASSERT_TRUE(game.t.runUntil([&] { return game.scene() == next; }, atNextTick ? kSecond + 1 : 0))
+        << "on to " << next;
+    EXPECT_EQ(game.gs().escapePressed, 0) << "the skip is used up";
+    game.seconds(1);
+    EXPECT_EQ(game.scene(), next) << "one Escape skips one scene";
 }
 
 // ---- before play ----
@@ -51,15 +69,11 @@ void watchIntroCreditsAndCrash(PlayDriver& game, const Journey& p) {
     ASSERT_NO_FATAL_FAILURE(sitThrough(game, p, "Credits", 40));
 
     EXPECT_TRUE(game.waitFor([&] { return game.said() == scriptLine("Credits1"); }, 3));
-    if (!p.skipsCutScenes) {
-        EXPECT_TRUE(game.waitFor([&] { return game.said() == scriptLine("Credits8"); }, 70));
-    }
+    if (!p.skipsCutScenes) { EXPECT_TRUE(game.waitFor([&] { return game.said() == scriptLine("Credits8"); }, 70)); }
     ASSERT_NO_FATAL_FAILURE(sitThrough(game, p, "IntroCrash", 30));
 
     EXPECT_EQ(game.said(), scriptLine("CrashPanic"));
-    if (!p.skipsCutScenes) {
-        EXPECT_TRUE(game.waitFor([&] { return game.said() == scriptLine("CrashRacing"); }, 8));
-    }
+    if (!p.skipsCutScenes) { EXPECT_TRUE(game.waitFor([&] { return game.said() == scriptLine("CrashRacing"); }, 8)); }
     ASSERT_NO_FATAL_FAILURE(sitThrough(game, p, "Menu", 15));
 }
 
@@ -78,40 +92,25 @@ void startFromTheMenu(PlayDriver& game) {
     EXPECT_EQ(game.lastSpriteName(), "WalkCursor");
 }
 
-// ---- the optional chain ----
+// ---- the puzzles ----
 
 void hookThePulleyChain(PlayDriver& game, Journey& p) {
-    game.look("ScheuneHintenKette");
-    EXPECT_EQ(game.said(), game.text("LOOK_ScheuneHintenKette"));
     ASSERT_NO_FATAL_FAILURE(game.use("ScheuneHintenKette"));
-    p.flags.insert(chainHooked);
-    expectProgress(game, p, "chain hooked on the ship");
-    EXPECT_EQ(game.said(), game.text("UseHaken1"));
+    achieved(game, p, "chain hooked on the ship", {chainHooked});
     EXPECT_TRUE(game.sprite("ScheuneHintenKetteAufgehängt"));
     EXPECT_FALSE(game.sprite("ScheuneHintenKette"));
 }
 
-// ---- the puzzle chain ----
-
-void trickOrTreat(PlayDriver& game, Journey& p) {
+void trickOrTreatAndSwapForTheTicket(PlayDriver& game, Journey& p) {
     ASSERT_NO_FATAL_FAILURE(game.travelTo("HausAlteDame"));
     ASSERT_NO_FATAL_FAILURE(game.use("AlteDame"));
-    EXPECT_EQ(game.said(), game.text("GetLolly1"));
     EXPECT_EQ(game.queuedLines().size(), 6u) << "the whole doorstep talk is queued";
-    p.flags.insert(ladyCalled);
-    p.items.insert("Lolly");
-    expectProgress(game, p, "lolly from the old lady");
-}
+    achieved(game, p, "lolly from the old lady", {ladyCalled}, {"Lolly"});
 
-void swapLollyForTicket(PlayDriver& game, Journey& p) {
     ASSERT_NO_FATAL_FAILURE(game.travelTo("Kreuzung"));
     ASSERT_NO_FATAL_FAILURE(game.useItemOn("Lolly", "Freak"));
     EXPECT_EQ(game.said(), game.text("GiveLolly1"));
-    p.flags.insert(freakFed);
-    p.flags.erase(ladyCalled);
-    p.items.erase("Lolly");
-    p.items.insert("Ticket");
-    expectProgress(game, p, "lolly for the party ticket");
+    achieved(game, p, "lolly for the party ticket", {freakFed}, {"Ticket"}, {"Lolly"}, {ladyCalled});
     EXPECT_EQ(game.object("Freak")->dialoguePartner, nullptr) << "the freak is busy licking";
 }
 
@@ -120,119 +119,77 @@ void showTicketAndTakeBread(PlayDriver& game, Journey& p) {
     EXPECT_EQ(game.object("SchuleExit2")->exitTarget, "") << "the barrier is still closed";
     ASSERT_NO_FATAL_FAILURE(game.useItemOn("Ticket", "TicketstandKid"));
     EXPECT_EQ(game.said(), game.text("OpenSchranke1"));
-    p.flags.insert(barrierOpen);
-    expectProgress(game, p, "ticket shown");
+    achieved(game, p, "ticket shown", {barrierOpen});
     EXPECT_TRUE(game.waitFor([&] { return game.object("SchuleExit2")->exitTarget == "Schulparty"; }, 2));
-
     ASSERT_NO_FATAL_FAILURE(game.take("Brot"));
-    EXPECT_EQ(game.said(), game.text(game.object("Brot")->confirmTakeKey));
-    p.flags.insert(breadTaken);
-    p.items.insert("Brot");
-    expectProgress(game, p, "bread from the bin");
+    achieved(game, p, "bread from the bin", {breadTaken}, {"Brot"});
 }
 
 void winTheBurpContest(PlayDriver& game, Journey& p) {
     ASSERT_NO_FATAL_FAILURE(game.travelTo("Schulparty"));
-    ASSERT_NO_FATAL_FAILURE(game.take("Käse"));
-    EXPECT_EQ(game.said(), game.text("TAKECONFIRM_Käse"));
+    for (const char* item : {"Käse", "Knoblauch"}) ASSERT_NO_FATAL_FAILURE(game.take(item));
+    ASSERT_NO_FATAL_FAILURE(game.useItemOn("Knoblauch", "Burbkid2"));
+    EXPECT_EQ(game.said(), game.text("TrinkenBurbContest")) << "garlic wants the punch";
     ASSERT_NO_FATAL_FAILURE(game.take("Bowle"));
-    ASSERT_NO_FATAL_FAILURE(game.take("Knoblauch"));
-    p.flags.insert(cheeseTaken);
-    p.items.insert({"Käse", "Bowle", "Knoblauch"});
-    expectProgress(game, p, "cheese, punch and garlic from the party table");
-
+    achieved(game, p, "cheese, punch and garlic from the party table", {cheeseTaken}, {"Käse", "Bowle", "Knoblauch"});
     ASSERT_NO_FATAL_FAILURE(game.useItemOn("Knoblauch", "Burbkid2"));
     EXPECT_EQ(game.scene(), "BurbSequenz");
-    p.flags.insert(burpContestWon);
-    p.items.erase("Knoblauch");
-    p.items.erase("Bowle");
-    expectProgress(game, p, "burp contest won");
+    achieved(game, p, "burp contest won", {burpContestWon}, {}, {"Knoblauch", "Bowle"});
     ASSERT_NO_FATAL_FAILURE(sitThrough(game, p, "Schulparty", 15));
     EXPECT_FALSE(game.sprite("Burbkid2"));
     ASSERT_TRUE(game.sprite("BurbkidsKO"));
     EXPECT_EQ(game.sprite("BurbkidsKO")->srcX, 0) << "the cape still lies with the kids";
-
     ASSERT_NO_FATAL_FAILURE(game.take("Umhang"));
-    p.items.insert("Umhang");
-    expectProgress(game, p, "the cape");
+    achieved(game, p, "the cape", {}, {"Umhang"});
     game.frames(1);
     EXPECT_EQ(game.sprite("BurbkidsKO")->srcX, 226);
 }
 
-void catchTheMouseAndMakeASandwich(PlayDriver& game, Journey& p) {
+void catchTheMouseAndFeedTheStudioGirl(PlayDriver& game, Journey& p) {
     ASSERT_NO_FATAL_FAILURE(game.travelTo("ScheuneVorne"));
     ASSERT_NO_FATAL_FAILURE(game.useItemOn("Käse", "MausScene"));
     EXPECT_EQ(game.said(), game.text("GotMaus"));
-    p.flags.insert(mouseCaught);
-    p.items.erase("Käse");
-    p.items.insert("Maus");
-    expectProgress(game, p, "mouse caught");
+    achieved(game, p, "mouse caught", {mouseCaught}, {"Maus"}, {"Käse"});
     EXPECT_EQ(game.sprite("MausScene")->visible, 0);
-
     ASSERT_NO_FATAL_FAILURE(game.combine("Maus", "Brot"));
-    p.items.erase("Maus");
-    p.items.erase("Brot");
-    p.items.insert("MausSandwich");
-    expectProgress(game, p, "mouse sandwich");
-}
+    achieved(game, p, "mouse sandwich", {}, {"MausSandwich"}, {"Maus", "Brot"});
 
-void feedTheStudioGirl(PlayDriver& game, Journey& p) {
     ASSERT_NO_FATAL_FAILURE(game.travelTo("FitnessStudioInnen"));
     game.take("Lippenstift");
     EXPECT_EQ(game.said(), game.text("NOTAKE_Lippenstift")) << "not while she is watching";
     ASSERT_NO_FATAL_FAILURE(game.useItemOn("MausSandwich", "Studiogirl"));
     EXPECT_EQ(game.scene(), "StudiogirlBurgerSequenz");
-    p.flags.insert(studiogirlFed);
-    p.items.erase("MausSandwich");
-    expectProgress(game, p, "studio girl fed");
+    achieved(game, p, "studio girl fed", {studiogirlFed}, {}, {"MausSandwich"});
     ASSERT_NO_FATAL_FAILURE(sitThrough(game, p, "FitnessStudioInnen", 15));
     EXPECT_EQ(game.sprite("Studiogirl")->visible, 0) << "she went home";
-
     ASSERT_NO_FATAL_FAILURE(game.take("Lippenstift"));
-    p.items.insert("Lippenstift");
-    expectProgress(game, p, "lipstick");
+    achieved(game, p, "lipstick", {}, {"Lippenstift"});
 }
 
 void jamTheToilet(PlayDriver& game, Journey& p) {
     ASSERT_NO_FATAL_FAILURE(game.travelTo("Toilette"));
     EXPECT_EQ(game.sprite("Mop")->visible, 0) << "the janitor guards his things";
-    EXPECT_EQ(game.sprite("Tool")->visible, 0);
     ASSERT_NO_FATAL_FAILURE(game.take("Klopapier"));
-    p.items.insert("Klopapier");
-    expectProgress(game, p, "toilet paper");
-
     ASSERT_NO_FATAL_FAILURE(game.useItemOn("Klopapier", "Toilette"));
     EXPECT_EQ(game.scene(), "ToiletteVerstopftSequenz");
-    p.flags.insert(toiletBlocked);
-    p.items.erase("Klopapier");
-    expectProgress(game, p, "toilet jammed");
+    achieved(game, p, "toilet jammed", {toiletBlocked});
     EXPECT_TRUE(game.waitFor([&] { return game.said() == game.text("ToiletteSequenz"); }, 4));
     ASSERT_NO_FATAL_FAILURE(sitThrough(game, p, "Toilette", 15));
-    const Graphic* janitor = game.sprite("Hausmeister");
-    EXPECT_TRUE(!janitor || janitor->visible == 0) << "the janitor is busy at the bowl";
-    EXPECT_FALSE(game.object("Hausmeister")->active);
-
+    EXPECT_FALSE(game.object("Hausmeister")->active) << "the janitor is busy at the bowl";
     ASSERT_NO_FATAL_FAILURE(game.take("Mop"));
-    EXPECT_EQ(game.said(), game.text("CONFIRMTAKE_Mop"));
     ASSERT_NO_FATAL_FAILURE(game.take("Tool"));
-    p.items.insert({"Mop", "Tool"});
-    expectProgress(game, p, "mop and wrench");
+    achieved(game, p, "mop and wrench", {}, {"Mop", "Tool"});
     game.frames(1);
     EXPECT_EQ(game.sprite("Toolbox")->srcX, 86) << "the box without its wrench";
 }
 
-void stealTheHat(PlayDriver& game, Journey& p) {
+void dressTheWitchAndUnlockTheBarn(PlayDriver& game, Journey& p) {
     ASSERT_NO_FATAL_FAILURE(game.travelTo("ScheuneFern"));
     ASSERT_NO_FATAL_FAILURE(game.take("Hut"));
-    EXPECT_EQ(game.said(), game.text("CONFIRMTAKE_HUT"));
-    p.flags.insert(hatTaken);
-    p.items.insert("Hut");
-    expectProgress(game, p, "the scarecrow's hat");
+    achieved(game, p, "the scarecrow's hat", {hatTaken}, {"Hut"});
     game.look("Vogelscheuche");
     EXPECT_EQ(game.said(), game.text("LOOK_VogelscheucheOhneHut"));
-}
 
-void dressTheWitch(PlayDriver& game, Journey& p) {
     ASSERT_NO_FATAL_FAILURE(game.travelTo("FarmhausHinten"));
     const struct {
         const char* item;
@@ -241,84 +198,49 @@ void dressTheWitch(PlayDriver& game, Journey& p) {
     for (const auto& part : parts) {
         ASSERT_NO_FATAL_FAILURE(game.useItemOn(part.item, "CryGirl"));
         EXPECT_EQ(game.said(), scriptLine("GirlThanks"));
-        p.flags.insert(part.flag);
-        p.items.erase(part.item);
-        expectProgress(game, p, part.item);
+        achieved(game, p, part.item, {part.flag}, {}, {part.item});
     }
     ASSERT_NO_FATAL_FAILURE(game.useItemOn("Hut", "CryGirl"));
     EXPECT_EQ(game.scene(), "FarmhausSequenz") << "she runs in for the key";
-    p.flags.insert({costumeHat, costumeComplete, keyFromGirl, girlHappy});
-    p.items.erase("Hut");
-    p.items.insert("Key");
-    expectProgress(game, p, "witch costume complete");
+    achieved(game, p, "witch costume complete", {costumeHat, costumeComplete, keyFromGirl, girlHappy}, {"Key"}, {"Hut"});
     ASSERT_NO_FATAL_FAILURE(sitThrough(game, p, "FarmhausHinten", 12));
     EXPECT_EQ(game.said(), game.text("CryGirlCostumeThank1"));
-    EXPECT_EQ(game.object("CryGirl")->dialoguePartner, nullptr);
-}
 
-void unlockTheBarn(PlayDriver& game, Journey& p) {
     ASSERT_NO_FATAL_FAILURE(game.travelTo("ScheuneVorne"));
     EXPECT_FALSE(game.sprite("ScheuneVorneExit"));
     ASSERT_NO_FATAL_FAILURE(game.useItemOn("Key", "ScheuneVorneSchloss"));
-    p.flags.insert(barnUnlocked);
-    expectProgress(game, p, "barn unlocked, key kept");
+    achieved(game, p, "barn unlocked, key kept", {barnUnlocked});
     EXPECT_TRUE(game.sprite("ScheuneVorneExit"));
-    EXPECT_FALSE(game.sprite("ScheuneVorneSchloss"));
 }
 
-void takeTheTreadmillBelt(PlayDriver& game, Journey& p) {
+void takeTheBeltAndEndTheGame(PlayDriver& game, Journey& p) {
     ASSERT_NO_FATAL_FAILURE(game.travelTo("HausAlteDame"));
     ASSERT_NO_FATAL_FAILURE(game.use("AlteDame"));
-    EXPECT_EQ(game.said(), game.text("GetLolly1")) << "a second lolly after the first was given away";
-    p.flags.insert(ladyCalled);
-    p.items.insert("Lolly");
-    expectProgress(game, p, "second lolly");
-
+    achieved(game, p, "a second lolly after the first was given away", {ladyCalled}, {"Lolly"});
     ASSERT_NO_FATAL_FAILURE(game.travelTo("Trainingsraum"));
     ASSERT_NO_FATAL_FAILURE(game.useItemOn("Tool", "TrainingsraumLaufband"));
     EXPECT_EQ(game.said(), game.text("NotWhileFatmanWalking"));
-    expectProgress(game, p, "the fat man still runs");
-
     ASSERT_NO_FATAL_FAILURE(game.useItemOn("Lolly", "Fatman"));
     EXPECT_EQ(game.scene(), "FatmanEatingSequenz");
     EXPECT_EQ(game.said(), game.text("GiveLollyFatman1"));
-    p.flags.insert({fatmanGotLolly, fatmanSitting});
-    p.flags.erase(ladyCalled);
-    p.items.erase("Lolly");
-    expectProgress(game, p, "fat man fed");
+    achieved(game, p, "fat man fed", {fatmanGotLolly, fatmanSitting}, {}, {"Lolly"}, {ladyCalled});
     ASSERT_NO_FATAL_FAILURE(sitThrough(game, p, "Trainingsraum", 10));
-    EXPECT_FALSE(game.sprite("Fatman"));
     EXPECT_TRUE(game.sprite("FatmanLutschend"));
-
     ASSERT_NO_FATAL_FAILURE(game.useItemOn("Tool", "TrainingsraumLaufband"));
     EXPECT_EQ(game.said(), game.text("GotLaufband"));
-    p.flags.insert(beltTaken);
-    p.items.erase("Tool");
-    p.items.insert("Laufband");
-    expectProgress(game, p, "treadmill belt");
-    game.frames(1);
-    EXPECT_EQ(game.sprite("TrainingsraumLaufband")->visible, 0);
-}
+    achieved(game, p, "treadmill belt", {beltTaken}, {"Laufband"}, {"Tool"});
 
-void fitTheBeltToTheGenerator(PlayDriver& game, Journey& p) {
     ASSERT_NO_FATAL_FAILURE(game.travelTo("ScheuneInnen"));
-    game.look("ScheuneInnenBand");
-    EXPECT_EQ(game.said(), game.text("LOOK_ScheuneInnenKeinBand"));
     ASSERT_NO_FATAL_FAILURE(game.useItemOn("Laufband", "ScheuneInnenBand"));
     EXPECT_EQ(game.scene(), "BenutzeLaufbandSequenz");
     EXPECT_EQ(game.said(), scriptLine("EndEpilogue"));
-    p.flags.insert(beltInstalled);
-    p.items.erase("Laufband");
-    expectProgress(game, p, "belt fitted: the end");
-    EXPECT_EQ(game.object("ScheuneInnenBand")->lookKey, "LOOK_ScheuneInnenBand");
+    achieved(game, p, "belt fitted: the end", {beltInstalled}, {}, {"Laufband"});
 }
 
 // ---- after play ----
 
 void watchTheEndAndCreditsAgain(PlayDriver& game, const Journey& p) {
-    if (!p.skipsCutScenes) {
-        ASSERT_TRUE(game.waitFor([&] { return game.said() == scriptLine("EndClosing"); }, 25));
-    }
+    if (!p.skipsCutScenes) { ASSERT_TRUE(game.waitFor([&] { return game.said() == scriptLine("EndClosing"); }, 25)); }
     ASSERT_NO_FATAL_FAILURE(sitThrough(game, p, "Credits", 25));
     ASSERT_NO_FATAL_FAILURE(sitThrough(game, p, "IntroCrash", 90));
     ASSERT_NO_FATAL_FAILURE(sitThrough(game, p, "Menu", 20));
@@ -331,17 +253,12 @@ void quitFromTheMenu(PlayDriver& game) {
     game.t.moveTo(x, y);
     game.frames(2);
     game.t.click(x, y);
-    // The address is never split at the screen edge: in English it starts a line.
     const std::string farewell = scriptLine("QuitFarewell");
     ASSERT_TRUE(game.waitFor([&] { return game.said().rfind(farewell, 0) == 0; }, 2));
-    EXPECT_NE(game.said().find(kWebAddress), std::string::npos);
-    EXPECT_FALSE(textWraps(game.said(), kSpeechX, kSpeechSize)) << game.said();
     EXPECT_TRUE(game.gs().quitting);
     EXPECT_EQ(game.scene(), "Menu");
     EXPECT_FALSE(game.sprite("EnterInventory")) << "no inventory while leaving";
     EXPECT_EQ(game.lastSpriteName(), "WaitCursor");
-    EXPECT_TRUE(game.e().running);
-
     game.seconds(5);
     EXPECT_TRUE(game.e().running);
     EXPECT_LT(game.sprite("Background")->alpha, 255) << "the menu fades out";
@@ -359,7 +276,6 @@ class PlayThrough : public ::testing::TestWithParam<Player> {};
 TEST_P(PlayThrough, FromProgramStartToProgramEnd) {
     PlayDriver game;
     ASSERT_TRUE(game.t.videoOk);
-    game.useTinyScreen();
     game.startProgram(*GetParam().edition);
     Journey p{GetParam().skipsCutScenes, {}, {}};
 
@@ -368,18 +284,13 @@ TEST_P(PlayThrough, FromProgramStartToProgramEnd) {
     expectProgress(game, p, "nothing done yet");
 
     ASSERT_NO_FATAL_FAILURE(hookThePulleyChain(game, p));
-    ASSERT_NO_FATAL_FAILURE(trickOrTreat(game, p));
-    ASSERT_NO_FATAL_FAILURE(swapLollyForTicket(game, p));
+    ASSERT_NO_FATAL_FAILURE(trickOrTreatAndSwapForTheTicket(game, p));
     ASSERT_NO_FATAL_FAILURE(showTicketAndTakeBread(game, p));
     ASSERT_NO_FATAL_FAILURE(winTheBurpContest(game, p));
-    ASSERT_NO_FATAL_FAILURE(catchTheMouseAndMakeASandwich(game, p));
-    ASSERT_NO_FATAL_FAILURE(feedTheStudioGirl(game, p));
+    ASSERT_NO_FATAL_FAILURE(catchTheMouseAndFeedTheStudioGirl(game, p));
     ASSERT_NO_FATAL_FAILURE(jamTheToilet(game, p));
-    ASSERT_NO_FATAL_FAILURE(stealTheHat(game, p));
-    ASSERT_NO_FATAL_FAILURE(dressTheWitch(game, p));
-    ASSERT_NO_FATAL_FAILURE(unlockTheBarn(game, p));
-    ASSERT_NO_FATAL_FAILURE(takeTheTreadmillBelt(game, p));
-    ASSERT_NO_FATAL_FAILURE(fitTheBeltToTheGenerator(game, p));
+    ASSERT_NO_FATAL_FAILURE(dressTheWitchAndUnlockTheBarn(game, p));
+    ASSERT_NO_FATAL_FAILURE(takeTheBeltAndEndTheGame(game, p));
 
     ASSERT_NO_FATAL_FAILURE(watchTheEndAndCreditsAgain(game, p));
     expectProgress(game, p, "nothing is reset by the credits");

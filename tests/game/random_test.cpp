@@ -4,13 +4,10 @@
 // crash, and the engine's promises must hold in every frame.
 #include <gtest/gtest.h>
 
-#include <dirent.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
-#include <climits>
+#include <filesystem>
 #include <cstdio>
-#include <cstring>
 #include <cstdlib>
 #include <set>
 #include <string>
@@ -18,6 +15,8 @@
 
 #include "gfx/cursor.h"
 #include "play_driver.h"
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -52,7 +51,6 @@ void expectEngineInvariants(PlayDriver& game, int frame) {
 TEST(RandomPlay, NothingBreaksAndTheEngineKeepsItsPromises) {
     PlayDriver game;
     ASSERT_TRUE(game.t.videoOk);
-    game.useTinyScreen();
     game.startProgram(kEnglish);
     std::srand(31102004);
 
@@ -96,24 +94,6 @@ TEST(RandomPlay, NothingBreaksAndTheEngineKeepsItsPromises) {
 }
 
 // ---- damaged pictures ----
-
-// Every file under dir (recursively), as paths relative to the working folder.
-void listFiles(const std::string& dir, std::vector<std::string>& out) {
-    DIR* d = opendir(dir.c_str());
-    if (!d) return;
-    while (dirent* entry = readdir(d)) {
-        const std::string name = entry->d_name;
-        if (name == "." || name == "..") continue;
-        const std::string path = dir + "/" + name;
-        struct stat st;
-        if (stat(path.c_str(), &st) != 0) continue;
-        if (S_ISDIR(st.st_mode))
-            listFiles(path, out);
-        else
-            out.push_back(path);
-    }
-    closedir(d);
-}
 
 // Templates of path loaded afresh from the disk, the ones they replace kept in
 // kept (or, with kept empty, the kept ones put back); fonts always load afresh.
@@ -159,32 +139,25 @@ std::string sceneShowing(PlayDriver& game, const std::string& path) {
 // Each picture missing, then garbage, in turn, in a copy of gfx/ made of links:
 // the game goes on in a scene that shows it, without a crash.
 TEST(DamagedPictures, TheGameGoesOnWithAnyOnePictureMissingOrGarbage) {
-    char here[PATH_MAX];
-    ASSERT_TRUE(getcwd(here, sizeof here));
-    char folder[] = "/tmp/hollowmere-damaged-XXXXXX";
-    ASSERT_TRUE(mkdtemp(folder));
-    std::vector<std::string> files, pictures;
-    listFiles("gfx", files);
-    for (const std::string& f : files) {
-        char real[PATH_MAX];
-        ASSERT_TRUE(realpath(f.c_str(), real)) << f;
-        const std::string copy = std::string(folder) + "/" + f;
-        for (size_t slash = copy.find('/', std::strlen(folder) + 1); slash != std::string::npos;
-             slash = copy.find('/', slash + 1))
-            mkdir(copy.substr(0, slash).c_str(), 0755);
-        ASSERT_EQ(symlink(real, copy.c_str()), 0) << copy;
-        const std::string ext = f.substr(f.size() > 4 ? f.size() - 4 : 0);
+    const fs::path here = fs::current_path();
+    const TempFolder temp;
+    const std::string folder = temp.path;
+    std::vector<std::string> pictures;
+    for (const auto& entry : fs::recursive_directory_iterator("gfx")) {
+        if (!entry.is_regular_file()) continue;
+        const std::string f = entry.path().string();
+        fs::create_directories(fs::path(folder) / entry.path().parent_path());
+        fs::create_symlink(fs::canonical(entry.path()), fs::path(folder) / f);
+        const std::string ext = entry.path().extension().string();
         if (ext == ".png" || ext == ".bmp") pictures.push_back(f);
     }
     ASSERT_GT(pictures.size(), 100u);
-    ASSERT_EQ(chdir(folder), 0);
+    fs::current_path(folder);
     {
         PlayDriver game;
-        game.useTinyScreen();
         game.startProgram(kEnglish);
         for (const std::string& picture : pictures) {
-            char real[PATH_MAX];
-            ASSERT_TRUE(realpath(picture.c_str(), real));
+            const fs::path real = fs::canonical(picture);
             for (bool garbage : {false, true}) {
                 SCOPED_TRACE(picture + (garbage ? " garbage" : " missing"));
                 unlink(picture.c_str());
@@ -207,19 +180,12 @@ TEST(DamagedPictures, TheGameGoesOnWithAnyOnePictureMissingOrGarbage) {
                 }
                 ASSERT_NO_FATAL_FAILURE(expectEngineInvariants(game, 0));
                 unlink(picture.c_str());
-                ASSERT_EQ(symlink(real, picture.c_str()), 0);
+                fs::create_symlink(real, picture);
                 if (!kept.empty() || picture.find("gfx/font") == 0) swapTemplates(game, picture, kept);
             }
         }
     }
-    ASSERT_EQ(chdir(here), 0);
-    std::vector<std::string> links;
-    listFiles(folder, links);
-    for (const std::string& l : links) unlink(l.c_str());
-    for (size_t n = links.size(); n-- > 0;)  // folders, deepest first
-        for (size_t slash = links[n].rfind('/'); slash > std::strlen(folder); slash = links[n].rfind('/', slash - 1))
-            rmdir(links[n].substr(0, slash).c_str());
-    EXPECT_EQ(rmdir(folder), 0);
+    fs::current_path(here);
 }
 
 }  // namespace

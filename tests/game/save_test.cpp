@@ -18,17 +18,9 @@ namespace {
 // Every test saves under its own XDG_DATA_HOME, removed afterwards.
 class SaveTest : public ::testing::Test {
 protected:
-    std::string home;
-    void SetUp() override {
-        char pattern[] = "/tmp/hollowmere-save-XXXXXX";
-        ASSERT_TRUE(mkdtemp(pattern));
-        home = pattern;
-        setenv("XDG_DATA_HOME", home.c_str(), 1);
-    }
-    void TearDown() override {
-        unsetenv("XDG_DATA_HOME");
-        EXPECT_EQ(std::system(("rm -rf '" + home + "'").c_str()), 0);
-    }
+    TempFolder home;
+    void SetUp() override { setenv("XDG_DATA_HOME", home.path.c_str(), 1); }
+    void TearDown() override { unsetenv("XDG_DATA_HOME"); }
 };
 
 std::string slotText(const Edition& ed) {
@@ -43,7 +35,6 @@ void skipSequence(PlayDriver& g, const std::string& next) {
     ASSERT_TRUE(g.waitForScene(next, 3)) << next;
 }
 void skipToMenu(PlayDriver& g, const Edition& ed) {
-    g.useTinyScreen();
     g.startProgram(ed);
     for (const char* next : {"Credits", "IntroCrash", "Menu"}) ASSERT_NO_FATAL_FAILURE(skipSequence(g, next));
 }
@@ -191,8 +182,8 @@ TEST_F(SaveTest, DamagedSavesAndUnwritableFoldersChangeNothing) {
     damaged(edited("end\n", "end\nend\n"), "lines after the end");
 
     // A file where the game's folder should be stops even root from saving.
-    ASSERT_EQ(std::system(("rm -rf '" + home + "'/*").c_str()), 0);
-    ASSERT_TRUE(writeFileAtomically(home + "/hollowmere", "not a folder"));
+    ASSERT_EQ(std::system(("rm -rf '" + home.path + "'/*").c_str()), 0);
+    ASSERT_TRUE(writeFileAtomically(home / "hollowmere", "not a folder"));
     refused(SDLK_F5, "SaveFailed", "unwritable folder");
 }
 

@@ -25,20 +25,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A fresh folder under /tmp, removed with everything in it.
-struct TempFolder {
-    std::string path;
-    TempFolder() {
-        char name[] = "/tmp/hollowmere_desk_XXXXXX";
-        path = mkdtemp(name) ? name : "";
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        fs::remove_all(path, ignored);
-    }
-    std::string operator/(const std::string& sub) const { return path + "/" + sub; }
-};
-
 struct Outcome {
     int status = -1;  // exit status, -1 when the program did not exit
     std::string out;  // stdout and stderr together
