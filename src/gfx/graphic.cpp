@@ -403,6 +403,16 @@ bool holdRows(Picture* p, int32_t first, int32_t count) {
 
 // One part of the rows after the window, so that no draw reads a whole frame.
 void readAhead(Picture* p) {
+    // After the strip's last frame its first comes again: the file is opened
+    // anew for it now, so the loop needs no whole frame read in one draw.
+    if (p->nextFirst == 0 && p->nextRows == 0 && p->reader && p->reader->nextRow > 0) {
+        closeReader(p->reader);
+        p->reader = openReader(p->path);
+        if (p->reader && !p->reader->screenLayout) {
+            closeReader(p->reader);
+            p->reader = nullptr;
+        }
+    }
     const int32_t want = std::min(p->surface->h, p->height - p->nextFirst);
     if (want <= p->nextRows || !p->reader || p->reader->nextRow != p->nextFirst + p->nextRows) return;
     if (!p->next) p->next = keyed(newScreenLayoutSurface(p->width, p->surface->h));
@@ -582,8 +592,18 @@ SDL_Surface* graphicRows(Graphic& g, int32_t& srcY, int32_t& rows) {
         g.surface = p->surface;
         return g.surface;
     }
+    const bool moves = first < p->firstRow || end > p->firstRow + p->rowsHeld;
     if (!holdRows(p, first, end - first)) return nullptr;
-    readAhead(p);
+    // A strip's last frame is followed by its first (stepping past the end
+    // rests on or loops to frame 0), so that is the frame read ahead.
+    if (g.frameHeight > 0 && first == srcY && int64_t(srcY) + g.frameHeight == g.stripEnd &&
+        p->nextFirst != 0) {
+        p->nextFirst = 0;
+        p->nextRows = 0;
+    }
+    // The draw that moves the window also shows a whole new frame: when the
+    // frame stays long enough for every part, it reads none of them.
+    if (!moves || g.delayCurrent <= kReadAheadParts) readAhead(p);
     srcY -= p->firstRow;  // negative stays negative: the blit clips it as on the whole picture
     rows = std::min(rows, p->rowsHeld - srcY);
     return p->surface;
