@@ -21,6 +21,9 @@ namespace {
 // A strip taller than four screens is streamed instead of held whole.
 constexpr int32_t kStreamMinRows = 2400;
 // A streamed strip reads its next frame in this many parts, one per draw.
+// Rows of a streamed strip read ahead before its scene: a screen's height, so
+// that its first frame shows without a whole frame read in that draw.
+constexpr int32_t kHeadRows = 600;
 constexpr int32_t kReadAheadParts = 8;
 constexpr size_t kPngSignature = 8;
 
@@ -232,7 +235,8 @@ void freePixels(Picture* p) {
     if (p->surface) SDL_FreeSurface(p->surface);
     if (p->retired) SDL_FreeSurface(p->retired);
     if (p->next) SDL_FreeSurface(p->next);
-    p->surface = p->retired = p->next = nullptr;
+    if (p->head) SDL_FreeSurface(p->head);
+    p->surface = p->retired = p->next = p->head = nullptr;
     p->nextFirst = p->nextRows = 0;
     closeReader(p->reader);
     p->reader = nullptr;
@@ -441,6 +445,53 @@ void holdWhole(Picture* p) {
     p->state = p->surface ? kPictureDecoded : kPictureUnread;
 }
 
+// The first rows of a streamed strip, read before its scene (the worker, with
+// the picture's lock); the reader stays open after them.
+void readHead(Picture* p) {
+    PictureReader* r = openReader(p->path);
+    SDL_Surface* h = r && r->screenLayout ? newScreenLayoutSurface(p->width, std::min(p->height, kHeadRows)) : nullptr;
+    if (!h || !readRows(r, h, 0, 0, h->h)) {  // a broken file is reported when it is drawn
+        if (h) SDL_FreeSurface(h);
+        closeReader(r);
+        return;
+    }
+    p->head = h;
+    p->reader = r;
+}
+
+// A new window takes its rows from the head read ahead: the first frame, and
+// the rows after it as the start of the next frame. A frame too short or too
+// tall for the head reads from the file as usual.
+void takeHead(Picture* p) {
+    SDL_Surface* h = p->head;
+    p->head = nullptr;
+    if (!h) return;
+    const int32_t rows = p->surface->h;
+    const int32_t rest = h->h - rows;
+    if (p->reader && !p->next && rest >= 0 && rest <= rows) {
+        if (rest > 0) p->next = keyed(newScreenLayoutSurface(p->width, rows));
+        if (rest == 0 || p->next) {
+            const uint8_t* src = static_cast<const uint8_t*>(h->pixels);
+            const size_t bytes = static_cast<size_t>(p->width) * 4;
+            for (int32_t y = 0; y < h->h; ++y) {
+                SDL_Surface* dst = y < rows ? p->surface : p->next;
+                const int32_t at = y < rows ? y : y - rows;
+                std::memcpy(static_cast<uint8_t*>(dst->pixels) + static_cast<size_t>(at) * dst->pitch,
+                            src + static_cast<size_t>(y) * h->pitch, bytes);
+            }
+            p->firstRow = 0;
+            p->rowsHeld = rows;
+            p->nextFirst = rows;
+            p->nextRows = rest;
+            SDL_FreeSurface(h);
+            return;
+        }
+    }
+    closeReader(p->reader);  // the rows are read from the file's start as they are drawn
+    p->reader = nullptr;
+    SDL_FreeSurface(h);
+}
+
 // Whether g draws a window of a strip rather than the whole picture.
 bool drawsWindow(const Graphic& g, const Picture& p) {
     return g.stripEnd != 0 && g.frameHeight > 0 && g.frameHeight < p.height;
@@ -521,7 +572,14 @@ bool decodedLocked(Graphic& g) {
             if (!p->surface) return false;
             keyed(p->surface);
             p->state = kPictureDecoded;  // the rows are read as they are drawn
+            takeHead(p);
         } else {
+            if (p->head) {  // the whole picture is read from the start
+                SDL_FreeSurface(p->head);
+                p->head = nullptr;
+                closeReader(p->reader);
+                p->reader = nullptr;
+            }
             decodeWhole(p);
             if (p->state != kPictureDecoded) return false;
         }
@@ -563,6 +621,7 @@ void workAhead() {
         std::lock_guard<std::mutex> hold(p->lock);
         if (i < gCache.aheadPixels) {
             if (p->state == kPictureUnread && !p->streamed) decodeWhole(p);
+            if (p->state == kPictureUnread && p->streamed && !p->head) readHead(p);
         } else if (!p->floorRead && p->state != kPictureFailed) {
             readFloor(p);
         }
@@ -687,6 +746,7 @@ size_t picturesBytes() {
         if (p->surface) bytes += static_cast<size_t>(p->surface->pitch) * p->surface->h;
         if (p->retired) bytes += static_cast<size_t>(p->retired->pitch) * p->retired->h;
         if (p->next) bytes += static_cast<size_t>(p->next->pitch) * p->next->h;
+        if (p->head) bytes += static_cast<size_t>(p->head->pitch) * p->head->h;
         bytes += p->floor.size();
     }
     return bytes;
