@@ -21,10 +21,10 @@ namespace {
 // A strip taller than four screens is streamed instead of held whole.
 constexpr int32_t kStreamMinRows = 2400;
 // A streamed strip reads its next frame in this many parts, one per draw.
+constexpr int32_t kReadAheadParts = 8;
 // Rows of a streamed strip read ahead before its scene: a screen's height, so
 // that its first frame shows without a whole frame read in that draw.
 constexpr int32_t kHeadRows = 600;
-constexpr int32_t kReadAheadParts = 8;
 constexpr size_t kPngSignature = 8;
 
 // Every picture by path, and the missing templates already reported.
