@@ -22,6 +22,9 @@ namespace {
 constexpr int32_t kStreamMinRows = 2400;
 // A streamed strip reads its next frame in this many parts, one per draw.
 constexpr int32_t kReadAheadParts = 8;
+// Rows of a streamed strip read ahead before its scene: a screen's height, so
+// that its first frame shows without a whole frame read in that draw.
+constexpr int32_t kHeadRows = 600;
 constexpr size_t kPngSignature = 8;
 
 // Every picture by path, and the missing templates already reported.
@@ -232,7 +235,8 @@ void freePixels(Picture* p) {
     if (p->surface) SDL_FreeSurface(p->surface);
     if (p->retired) SDL_FreeSurface(p->retired);
     if (p->next) SDL_FreeSurface(p->next);
-    p->surface = p->retired = p->next = nullptr;
+    if (p->head) SDL_FreeSurface(p->head);
+    p->surface = p->retired = p->next = p->head = nullptr;
     p->nextFirst = p->nextRows = 0;
     closeReader(p->reader);
     p->reader = nullptr;
@@ -403,6 +407,16 @@ bool holdRows(Picture* p, int32_t first, int32_t count) {
 
 // One part of the rows after the window, so that no draw reads a whole frame.
 void readAhead(Picture* p) {
+    // After the strip's last frame its first comes again: the file is opened
+    // anew for it now, so the loop needs no whole frame read in one draw.
+    if (p->nextFirst == 0 && p->nextRows == 0 && p->reader && p->reader->nextRow > 0) {
+        closeReader(p->reader);
+        p->reader = openReader(p->path);
+        if (p->reader && !p->reader->screenLayout) {
+            closeReader(p->reader);
+            p->reader = nullptr;
+        }
+    }
     const int32_t want = std::min(p->surface->h, p->height - p->nextFirst);
     if (want <= p->nextRows || !p->reader || p->reader->nextRow != p->nextFirst + p->nextRows) return;
     if (!p->next) p->next = keyed(newScreenLayoutSurface(p->width, p->surface->h));
@@ -429,6 +443,53 @@ void holdWhole(Picture* p) {
     decodeWhole(p);
     if (p->state == kPictureFailed) p->broken = 1;
     p->state = p->surface ? kPictureDecoded : kPictureUnread;
+}
+
+// The first rows of a streamed strip, read before its scene (the worker, with
+// the picture's lock); the reader stays open after them.
+void readHead(Picture* p) {
+    PictureReader* r = openReader(p->path);
+    SDL_Surface* h = r && r->screenLayout ? newScreenLayoutSurface(p->width, std::min(p->height, kHeadRows)) : nullptr;
+    if (!h || !readRows(r, h, 0, 0, h->h)) {  // a broken file is reported when it is drawn
+        if (h) SDL_FreeSurface(h);
+        closeReader(r);
+        return;
+    }
+    p->head = h;
+    p->reader = r;
+}
+
+// A new window takes its rows from the head read ahead: the first frame, and
+// the rows after it as the start of the next frame. A frame too short or too
+// tall for the head reads from the file as usual.
+void takeHead(Picture* p) {
+    SDL_Surface* h = p->head;
+    p->head = nullptr;
+    if (!h) return;
+    const int32_t rows = p->surface->h;
+    const int32_t rest = h->h - rows;
+    if (p->reader && !p->next && rest >= 0 && rest <= rows) {
+        if (rest > 0) p->next = keyed(newScreenLayoutSurface(p->width, rows));
+        if (rest == 0 || p->next) {
+            const uint8_t* src = static_cast<const uint8_t*>(h->pixels);
+            const size_t bytes = static_cast<size_t>(p->width) * 4;
+            for (int32_t y = 0; y < h->h; ++y) {
+                SDL_Surface* dst = y < rows ? p->surface : p->next;
+                const int32_t at = y < rows ? y : y - rows;
+                std::memcpy(static_cast<uint8_t*>(dst->pixels) + static_cast<size_t>(at) * dst->pitch,
+                            src + static_cast<size_t>(y) * h->pitch, bytes);
+            }
+            p->firstRow = 0;
+            p->rowsHeld = rows;
+            p->nextFirst = rows;
+            p->nextRows = rest;
+            SDL_FreeSurface(h);
+            return;
+        }
+    }
+    closeReader(p->reader);  // the rows are read from the file's start as they are drawn
+    p->reader = nullptr;
+    SDL_FreeSurface(h);
 }
 
 // Whether g draws a window of a strip rather than the whole picture.
@@ -511,7 +572,14 @@ bool decodedLocked(Graphic& g) {
             if (!p->surface) return false;
             keyed(p->surface);
             p->state = kPictureDecoded;  // the rows are read as they are drawn
+            takeHead(p);
         } else {
+            if (p->head) {  // the whole picture is read from the start
+                SDL_FreeSurface(p->head);
+                p->head = nullptr;
+                closeReader(p->reader);
+                p->reader = nullptr;
+            }
             decodeWhole(p);
             if (p->state != kPictureDecoded) return false;
         }
@@ -553,6 +621,7 @@ void workAhead() {
         std::lock_guard<std::mutex> hold(p->lock);
         if (i < gCache.aheadPixels) {
             if (p->state == kPictureUnread && !p->streamed) decodeWhole(p);
+            if (p->state == kPictureUnread && p->streamed && !p->head) readHead(p);
         } else if (!p->floorRead && p->state != kPictureFailed) {
             readFloor(p);
         }
@@ -582,8 +651,18 @@ SDL_Surface* graphicRows(Graphic& g, int32_t& srcY, int32_t& rows) {
         g.surface = p->surface;
         return g.surface;
     }
+    const bool moves = first < p->firstRow || end > p->firstRow + p->rowsHeld;
     if (!holdRows(p, first, end - first)) return nullptr;
-    readAhead(p);
+    // A strip's last frame is followed by its first (stepping past the end
+    // rests on or loops to frame 0), so that is the frame read ahead.
+    if (g.frameHeight > 0 && first == srcY && int64_t(srcY) + g.frameHeight == g.stripEnd &&
+        p->nextFirst != 0) {
+        p->nextFirst = 0;
+        p->nextRows = 0;
+    }
+    // The draw that moves the window also shows a whole new frame: when the
+    // frame stays long enough for every part, it reads none of them.
+    if (!moves || g.delayCurrent <= kReadAheadParts) readAhead(p);
     srcY -= p->firstRow;  // negative stays negative: the blit clips it as on the whole picture
     rows = std::min(rows, p->rowsHeld - srcY);
     return p->surface;
@@ -667,6 +746,7 @@ size_t picturesBytes() {
         if (p->surface) bytes += static_cast<size_t>(p->surface->pitch) * p->surface->h;
         if (p->retired) bytes += static_cast<size_t>(p->retired->pitch) * p->retired->h;
         if (p->next) bytes += static_cast<size_t>(p->next->pitch) * p->next->h;
+        if (p->head) bytes += static_cast<size_t>(p->head->pitch) * p->head->h;
         bytes += p->floor.size();
     }
     return bytes;

@@ -42,6 +42,7 @@ struct Picture {
     int32_t nextFirst = 0;                 // streamed: file row held in next's row 0
     int32_t nextRows = 0;                  // streamed: rows of next read so far
     SDL_Surface* retired = nullptr;        // a streamed window replaced by the whole picture; owned
+    SDL_Surface* head = nullptr;           // streamed, unread: the first rows read ahead, reader after them; owned
     uint8_t broken = 0;                    // 1 = the pixels broke off after a good header (reported)
     uint64_t fileStamp = 0;                // size, inode and change time of the file when read
     std::vector<uint8_t> floor;            // walk map: 1 per pixel where the hero may stand, row by row
