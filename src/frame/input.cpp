@@ -84,9 +84,6 @@ void followMouse(CursorState& c) {
     cursor->y = c.mouse->y;
 }
 
-// Width or height of a sprite for the hit test: its frame, or the whole image.
-static int hitExtent(int frame, int whole) { return frame != 0 ? frame : whole; }
-
 std::string spriteUnderPointer(const CursorState& c) {
     const std::vector<Graphic*>& list = c.displayList->sprites;
     const size_t n = list.size();
@@ -99,10 +96,8 @@ std::string spriteUnderPointer(const CursorState& c) {
     for (size_t i = 1; i + 1 < n; ++i) {
         Graphic* g = list[i];
         if (g->visible != 1) continue;
-        int32_t pw = 0, ph = 0;
-        graphicSize(*g, pw, ph);  // stays 0 x 0 for an unreadable picture
-        const int w = hitExtent(g->frameWidth, pw);
-        const int h = hitExtent(g->frameHeight, ph);
+        int32_t w = 0, h = 0;
+        graphicHotSize(*g, w, h);
         if (mx + cw >= g->x && mx <= g->x + w && my + ch >= g->y && my <= g->y + h) return g->name;
     }
     return "";

@@ -668,6 +668,13 @@ SDL_Surface* graphicRows(Graphic& g, int32_t& srcY, int32_t& rows) {
     return p->surface;
 }
 
+void graphicHotSize(Graphic& g, int32_t& width, int32_t& height) {
+    int32_t w = 0, h = 0;
+    graphicSize(g, w, h);
+    width = g.frameWidth != 0 ? g.frameWidth : w;
+    height = g.frameHeight != 0 ? g.frameHeight : h;
+}
+
 bool graphicSize(Graphic& g, int32_t& width, int32_t& height) {
     Picture* p = g.picture;
     if (!p) return false;

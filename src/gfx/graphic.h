@@ -111,6 +111,9 @@ bool graphicDecoded(Graphic& g);
 SDL_Surface* graphicRows(Graphic& g, int32_t& srcY, int32_t& rows);
 // Whole picture size of g (decoding nothing); false when the file was unreadable.
 bool graphicSize(Graphic& g, int32_t& width, int32_t& height);
+// The area g covers on screen, the hot area of the hit test: its frame, or the
+// whole picture where no frame size is set (0 x 0 for an unreadable file).
+void graphicHotSize(Graphic& g, int32_t& width, int32_t& height);
 // Walk map test: true where the picture at (x, y) is not black, read at the
 // file's own depth; false outside it and for an unreadable file.
 bool pictureFloorAt(Graphic& g, int32_t x, int32_t y);

@@ -13,9 +13,6 @@ constexpr const char* kMarkerImage = "HotSpotMarker";  // the generator's small 
 constexpr const char* kArrowImage = "ExitCursor";      // the exit cursor sheet, one arrow a column
 constexpr int32_t kArrowSize = 48;                     // one arrow of that sheet
 
-// The hot area of a sprite is its frame, or the whole picture.
-int32_t extent(int32_t frame, int32_t whole) { return frame != 0 ? frame : whole; }
-
 void drawCentred(RenderTarget& target, const Graphic& picture, int32_t srcX, int32_t w, int32_t h,
                  int32_t cx, int32_t cy) {
     SDL_Rect src = {static_cast<Sint16>(srcX), 0, static_cast<Uint16>(w), static_cast<Uint16>(h)};
@@ -34,11 +31,11 @@ std::vector<HotSpotMarker> hotSpotMarkers(const GameState& gs) {
         const SceneObject* o = findObject(*gs.objects, g.name);
         if (g.visible != 1 || !o || !o->active) continue;
         int32_t w = 0, h = 0;
-        graphicSize(g, w, h);
+        graphicHotSize(g, w, h);
         HotSpotMarker m;
         m.object = o->name;
-        m.x = g.x + extent(g.frameWidth, w) / 2;
-        m.y = g.y + extent(g.frameHeight, h) / 2;
+        m.x = g.x + w / 2;
+        m.y = g.y + h / 2;
         if (!o->exitTarget.empty()) m.exitDirection = o->exitDirection;
         out.push_back(m);
     }

@@ -73,6 +73,7 @@ TEST(HitTest, TheLowestDrawnVisibleSpriteWithinHalfTheCursorIsHit) {
     const std::string box = writeTestBmp("hit_box", 40, 30, 0x808080);
     for (auto [name, x, y] : {std::tuple<const char*, int, int>{"Background", 0, 0}, {"Lower", 100, 100}, {"Upper", 120, 110}})
         addSprite(t.e.display, box, name, x, y, 0, 0, 0, 0, 0);
+    addSprite(t.e.display, box, "Sheet", 300, 300, 10, 10, 0, 30, 0);  // one 10 x 10 frame shows
     addSprite(t.e.display, box, "Cursor", 0, 0, 20, 10, 0, 100, 1);  // half size 10 x 5
     auto at = [&t](int x, int y) {
         t.e.input.x = x;
@@ -85,6 +86,9 @@ TEST(HitTest, TheLowestDrawnVisibleSpriteWithinHalfTheCursorIsHit) {
     EXPECT_EQ(at(100, 94), "");
     EXPECT_EQ(at(161, 120), "") << "one pixel past Upper's right edge";
     EXPECT_EQ(at(125, 115), "Lower");
+    EXPECT_EQ(at(310, 310), "Sheet");
+    EXPECT_EQ(at(315, 305), "") << "a sheet is hit on its frame, not on the whole picture";
+    EXPECT_EQ(at(305, 315), "");
     findSprite(t.e.display, "Lower")->visible = 0;
     EXPECT_EQ(at(125, 115), "Upper");
     findSprite(t.e.display, "Upper")->visible = 0;
