@@ -36,6 +36,10 @@ constexpr int32_t kCreditsTitleY = 16;
 constexpr int32_t kCreditsTitleSize = 24;
 constexpr int32_t kCreditsPageX = 64;
 constexpr int32_t kCreditsPageY = 160;
+// A page starts with a line break drawn one line above it, so its first line
+// stands where the font puts every line after a break (a few pixels left of x).
+constexpr const char* kCreditsPageLead = " /n ";
+constexpr int32_t kCreditsLineHeight = 24;
 constexpr int32_t kCreditsStart = 1;
 constexpr int32_t kCreditsMinimum = 10;  // the credits run at least this long
 struct CreditPage {
@@ -63,14 +67,6 @@ constexpr int32_t kFarewellSeconds = 10;
 
 Graphic* background(GameState& gs) { return sprite(gs, "Background"); }
 
-// Text followed by the web address: on the same line when it fits, else the
-// address starts a line of its own, so it is never split at the screen edge.
-std::string withAddress(const std::string& text, const std::string& joiner) {
-    const std::string joined = text + joiner + kWebAddress;
-    if (!textWraps(joined, kSpeechX, kSpeechSize)) return joined;
-    return text + " /n " + kWebAddress;
-}
-
 void queueIntroLines(GameState& gs) {
     for (const char* id : {"IntroCga1", "IntroCga2", "IntroCga3", "IntroCga4"})
         sayLine(gs, scriptLine(id), kRed, kComplaintSeconds);
@@ -84,7 +80,7 @@ void queueIntroLines(GameState& gs) {
           kComplaintSeconds);
     std::string finally = scriptLine("IntroFinally");
     for (int i = 0; i < kFinallyBreaks; ++i) finally += " /n ";
-    finally += withAddress(scriptLine("IntroVersion"), " - ");
+    finally += scriptLine("IntroVersion") + " - " + kWebAddress;
     sayLine(gs, finally, kDarkGreen, kFinallySeconds);
 }
 
@@ -123,8 +119,8 @@ void alwaysCredits(GameState& gs) {
              kCreditsTitleSize, paletteColour(gs, kYellow));
     if (atSecond(gs, kCreditsStart))
         for (const CreditPage& page : kCreditPages)
-            sayAt(*gs.speechQueue, scriptLine(page.id), kCreditsPageX, kCreditsPageY,
-                  paletteColour(gs, kYellow), page.seconds);
+            sayAt(*gs.speechQueue, kCreditsPageLead + scriptLine(page.id), kCreditsPageX,
+                  kCreditsPageY - kCreditsLineHeight, paletteColour(gs, kYellow), page.seconds);
     // The credits end by themselves once the last page has gone.
     if (gs.clockSeconds > kCreditsMinimum && !speechQueued(*gs.speechQueue))
         gs.escapePressed = 1;
@@ -172,7 +168,7 @@ void enterMenu(GameState& gs) {
     setAlphaAll(list, kOpaque);
     const size_t n = list.sprites.size();
     if (n >= 2 && list.sprites[n - 2]->name == "EnterInventory") removeSprite(list, n - 2);
-    sayLine(gs, withAddress(scriptLine("QuitFarewell"), ""), kWhite, kFarewellSeconds);
+    sayLine(gs, scriptLine("QuitFarewell") + kWebAddress, kWhite, kFarewellSeconds);
     gs.cursorMode = kModeWait;
     setCursor(*gs.cursor, kModeWait);
 }

@@ -55,12 +55,31 @@ bool isPair(const std::string& s, size_t i, char second) {
     return byteAt(s, i) == '/' && byteAt(s, i + 1) == static_cast<unsigned char>(second);
 }
 
+// Pen positions the word starting at i takes: up to the next space, line
+// break or the end, colour marks taking none and "/r" with its letter one.
+long wordGlyphs(const std::string& text, size_t i) {
+    long glyphs = 0;
+    while (i < text.size() && byteAt(text, i) != ' ' && !isPair(text, i, 'n')) {
+        if (isPair(text, i, 'k') || isPair(text, i, 'c')) {
+            i += 2;
+            continue;
+        }
+        i += isPair(text, i, 'r') ? 3 : 1;
+        ++glyphs;
+    }
+    return glyphs;
+}
+
 // Walks text with the markup and pen rules and calls glyph(index, x, y, magenta)
 // for every pen position. index is -1 for a byte outside the glyph table: it
 // keeps its pen advance but draws nothing.
+// A line too wide for the screen breaks at its last space that fits: that space
+// is dropped and the next word starts the new line at startX. Only a word wider
+// than a whole line is cut where the pen passes the edge.
 template <typename GlyphFn>
 void layoutText(const std::string& text, long x, long y, const FontMetrics& m, GlyphFn glyph) {
     const long startX = x;
+    const long lastPen = kLineLimit - m.cellWidth;  // the last pen position on a line
     bool magenta = false;
     size_t i = 0;
     while (i < text.size()) {
@@ -78,13 +97,28 @@ void layoutText(const std::string& text, long x, long y, const FontMetrics& m, G
             i += 2;
         }
         if (i >= text.size()) break;  // a pair at the very end has nothing after it
+        if (byteAt(text, i) == ' ') {
+            const long word = wordGlyphs(text, i + 1);
+            const bool fitsHere = x + word * m.advance <= lastPen;
+            const bool fitsALine = startX + (word - 1) * m.advance <= lastPen;
+            if (word > 0 && !fitsHere && fitsALine) {
+                y += m.cellHeight;
+                x = startX;
+                i += 1;
+                continue;
+            }
+            if (word == 0 && x > lastPen) {  // a space past the edge before a break: no empty line
+                i += 1;
+                continue;
+            }
+        }
         int index = glyphIndex(byteAt(text, i));
         if (isPair(text, i, 'r')) {
             index = kSpecialGlyph;
             i += 2;  // the byte after the pair is swallowed, unless it is a German letter
             if (germanGlyph(byteAt(text, i)) >= 0) index = germanGlyph(byteAt(text, i));
         }
-        if (x > kLineLimit - m.cellWidth) {
+        if (x > lastPen) {
             y += m.cellHeight;
             x = startX;
         }
@@ -295,19 +329,6 @@ void drawNumber(TextRenderer& r, int32_t value, int x, int y, int size) {
         dst.h = 0;
         SDL_UpperBlit(sheet, &src, screen, &dst);
     }
-}
-
-bool textWraps(const std::string& text, int x, int size) {
-    FontMetrics m;
-    if (!fontMetrics(size, m)) return false;
-    // A line broken by the markup starts a cell left of x; a wrapped one at x.
-    bool wraps = false;
-    long lastY = 0;
-    layoutText(text, x, 0, m, [&](int, long gx, long gy, bool) {
-        if (gy != lastY && gx == x) wraps = true;
-        lastY = gy;
-    });
-    return wraps;
 }
 
 int textWidth(const std::string& text, int size) {

@@ -41,5 +41,3 @@ void loadFonts(TextRenderer& r);  // after the video mode is set; maps the eight
 void drawText(TextRenderer& r, const std::string& text, int x, int y, int size, uint32_t colour);
 void drawNumber(TextRenderer& r, int32_t value, int x, int y, int size);  // ten digits
 int textWidth(const std::string& text, int size);  // widest line in pixels, for layout checks
-// True when text drawn at x runs past the right edge and wraps inside a line.
-bool textWraps(const std::string& text, int x, int size);

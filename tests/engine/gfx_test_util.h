@@ -96,7 +96,9 @@ protected:
 
     void TearDown() override {
         SDL_Quit();
-        if (!dir.empty()) std::system(("rm -rf '" + dir + "'").c_str());
+        if (!dir.empty()) {
+            EXPECT_EQ(std::system(("rm -rf '" + dir + "'").c_str()), 0);
+        }
     }
 
     std::string file(const std::string& name) const { return dir + "/" + name; }

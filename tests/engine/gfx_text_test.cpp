@@ -83,12 +83,34 @@ TEST_F(GfxText, LongLineWrapsMidWordAndContinuesAtStartX) {
 
     // The pen wraps only once it is past 782: a glyph starting on 782 stays on the line.
     const std::string full(56, 'A');  // from x 12 the 56th glyph starts on 782
-    EXPECT_FALSE(textWraps(full, 12, 24));
-    EXPECT_TRUE(textWraps(full + "A", 12, 24));
-    EXPECT_FALSE(textWraps(std::string(55, 'A') + " /n " + full, 12, 24)) << "a markup break is no wrap";
     drawText(r, full, 12, 300, 24, r.black);
     EXPECT_EQ(glyphAt(782, 300), glyphOf('A'));
     EXPECT_EQ(glyphAt(12, 324), -1);
+}
+
+TEST_F(GfxText, ALineTooWideBreaksAtItsLastSpaceThatFits) {
+    // From x 12: "AAAA BBBB ..." - the word whose last glyph would pass 782 moves down whole.
+    std::string line;
+    for (int w = 0; w < 12; ++w) line += std::string(4, char('A' + w)) + " ";
+    line += "/kMMMM/c NN";  // colour marks take no room
+    drawText(r, line, 12, 100, 24, r.black);
+    // Words take 5 pens each and pen 55 (x 782) is the last: "KKKK" ends on pen 53,
+    // "LLLL" would pass the edge, so the space before it breaks the line instead.
+    EXPECT_EQ(glyphAt(12 + 53 * 14, 100), glyphOf('K'));
+    EXPECT_EQ(glyphAt(12 + 54 * 14, 100), -1) << "the space that breaks is dropped";
+    EXPECT_EQ(glyphAt(12, 124), glyphOf('L')) << "the next line starts with the word";
+    EXPECT_EQ(glyphAt(12 + 5 * 14, 124), glyphOf('M'));
+    EXPECT_EQ(glyphAt(12 + 10 * 14, 124), glyphOf('N'));
+
+    // A word that fits exactly stays: its last glyph starts on 782.
+    drawText(r, std::string(50, 'A') + " BBBBB", 12, 200, 24, r.black);
+    EXPECT_EQ(glyphAt(782, 200), glyphOf('B'));
+    EXPECT_EQ(glyphAt(12, 224), -1);
+
+    // A word wider than a whole line is still cut where the pen passes the edge.
+    drawText(r, "A " + std::string(60, 'B'), 12, 400, 24, r.black);
+    EXPECT_EQ(glyphAt(12 + 2 * 14, 400), glyphOf('B'));
+    EXPECT_EQ(glyphAt(12, 424), glyphOf('B'));
 }
 
 TEST_F(GfxText, ColourMarkupSwitchesToMagentaAndBack) {

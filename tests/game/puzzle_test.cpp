@@ -196,22 +196,6 @@ TEST(FatMan, HisSecondLineStaysUpAfterTheCutScene) {
     EXPECT_EQ(game.said(), game.text("GiveLollyFatman2")) << "said again where the player can read it";
 }
 
-// In both editions neither the intro's version note nor the farewell splits the
-// web address at the screen edge.
-TEST(WebAddress, StartsALineOfItsOwnWhenItWouldBeSplit) {
-    for (const Edition* ed : {&kEnglish, &kGerman}) {
-        Scenario game(*ed);
-        std::string finally;
-        game.waitFor([&] {
-            for (const std::string& l : game.queuedLines())
-                if (l.find(kWebAddress) != std::string::npos) finally = l;
-            return !finally.empty();
-        }, 40);
-        ASSERT_FALSE(finally.empty()) << ed->language;
-        EXPECT_FALSE(textWraps(finally, kSpeechX, kSpeechSize)) << ed->language << ": " << finally;
-    }
-}
-
 // ---- the intro's timing ----
 
 TEST(Intro, EscapeInTheCrashReachesTheMenuAtTheNextTick) {
