@@ -12,6 +12,17 @@ namespace {
 constexpr const char* kMarkerImage = "HotSpotMarker";  // the generator's small marker picture
 constexpr const char* kArrowImage = "ExitCursor";      // the exit cursor sheet, one arrow a column
 constexpr int32_t kArrowSize = 48;                     // one arrow of that sheet
+constexpr int32_t kMarkerSize = 24;                    // the marker picture, square
+constexpr int32_t kScreenW = 800;                      // markers stay on the game's screen
+constexpr int32_t kScreenH = 600;
+
+// Moves a centre in until a picture of the given size around it is wholly on the
+// screen: an exit at the edge keeps the tip of its arrow.
+int32_t onScreen(int32_t centre, int32_t size, int32_t screen) {
+    if (centre < size / 2) return size / 2;
+    if (centre > screen - size / 2) return screen - size / 2;
+    return centre;
+}
 
 void drawCentred(RenderTarget& target, const Graphic& picture, int32_t srcX, int32_t w, int32_t h,
                  int32_t cx, int32_t cy) {
@@ -34,9 +45,10 @@ std::vector<HotSpotMarker> hotSpotMarkers(const GameState& gs) {
         graphicHotSize(g, w, h);
         HotSpotMarker m;
         m.object = o->name;
-        m.x = g.x + w / 2;
-        m.y = g.y + h / 2;
         if (!o->exitTarget.empty()) m.exitDirection = o->exitDirection;
+        const int32_t size = exitArrowColumn(m.exitDirection) >= 0 ? kArrowSize : kMarkerSize;
+        m.x = onScreen(g.x + w / 2, size, kScreenW);
+        m.y = onScreen(g.y + h / 2, size, kScreenH);
         out.push_back(m);
     }
     return out;

@@ -13,7 +13,7 @@ struct RenderTarget;
 
 struct HotSpotMarker {
     std::string object;         // the object marked
-    int32_t x = 0, y = 0;       // centre of its hot area on screen
+    int32_t x = 0, y = 0;       // centre of its hot area, moved in so the whole marker is on screen
     int32_t exitDirection = -1;  // arrow of an exit (0..7); -1 = the plain marker
 };
 

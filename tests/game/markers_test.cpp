@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <string>
+#include <vector>
 
 #include "play_driver.h"
 #include "world/markers.h"
@@ -40,16 +42,23 @@ TEST(HotSpotMarkers, ShowWhileTabIsHeldInPlayOnlyAndNeverChangeWhatIsHit) {
     std::map<std::string, std::string> hits;
     for (const HotSpotMarker& m : markers) hits[m.object] = game.spriteAt(m.x, m.y);
     // The frames with and without Tab differ at a marker, also when nothing else moves.
+    // (The square of 24 around the first marker's centre, which may be hollow.)
+    auto around = [&](const HotSpotMarker& m) {
+        std::vector<uint32_t> pixels;
+        for (int y = m.y - 12; y < m.y + 12; ++y)
+            for (int x = m.x - 12; x < m.x + 12; ++x) pixels.push_back(screenPixel(game.e(), x, y));
+        return pixels;
+    };
     game.useRealScreen();
     game.t.input.tab = false;
     game.t.frame();
-    const uint32_t plain = screenPixel(game.e(), markers[0].x, markers[0].y);
+    const std::vector<uint32_t> plain = around(markers[0]);
     game.t.input.tab = true;
     game.t.frame();
-    EXPECT_NE(screenPixel(game.e(), markers[0].x, markers[0].y), plain) << "Tab shows the markers";
+    EXPECT_NE(around(markers[0]), plain) << "Tab shows the markers";
     game.t.input.tab = false;
     game.t.frame();
-    EXPECT_EQ(screenPixel(game.e(), markers[0].x, markers[0].y), plain) << "and its release hides them";
+    EXPECT_EQ(around(markers[0]), plain) << "and its release hides them";
     game.t.input.tab = true;
     game.useTinyScreen();
     ASSERT_NO_FATAL_FAILURE(game.look("Freak"));
@@ -69,6 +78,28 @@ TEST(HotSpotMarkers, ShowWhileTabIsHeldInPlayOnlyAndNeverChangeWhatIsHit) {
     EXPECT_EQ(marked(game).size(), 5u);
     game.openInventory();
     EXPECT_TRUE(marked(game).empty());
+}
+
+// In every scene an exit's arrow (48 px) and a marker (24 px) lie wholly on the
+// screen, also where the exit is a strip along its edge: the arrow keeps its tip.
+TEST(HotSpotMarkers, StayWhollyOnTheScreenInEveryScene) {
+    PlayDriver game;
+    game.startProgram(kEnglish);
+    game.t.input.tab = true;
+    size_t arrows = 0;
+    std::vector<std::string> names;
+    for (const auto& scene : game.e().scenes.scenes) names.push_back(scene.first);
+    for (const std::string& name : names) {
+        game.goToSceneAs(name);
+        game.frames(2);
+        for (const HotSpotMarker& m : hotSpotMarkers(game.gs())) {
+            const int half = m.exitDirection >= 0 ? 24 : 12;
+            arrows += m.exitDirection >= 0;
+            EXPECT_TRUE(m.x >= half && m.x <= 800 - half && m.y >= half && m.y <= 600 - half)
+                << name << " " << m.object << " at " << m.x << "," << m.y;
+        }
+    }
+    EXPECT_GT(arrows, 20u) << "the scenes were in play";
 }
 
 }  // namespace
