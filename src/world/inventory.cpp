@@ -18,12 +18,7 @@ namespace {
 
 constexpr const char* kScreenFile = "gfx/gui/invscreen.png";
 
-// Icons fill a grid of seven columns from the top left of the picture.
-constexpr int32_t kGridLeft = 60;
-constexpr int32_t kGridTop = 100;
-constexpr int32_t kGridRight = 660;  // x of the seventh column
-constexpr int32_t kCellW = 100;
-constexpr int32_t kCellH = 60;
+constexpr int32_t kGridRight = kInvGridLeft + (kInvColumns - 1) * kInvCellW;  // x of the last column
 
 // The look cursor the screen opens with, off screen until it follows the pointer.
 constexpr int32_t kCursorX = -164;
@@ -38,8 +33,8 @@ constexpr int32_t kVerbCursorW = 55;
 constexpr int32_t kVerbCursorH = 48;
 
 void addIcons(GameState& gs) {
-    int32_t x = kGridLeft;
-    int32_t y = kGridTop;
+    int32_t x = kInvGridLeft;
+    int32_t y = kInvGridTop;
     for (const auto& entry : gs.player->inventory) {  // the map keeps byte-wise name order
         const SceneObject* item = entry.second;
         if (!item) continue;
@@ -50,10 +45,10 @@ void addIcons(GameState& gs) {
             continue;
         }
         addSprite(*gs.displayList, icon->path, item->name, x, y, 0, 0, 0, 0, 0);
-        x += kCellW;
+        x += kInvCellW;
         if (x > kGridRight) {
-            x = kGridLeft;
-            y += kCellH;
+            x = kInvGridLeft;
+            y += kInvCellH;
         }
     }
 }

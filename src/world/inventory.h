@@ -14,6 +14,15 @@ constexpr int32_t kInvButtonY = 472;
 constexpr int32_t kInvButtonSize = 128;  // square frame
 constexpr int32_t kInvButtonDelay = 4;
 constexpr int32_t kInvButtonStripEnd = 2560;
+// The inventory screen's icons fill a grid from its top left, a row at a time;
+// the generator draws the screen's slots on the same grid.
+constexpr int32_t kInvGridLeft = 60;  // top left of the first icon
+constexpr int32_t kInvGridTop = 100;
+constexpr int32_t kInvCellW = 100;    // from one icon to the next in a row
+constexpr int32_t kInvCellH = 60;     // from one row to the next
+constexpr int32_t kInvColumns = 7;    // icons in a row
+constexpr int32_t kInvSlotRows = 4;   // rows of slots drawn: room for every item of the game
+
 // A click at (x, y) belongs to the button: the pointer's tip is on the button itself.
 bool onInventoryButton(int32_t x, int32_t y);
 // The button flashes while the verb cursor's body (55x48 from its tip) touches it.

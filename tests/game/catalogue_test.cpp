@@ -16,6 +16,7 @@
 #include "gfx/text.h"
 #include "harness.h"
 #include "world/dialogue.h"
+#include "world/inventory.h"
 #include "world/object.h"
 #include "world/scene.h"
 #include "world/walk.h"
@@ -112,6 +113,14 @@ TEST_P(CatalogueTest, ScenesAndObjectsNameOnlyWhatWasBuilt) {
 }
 
 // Every line the game can show has a glyph for each of its letters.
+// The inventory screen draws a slot for every item the hero can ever carry at once.
+TEST_P(CatalogueTest, EveryItemHasASlotOnTheInventoryScreen) {
+    int items = 0;
+    for (auto& it : e().objects) items += it.second && !it.second->iconName.empty();
+    EXPECT_GT(items, 10);
+    EXPECT_LE(items, kInvColumns * kInvSlotRows);
+}
+
 TEST_P(CatalogueTest, EveryTextHasGlyphs) {
     for (size_t i = 0; i < edition().scriptLineCount; ++i) {
         const std::string line = scriptLine(edition().scriptLines[i].id);

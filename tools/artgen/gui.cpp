@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "painters.h"
+#include "world/inventory.h"  // the grid the slots are drawn on
 
 namespace {
 
@@ -146,30 +147,47 @@ void paintDialogExit(cairo_t* cr, int w, int h) {
 
 void paintPointer(cairo_t* cr, int, int) { arrow(cr, pal::white, 1.1); }
 
-// The inside of the backpack: a padded lining with a slot for every icon.
+// The inside of the backpack: a padded lining with a slot for every icon, on
+// the grid the inventory screen puts its icons on, and the lining around them.
 void paintInvScreen(cairo_t* cr, int w, int h) {
+    constexpr double kSlotPadX = 6, kSlotPadY = 4;      // slot edge to the 64x48 icon
+    constexpr double kSlotW = 64 + 2 * kSlotPadX, kSlotH = 48 + 2 * kSlotPadY;
+    constexpr double kStitchMargin = 14;                // slots to the dashed stitching
+    constexpr double kLiningMargin = 26;                // slots to the lining's edge
+    const double left = kInvGridLeft - kSlotPadX, top = kInvGridTop - kSlotPadY;
+    const double right = kInvGridLeft + (kInvColumns - 1) * kInvCellW - kSlotPadX + kSlotW;
+    const double bottom = kInvGridTop + (kInvSlotRows - 1) * kInvCellH - kSlotPadY + kSlotH;
+
     cairo_pattern_t* p = cairo_pattern_create_radial(w / 2.0, h / 2.0, 50, w / 2.0, h / 2.0, 520);
     cairo_pattern_add_color_stop_rgb(p, 0, 0.36, 0.28, 0.5);
     cairo_pattern_add_color_stop_rgb(p, 1, 0.16, 0.12, 0.26);
     cairo_set_source(cr, p);
     cairo_paint(cr);
     cairo_pattern_destroy(p);
-    box(cr, 30, 40, w - 60, 420, rgb(90, 72, 120), 24, 3);
+    // The lining's shadow and highlight are a narrow rim outside the stitching,
+    // so its lighter inside holds every slot (a box's usual shading scales with it).
+    Shade rim;
+    rim.shadow = 0.10;
+    rim.highlight = 0.05;
+    rim.size = 80;  // an 8 px shadow, a 4 px highlight
+    rim.line = 3;
+    shape(cr, rgb(90, 72, 120),
+          roundRectPath(left - kLiningMargin, top - kLiningMargin, right - left + 2 * kLiningMargin,
+                        bottom - top + 2 * kLiningMargin, 24),
+          rim);
     // stitching
     cairo_new_path(cr);
-    roundRectPath(42, 52, w - 84, 396, 18)(cr);
+    roundRectPath(left - kStitchMargin, top - kStitchMargin, right - left + 2 * kStitchMargin,
+                  bottom - top + 2 * kStitchMargin, 18)(cr);
     double dash[] = {8, 6};
     cairo_set_dash(cr, dash, 2, 0);
     setColor(cr, pal::cream);
     cairo_set_line_width(cr, 2);
     cairo_stroke(cr);
     cairo_set_dash(cr, nullptr, 0, 0);
-    // slots: seven to a row, rows 60 pixels apart, icons at (60 + 100 i, 100 + 60 j)
-    for (int row = 0; row < 6; ++row)
-        for (int col = 0; col < 7; ++col) {
-            double x = 60 + col * 100, y = 100 + row * 60;
-            box(cr, x - 6, y - 4, 76, 56, rgb(70, 54, 96), 8, 1.6);
-        }
+    for (int row = 0; row < kInvSlotRows; ++row)
+        for (int col = 0; col < kInvColumns; ++col)
+            box(cr, left + col * kInvCellW, top + row * kInvCellH, kSlotW, kSlotH, rgb(70, 54, 96), 8, 1.6);
     drawHero(cr, 120, 590, 0, -1, 1.0);
     for (int i = 0; i < 3; ++i) pumpkin(cr, 260 + i * 60, 560, 14, i == 1);
     bat(cr, 520, 510, 40, 0.4);
