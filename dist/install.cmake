@@ -4,21 +4,21 @@ set(DIST ${CMAKE_SOURCE_DIR}/dist)
 set(DIST_OUT ${CMAKE_BINARY_DIR}/dist)
 set(GAME_DATADIR ${CMAKE_INSTALL_DATADIR}/hollowmere)
 
-# The man page and the metainfo name the version and the data folder; man pages
-# are installed compressed, and the German program's page points at the English one.
+# The metainfo names the version; man pages are installed compressed, and the
+# German program's page points at the English one. The English page names the
+# data folder, which is known only at install time (man_page.cmake).
 set(VERSION ${PROJECT_VERSION})
-set(DATADIR ${CMAKE_INSTALL_FULL_DATADIR}/hollowmere)
-configure_file(${DIST}/hollowmere.6 ${DIST_OUT}/hollowmere.6 @ONLY)
 configure_file(${DIST}/org.example.hollowmere.metainfo.xml ${DIST_OUT}/org.example.hollowmere.metainfo.xml @ONLY)
 file(WRITE ${DIST_OUT}/hollowmere-de.6 ".so man6/hollowmere.6\n")
 find_program(GZIP gzip REQUIRED)
 add_custom_command(
-  OUTPUT ${DIST_OUT}/hollowmere.6.gz ${DIST_OUT}/hollowmere-de.6.gz ${DIST_OUT}/changelog.gz
-  COMMAND ${GZIP} -9nf -k hollowmere.6 hollowmere-de.6
+  OUTPUT ${DIST_OUT}/hollowmere-de.6.gz ${DIST_OUT}/changelog.gz
+  COMMAND ${GZIP} -9nf -k hollowmere-de.6
   COMMAND ${GZIP} -9n -c ${DIST}/changelog > changelog.gz
-  DEPENDS ${DIST_OUT}/hollowmere.6 ${DIST_OUT}/hollowmere-de.6 ${DIST}/changelog
+  DEPENDS ${DIST_OUT}/hollowmere-de.6 ${DIST}/changelog
   WORKING_DIRECTORY ${DIST_OUT})
-add_custom_target(dist_files ALL DEPENDS ${DIST_OUT}/hollowmere.6.gz)
+add_custom_target(dist_files ALL DEPENDS ${DIST_OUT}/hollowmere-de.6.gz ${DIST_OUT}/changelog.gz)
+configure_file(${DIST}/man_page.cmake.in ${DIST_OUT}/man_page.cmake @ONLY)
 
 install(PROGRAMS $<TARGET_FILE:hollowmere_en> DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(PROGRAMS $<TARGET_FILE:hollowmere_de> DESTINATION ${CMAKE_INSTALL_BINDIR} RENAME hollowmere-de)
@@ -27,8 +27,7 @@ install(DIRECTORY ${CMAKE_BINARY_DIR}/icons DESTINATION ${CMAKE_INSTALL_DATADIR}
 install(FILES ${DIST}/hollowmere.desktop ${DIST}/hollowmere-de.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${DIST_OUT}/org.example.hollowmere.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES ${DIST_OUT}/hollowmere.6.gz ${DIST_OUT}/hollowmere-de.6.gz
-        DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(SCRIPT ${DIST_OUT}/man_page.cmake)
 install(FILES ${DIST}/copyright ${DIST_OUT}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 set(CPACK_GENERATOR DEB)

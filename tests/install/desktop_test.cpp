@@ -246,3 +246,27 @@ TEST(Install, BothEditionsStartFromAnyFolderAndTheDesktopFilesValidate) {
         EXPECT_EQ(v.status, 0) << v.out;
     }
 }
+
+// The man page names the data folder of the prefix given at install time, not the
+// one the build was configured with; the programs carry the hardening a package needs.
+TEST(Install, TheManPageNamesThePrefixGivenAtInstallAndTheProgramsAreHardened) {
+    TempFolder t;
+    const std::string prefix = t / "games";
+    Outcome install = run("'" CMAKE_COMMAND "' --install '" BUILD_DIR "' --prefix '" + prefix + "'");
+    ASSERT_EQ(install.status, 0) << install.out;
+    Outcome page = run("gzip -dc '" + prefix + "/share/man/man6/hollowmere.6.gz'");
+    ASSERT_EQ(page.status, 0) << page.out;
+    EXPECT_NE(page.out.find(prefix + "/share/hollowmere/gfx"), std::string::npos) << page.out;
+    EXPECT_EQ(page.out.find("@"), std::string::npos) << "a placeholder left";
+    EXPECT_TRUE(fs::exists(prefix + "/share/hollowmere/gfx/fontc.bmp"));
+
+    if (!have("readelf")) return;
+    for (const char* program : {"hollowmere", "hollowmere-de"}) {
+        const std::string elf = prefix + "/bin/" + program;
+        Outcome dyn = run("readelf -d '" + elf + "'"), heads = run("readelf -lW '" + elf + "'"),
+                syms = run("readelf --dyn-syms -W '" + elf + "'");
+        EXPECT_NE(dyn.out.find("BIND_NOW"), std::string::npos) << program << ": bind now";
+        EXPECT_NE(heads.out.find("GNU_RELRO"), std::string::npos) << program << ": relro";
+        EXPECT_NE(syms.out.find("_chk"), std::string::npos) << program << ": fortified functions";
+    }
+}
