@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Speed and memory of the things a player feels: the frames of every scene, an
 // unchanged frame, the menu's fade, speech, and entering a scene.
 // Frame figures are given beside the floor, a bare 800x600 copy and flip

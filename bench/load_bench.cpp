@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // load_bench.cpp - what loading costs a player: entering each of the 24 scenes,
 // start-up to the first frame beside a bare SDL program that shows one picture
 // (both as fresh processes of bench/startup, measured in the same run), memory after start-up,

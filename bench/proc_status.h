@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // proc_status.h - the process's own memory figures, for the benchmarks.
 #pragma once
 #include <cstdlib>

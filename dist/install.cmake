@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # install.cmake - what `cmake --install` puts where, and the Debian package
 # (`cpack -G DEB --config build/CPackConfig.cmake`). Included by the top level.
 set(DIST ${CMAKE_SOURCE_DIR}/dist)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // harness.cpp - a headless engine on a virtual clock for the tests.
 #include "harness.h"
 

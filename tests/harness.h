@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // harness.h - an engine on a headless 800x600 screen, driven frame by frame on a
 // virtual clock through the same input path as the game.
 #pragma once

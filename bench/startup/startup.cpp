@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // startup.cpp - one start-up to the first frame on the window, for the start-up
 // benchmark: "game" does what main does; "bare" is the floor, a bare SDL program
 // that opens its window and shows one picture. Prints VmRSS and VmHWM (kB) once

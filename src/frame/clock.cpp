@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // clock.cpp - the platform's ticks in the game, a virtual clock in tests.
 #include "frame/clock.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // clock.h - the one tick source of the program.
 // The game reads the platform's ticks; tests switch to a virtual clock that only moves
 // when the test (or the frame wait) moves it, so every frame is reproducible.

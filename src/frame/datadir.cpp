@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // datadir.cpp - where gfx/ is.
 #include "frame/datadir.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // datadir.h - finding the folder that holds the game's pictures and fonts (gfx/),
 // wherever the program was started from.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // engine.cpp - linking the records, the video mode, one frame and the loop around it.
 #include "frame/engine.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // engine.h - the engine's records, start-up, one frame and the loop around it.
 #pragma once
 #include <cstdint>

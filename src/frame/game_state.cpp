@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // game_state.cpp - the callback table through which the engine reaches the scripts.
 #include "frame/game_state.h"
 

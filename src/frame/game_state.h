@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // game_state.h - the engine context every operation and script receives.
 #pragma once
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // input.cpp - turning button levels into one-frame clicks, and the pointer's sprite.
 #include "frame/input.h"
 

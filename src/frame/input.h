@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // input.h - mouse and keyboard, sampled once per frame.
 // Sampling the platform and latching clicks are separate so tests can feed levels directly.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // main.cpp - start-up, the loop, shutdown. The command line and the remembered
 // settings choose the window; every run starts the game from its beginning.
 #include <unistd.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // options.cpp - the command line and the settings file.
 #include "frame/options.h"
 

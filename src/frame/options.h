@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // options.h - what the player chose: the command line, and the full-screen and
 // window-scale choices remembered in $XDG_CONFIG_HOME/hollowmere/settings.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // userfiles.cpp - XDG folders and atomic writes.
 #include "frame/userfiles.h"
 

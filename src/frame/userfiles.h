@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // userfiles.h - the files the game writes for its player (settings, saves):
 // where they live under the XDG folders, and writing them so that a crash or
 // a full disk never leaves a half-written file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // content.cpp - the game world: every image with its animation template, the
 // texts of the edition, the scenes with their objects, the conversations and
 // the script names. Built once at start-up; nothing is read from data files

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // content.h - building the whole game world at start-up.
 #pragma once
 #include <string>

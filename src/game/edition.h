@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // edition.h - what the English and the German edition say differently.
 // Sources are UTF-8; the content converts every text to Latin-1 once, at start-up.
 #pragma once

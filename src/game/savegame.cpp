@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // savegame.cpp - the save slot of each edition and the lines the hero says about it.
 #include "game/savegame.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // savegame.h - the save slot of each edition: F5 saves, F7 restores, closing the
 // window during play saves first. Reached by the engine through script names.
 #pragma once

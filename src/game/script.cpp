@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // script.cpp - the idioms every scene and object script is written with: the
 // script clock, scene changes, animation columns, flags, the hero's arrival
 // through an exit, and the literal lines of the edition.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // script.h - the idioms every scene and object script is written with.
 #pragma once
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // scripts.cpp - the table of every script name the scenes and objects carry.
 // The engine reaches scripts only through these names.
 #include "game/scripts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // scripts.h - the game's scripts, reached by the engine only through their names.
 #pragma once
 

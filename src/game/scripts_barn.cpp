@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // scripts_barn.cpp - the crash site behind the barn, the barn front with its lock
 // and mouse, the scarecrow's field and the barn inside with the generator.
 #include "game/scripts_common.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // scripts_common.h - what the script files share: small helpers over the engine
 // records and the declarations of every script function, one block per file.
 // Scripts reach sprites and objects by name; a missing one is skipped, never read.

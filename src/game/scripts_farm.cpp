@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // scripts_farm.cpp - the farmhouse with its grumpy farmer and the key on the wall,
 // the crying girl behind it who wants a witch costume, and the farmer opening the
 // door when she fetches the key.

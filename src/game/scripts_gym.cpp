@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // scripts_gym.cpp - the fitness studio: the hungry girl at the counter with the
 // lipstick, the fat man stuck on the treadmill, and the toilet with its janitor.
 #include <cstdlib>

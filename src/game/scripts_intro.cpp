@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // scripts_intro.cpp - the joke CGA intro, the credits, the crash of the ship,
 // the main menu and the walk out through its quit exit.
 #include <string>
@@ -39,7 +40,7 @@ constexpr int32_t kCreditsPageY = 160;
 // A page starts with a line break drawn one line above it, so its first line
 // stands where the font puts every line after a break (a few pixels left of x).
 constexpr const char* kCreditsPageLead = " /n ";
-constexpr int32_t kCreditsLineHeight = 24;
+constexpr int32_t kCreditsLineHeight = 24;  // a line of the pages' 24 px font
 constexpr int32_t kCreditsStart = 1;
 constexpr int32_t kCreditsMinimum = 10;  // the credits run at least this long
 struct CreditPage {

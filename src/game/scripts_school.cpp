@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // scripts_school.cpp - the school with the ticket kid at the barrier and the bread
 // in the bin, and the party inside where three kids hold a burp contest.
 #include <cstdlib>

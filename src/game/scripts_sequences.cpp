@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // scripts_sequences.cpp - the short cut-scenes after a puzzle is solved, and the
 // end of the game. Each plays by itself and can be skipped with Escape; their
 // Enter script is the plain clock restart except for the end.

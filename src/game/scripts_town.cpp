@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // scripts_town.cpp - the crossroads where the freak in his sci-fi costume walks
 // about, and the old lady's door where trick-or-treating earns a lolly.
 #include <cstdlib>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // text_de.cpp - every word of the German edition.
 //
 // Only the text literals differ between the editions: keys, seconds, colours,

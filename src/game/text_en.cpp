@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // text_en.cpp - every word of the English edition.
 //
 // Only the text literals differ between the editions: keys, seconds, colours,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // anim.h - how a sprite's strip runs: the values of Graphic::animMode.
 #pragma once
 #include <cstdint>

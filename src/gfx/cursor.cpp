@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // cursor.cpp - the cursor and interface images.
 #include "gfx/cursor.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // cursor.h - the game's own mouse cursor: the last sprite of the display list.
 // Which cursor each verb shows is the verbs' business (world/verbs.h).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // display.cpp - the display list: sprite bookkeeping, drawing with frame animation, fades.
 #include "gfx/display.h"
 

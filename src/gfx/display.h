@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // display.h - the ordered sprites of the current screen, drawn back to front.
 // The last sprite of an interface screen is always the cursor.
 //

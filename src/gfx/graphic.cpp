@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // graphic.cpp - templates and sprites, and the pictures they share: read once
 // from the file straight into the screen's 32-bit layout, tall strips a window
 // of rows at a time, walk maps as one byte per pixel.

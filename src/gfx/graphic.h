@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // graphic.h - named images: templates in the store, sprites in the display list,
 // and the decoded pictures they share.
 #pragma once

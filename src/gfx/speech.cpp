@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // speech.cpp - the speech queue: timed lines, only the front one on screen.
 #include "gfx/speech.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // speech.h - timed lines of text: the queue on screen and the stored texts.
 #pragma once
 #include <cstdint>

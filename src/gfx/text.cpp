@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // text.cpp - the three bitmap fonts: loading, the markup walk, glyph blending, counters.
 #include "gfx/text.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // text.h - three fixed-cell bitmap fonts drawn straight into the screen pixels.
 // Markup: " /n " breaks the line, "/k" switches to magenta, "/c" back to the
 // caller's colour, "/r" draws the special glyph 94. Text arrives as Latin-1.

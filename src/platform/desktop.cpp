@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // desktop.cpp - the platform on SDL 1.2 (sdl12-compat over SDL 2) and SDL_image.
 #include <SDL_image.h>
 #include <dlfcn.h>

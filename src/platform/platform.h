@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // platform.h - what differs between the desktop program (SDL 1.2) and the
 // browser page (SDL 2 under emscripten): the window and its modes, events,
 // pointer and keys, time, reading a picture file, a surface's colour key and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // command.cpp - the click dispatch: due scene changes, the cursor while speech
 // runs, the inventory button, the exit cursor and the verbs on clicked objects.
 #include "world/command.h"

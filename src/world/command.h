@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // command.h - the click dispatch: verbs on the clicked object, exits, speech cursor.
 #pragma once
 #include <cstdint>

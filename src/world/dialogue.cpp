@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // dialogue.cpp - conversations: the option bar, the lines of a chosen topic and
 // the topics that lines unlock.
 #include "world/dialogue.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // dialogue.h - multiple-choice conversations in a bar at the bottom of the scene.
 #pragma once
 #include <map>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // inventory.cpp - what the hero carries, the inventory screen and combining items.
 #include "world/inventory.h"
 

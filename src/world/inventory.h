@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // inventory.h - the items the hero carries, the inventory screen and combinations.
 #pragma once
 #include <cstdint>

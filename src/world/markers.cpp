@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // markers.cpp - the hot-spot markers shown while Tab is held.
 #include "world/markers.h"
 

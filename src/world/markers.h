@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // markers.h - while Tab is held, a small marker on everything the player can act
 // on and the arrow of every exit, drawn over the scene. Nothing in the display
 // list changes, so the hit test sees exactly what it sees without them.

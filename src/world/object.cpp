@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // object.cpp - scene objects and the registry that finds them by name.
 #include "world/object.h"
 

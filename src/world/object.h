@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // object.h - everything the player can point at, and the registry of them by name.
 #pragma once
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // reply.cpp - saying the stored texts of the text table.
 #include "world/reply.h"
 

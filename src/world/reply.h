@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // reply.h - saying stored texts by key.
 #pragma once
 #include <cstdint>

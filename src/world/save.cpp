@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // save.cpp - the saved game as text. One "key=value" a line, in a fixed order,
 // so that a person can read it and a reader can refuse anything out of place.
 #include "world/save.h"

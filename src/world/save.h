@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // save.h - the saved game as text: writing the state play can change, reading
 // it back with every line checked, and laying it over a freshly built world.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // scene.cpp - scenes, their registry and the rebuild of the screen on entry.
 #include "world/scene.h"
 

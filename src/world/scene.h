@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // scene.h - one screen of the game and the switching between screens.
 #pragma once
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // verbs.cpp - the cursor of each verb, kept as the last sprite, and the
 // right-click change between the verbs.
 #include "world/verbs.h"

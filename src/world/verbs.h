@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // verbs.h - the verbs the player clicks with, the cursor of each and the
 // right-click change between them.
 #pragma once

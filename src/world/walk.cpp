@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // walk.cpp - the hero's sprite, his steps towards the walk target and the walk map.
 #include "world/walk.h"
 

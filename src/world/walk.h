@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // walk.h - the hero: his sprite, his walk target and the walk map.
 #pragma once
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // fonts_test.cpp - the three font sheets: 102 glyph cells side by side in one
 // row, every glyph drawn (the space excepted), loaded the way the text renderer
 // loads them, with black reading as 0.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // pictures_test.cpp - every picture the game reads exists at its path, loads
 // through SDL_image with the geometry its animation template and the scripts
 // need, carries no alpha channel, and keeps pure black for the colour key only.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // walkmaps_test.cpp - the walk maps of the scenes with the hero: 800x600
 // 32-bit with black as blocked, every walk-to point, arrival point and arrival
 // target walkable, and the hero's walk gets from every one of those points to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program frame: click latch, verb cycle, hit test, script clock, frame pacing,
 // quit timer, keys, the cursor and the screen.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Sprites: image loading, frame animation timing, the display list and fades.
 #include <vector>
 

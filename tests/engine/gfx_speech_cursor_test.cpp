@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The speech queue: lines expire in turn and only the front one is drawn.
 #include <vector>
 

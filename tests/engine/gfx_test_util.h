@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // gfx_test_util.h - a headless 800x600 screen, a scratch folder and image writers
 // for the graphics tests, independent of the engine harness.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Bitmap text: markup, pen advance and wrap, glyph table, blending, clipping, counters.
 #include <string>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Conversations: opening over the scene, leaving, and topics that are not there.
 #include "world_fixture.h"
 

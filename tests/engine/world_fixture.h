@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // world_fixture.h - a small world for the world tests: two scenes on a white
 // walk map, a handful of 40x40 objects and the default replies.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The inventory screen: icons on their grid, picking up, closing, combining.
 #include "world_fixture.h"
 

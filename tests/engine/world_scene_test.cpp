@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Scene entry, scene changes and the content errors around them.
 #include "world_fixture.h"
 

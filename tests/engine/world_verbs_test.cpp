@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The click dispatch: each verb, walking there first, exits and the cursors
 // that speech and exits put up.
 #include "world_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The hero's steps over the walk map, and walk maps of every pixel depth.
 #include "world_fixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // catalogue_test.cpp - the content of both editions, checked as a whole: every
 // name the catalogue writes resolves to something that was built, the counts
 // hold, and every text can be drawn by the fonts and fits the screen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Frames are composed only when what they show changed, and then from the noted
 // draw list: every frame of every scene must look exactly as if it had been drawn
 // whole, at once, the way the game used to draw.

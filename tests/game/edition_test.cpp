@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // edition_test.cpp - the English and the German edition: the same skeleton of
 // keys, seconds, colours, topics and script lines, different words, and every
 // word drawable by the bitmap fonts within the 800 px screen.

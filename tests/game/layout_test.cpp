@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // layout_test.cpp - every text of both editions drawn where the game draws it,
 // read back glyph by glyph: no word is split across two lines, none is lost.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // loading_test.cpp - pictures read once, shared and streamed draw exactly what
 // SDL_image's whole pictures drew: every picture of the catalogue, and frames of
 // every scene; a strip's rows go with its scene; a missing template is named.

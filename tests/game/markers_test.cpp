@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // markers_test.cpp - holding Tab marks every hot spot of a scene in play and
 // changes nothing the player can click.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // play_driver.h - plays the real game the way a player does: pointer moves, left
 // and right clicks, the inventory button and Escape, frame by frame on the
 // virtual clock. Tests read as a description of how the game is played.

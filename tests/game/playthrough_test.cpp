@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // playthrough_test.cpp - the whole game, once per edition, played through the
 // real input path from program start to program end: the intro, the credits,
 // the crash, the menu, every puzzle from behind the barn to the end sequence,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // puzzle_test.cpp - the places where play can go wrong: knocking twice, the costume
 // in pieces, the key on the lock, the burp master's cue in both editions, the
 // intro's timing and idle animations.

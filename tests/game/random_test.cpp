@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // random_test.cpp - thousands of frames of a player gone mad: random pointer
 // moves, clicks, right clicks, Escape and F9, with scenes entered by script as
 // well as by walking, and items in his pockets to try on everything. Nothing may

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // save_test.cpp - F5, F7 and the autosave through the real input path: the game
 // is played step by step from restored saves to the same end, and damaged
 // saves are refused without changing anything.

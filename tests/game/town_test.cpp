@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // town_test.cpp - the built world played through the real input path on the
 // virtual clock: walking the town through every exit open at the start, and
 // the ways that stay shut until their puzzles are solved.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // desktop_test.cpp - the game as a player starts it: finding its pictures from any
 // folder, the command line and the settings it remembers, the scaled window,
 // no invisible start without a display, and the installed game of both editions.

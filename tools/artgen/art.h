@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // art.h - shared drawing helpers of the art generator: colours, cartoon shapes,
 // the hard cut that turns anti-aliased drawings into colour-keyed sprites, image
 // writers, and the tables every painter draws from.

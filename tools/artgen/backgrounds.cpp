@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // backgrounds.cpp - the scene pictures. Each leaves room for the objects the
 // content places in it, draws its doorways and paths where the exits lie, and
 // its floor from the same polygons as the walk map.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // cast.cpp - who the people are: the colours, clothes and build of each
 // character, shared by their sheets (people.cpp) and the story sequences
 // (sequences.cpp), so a character looks the same in both.

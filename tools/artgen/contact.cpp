@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // contact.cpp - looking at the generated pictures: a contact sheet of every
 // file (sheets laid out frame by frame with their grid) and small composed
 // scene screenshots for the documentation.

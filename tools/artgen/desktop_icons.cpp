@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // desktop_icons.cpp - the game's icon for desktop menus: the hero standing on a
 // night-sky badge, drawn at every size the hicolor theme gets from us.
 #include <filesystem>

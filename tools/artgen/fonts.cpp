@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // fonts.cpp - the three bitmap font sheets. 102 glyphs side by side in one row:
 // glyph n is the character 32 + n, then ä ö ü Ä Ö Ü ß. The text renderer averages
 // every non-black glyph pixel with the text colour, so glyphs are near white with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // gui.cpp - cursors, the inventory and dialogue interface, inventory icons and
 // the window icon. A cursor's top-left corner is the pointer, so every cursor
 // points at its own top-left.

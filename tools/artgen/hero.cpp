@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // hero.cpp - Quobble Tuftwhirl: a round orange-brown hamster in a blue space
 // suit with a backpack and an antenna. One drawing, turned to eight directions
 // by moving the face, ears and backpack round the body.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // main.cpp - the art generator. `artgen <dir>` draws every picture and font of
 // the game into <dir>/gfx; `artgen --contact <dir>` then lays them all out on
 // <dir>/contact_sheet.png, and `artgen --screenshots <dir> <docs>` composes

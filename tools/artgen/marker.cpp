@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // marker.cpp - the hot-spot marker shown on everything clickable while Tab is
 // held: a hollow white sight with four ticks and a dark outline, so it reads as
 // a pointer over the scene and never as one of its lamps or glowing windows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // objects.cpp - exit shapes and the still objects lying about in the scenes.
 // Exits are drawn over the scene: a lit rim round a doorway, a few lit leaves
 // where a path leaves the screen, stepping stones where a path leads away.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // paint.cpp - colours, cartoon shapes and the scenery props every scene shares.
 #include <ft2build.h>
 #include FT_FREETYPE_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // painters.h - every picture's painter, grouped by the file that draws it.
 #pragma once
 #include "art.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // people.cpp - the character sheets: the farmer, the crying girl, the freak,
 // the studio girl, the fat man, the janitor, the old lady, the ticket kid and the
 // party kids, plus the animated props that live in their folders.

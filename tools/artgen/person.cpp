@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // person.cpp - one cartoon figure for every person in town, dressed and posed
 // by each character's sheet.
 #include <cmath>

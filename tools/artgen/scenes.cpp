@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // scenes.cpp - the floors of the scenes with the hero (drawn into the picture and
 // into the walk map from the same polygons), the walk maps, and the scenery
 // building blocks the backgrounds share.

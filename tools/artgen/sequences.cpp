@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // sequences.cpp - the intro panels and the makers' logo, the crash of the ship,
 // and the four story sequences (800 px wide frames, drawn frame by frame).
 #include <cmath>

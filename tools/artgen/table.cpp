@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // table.cpp - every picture the game reads, in catalogue order, with the frame
 // geometry of its animation template and every column the scripts select.
 // Each column lists the longest strip played on it (some scripts play a column

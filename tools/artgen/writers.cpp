@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // writers.cpp - PNG (24-bit RGB, written row by row so strips of any height fit)
 // and 32-bit BMP with a BITMAPV4 header, plus the reader the contact sheet and
 // the screenshots use to look at what was written.
