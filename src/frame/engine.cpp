@@ -86,14 +86,26 @@ int initVideo(Engine& e) {
             SDL_FreeSurface(icon);
         }
     }
-    Uint32 flags = SDL_HWSURFACE | SDL_DOUBLEBUF;
-    if (e.target.fullscreen) flags |= SDL_FULLSCREEN;
-    e.target.screen = SDL_SetVideoMode(kScreenWidth, kScreenHeight, 32, flags);
+    // Always an 800x600 window: showWindowMode arranges full screen or its size afterwards.
+    e.target.screen = SDL_SetVideoMode(kScreenWidth, kScreenHeight, 32, SDL_HWSURFACE | SDL_DOUBLEBUF);
     if (!e.target.screen) {
         printf("Unable to set video resolution: %s\n", SDL_GetError());
         return 1;
     }
     return 0;
+}
+
+bool showWindowMode(Engine& e) {
+    const bool arranged = arrangeWindow(e.target.fullscreen != 0, e.windowWidth, e.windowHeight);
+    e.target.composedOn = nullptr;
+    e.target.presentNext = true;
+    return arranged;
+}
+
+void switchFullscreen(Engine& e) {
+    if (!e.target.fullscreen) windowSize(e.windowWidth, e.windowHeight);  // as the player sized it
+    e.target.fullscreen = !e.target.fullscreen;
+    showWindowMode(e);
 }
 
 void loadInterface(Engine& e) {
@@ -175,12 +187,7 @@ static void handleKey(Engine& e, SDLKey key) {
     e.game.escapePressed = 0;
     if (key == SDLK_F5) runCallback(e.game, "SaveGame");     // the game decides when it may
     if (key == SDLK_F7) runCallback(e.game, "RestoreGame");
-    if (key == SDLK_F9) {
-        e.target.fullscreen = !e.target.fullscreen;
-        initVideo(e);
-        e.target.composedOn = nullptr;  // the new mode starts blank: compose the next frame anew
-        // a failure is reported on the console; the game goes on
-    }
+    if (key == SDLK_F9) switchFullscreen(e);
 }
 
 void runFrame(Engine& e, const FrameEvents& events) {

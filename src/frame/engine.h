@@ -6,6 +6,7 @@
 
 #include "frame/game_state.h"
 #include "frame/input.h"
+#include "frame/options.h"  // kScreenWidth, kScreenHeight
 #include "gfx/cursor.h"
 #include "gfx/display.h"
 #include "gfx/speech.h"
@@ -16,8 +17,6 @@
 #include "world/verbs.h"
 #include "world/walk.h"
 
-constexpr int kScreenWidth = 800;
-constexpr int kScreenHeight = 600;
 constexpr uint32_t kFrameMs = 16;  // no frame is shorter than this
 
 // Everything SDL told us between two frames, or what a test pretends it told.
@@ -50,6 +49,8 @@ struct Engine {
     std::vector<DialoguePartner*> partners;  // every conversation built by the content
     bool running = false;                    // the loop repeats while true
     uint32_t frameStartTicks = 0;            // SDL ticks at the top of the frame
+    int windowWidth = kScreenWidth;          // the window's size when not in full screen
+    int windowHeight = kScreenHeight;
     std::string caption;                     // window and icon title
 };
 
@@ -59,6 +60,12 @@ extern const char* const kWebAddress;  // the project's web address
 void linkEngine(Engine& e);
 // Starts SDL video and opens the window; prints the reason and returns 1 on failure.
 int initVideo(Engine& e);
+// Shows the open window in full screen (target.fullscreen) or at its size; the
+// next frame is handed over whole, since the window's old pixels are gone.
+// False when the window cannot be arranged (SDL 1.2 without sdl12-compat).
+bool showWindowMode(Engine& e);
+// F9 and Alt+Enter: into full screen or back to the window as the player left it.
+void switchFullscreen(Engine& e);
 // Fonts, cursor images, hidden system pointer. Call after initVideo.
 void loadInterface(Engine& e);
 // Frees content, sprites and templates (the program leaves this to process exit).

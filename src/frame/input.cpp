@@ -1,7 +1,10 @@
 // input.cpp - turning button levels into one-frame clicks, and the pointer's sprite.
 #include "frame/input.h"
 
+#include <algorithm>
 #include <cstdio>
+
+#include "frame/options.h"
 
 #include "gfx/cursor.h"
 #include "gfx/display.h"
@@ -11,8 +14,9 @@ InputSample sampleInput(InputState& in) {
     InputSample s = {};
     int x = 0, y = 0;
     Uint8 buttons = SDL_GetMouseState(&x, &y);
-    s.x = x;
-    s.y = y;
+    // On the black bars beside or above the picture the pointer acts at the nearest edge.
+    s.x = std::clamp(x, 0, kScreenWidth - 1);
+    s.y = std::clamp(y, 0, kScreenHeight - 1);
     s.left = (buttons & SDL_BUTTON(SDL_BUTTON_LEFT)) != 0;
     s.right = (buttons & SDL_BUTTON(SDL_BUTTON_RIGHT)) != 0;
     SDL_PumpEvents();
