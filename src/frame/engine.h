@@ -11,6 +11,7 @@
 #include "gfx/display.h"
 #include "gfx/speech.h"
 #include "gfx/text.h"
+#include "platform/platform.h"
 #include "world/dialogue.h"
 #include "world/object.h"
 #include "world/scene.h"
@@ -19,12 +20,12 @@
 
 constexpr uint32_t kFrameMs = 16;  // no frame is shorter than this
 
-// Everything SDL told us between two frames, or what a test pretends it told.
+// Everything the platform told us between two frames, or what a test pretends it told.
 struct FrameEvents {
-    bool quit = false;         // the window was closed
-    bool exposed = false;      // the window was uncovered, restored, refocused or resized
-    std::vector<SDLKey> keys;  // key-downs in the order they came
-    InputSample input = {};    // pointer and button levels
+    bool quit = false;          // the window was closed
+    bool exposed = false;       // the window was uncovered, restored, refocused or resized
+    std::vector<GameKey> keys;  // key-downs in the order they came
+    InputSample input = {};     // pointer and button levels
 };
 
 // The engine's records, one of each, linked once at start.
@@ -48,8 +49,9 @@ struct Engine {
     InputState input{};                      // mouse and keys at the last poll
     std::vector<DialoguePartner*> partners;  // every conversation built by the content
     bool running = false;                    // the loop repeats while true
-    uint32_t frameStartTicks = 0;            // SDL ticks at the top of the frame
-    int windowWidth = kScreenWidth;          // the window's size when not in full screen
+    uint32_t frameStartTicks = 0;            // ticks at the top of the frame
+    bool smooth = false;                     // the picture is scaled filtered, not sharp
+    int windowWidth = kScreenWidth;          // the window's size out of full screen
     int windowHeight = kScreenHeight;
     std::string caption;                     // window and icon title
 };
@@ -58,13 +60,13 @@ extern const char* const kWebAddress;  // the project's web address
 
 // Links the records and sets the start values (hero at 364, 248).
 void linkEngine(Engine& e);
-// Starts SDL video and opens the window; prints the reason and returns 1 on failure.
+// The window as e.target.fullscreen, e.smooth and e.windowWidth/Height say.
+WindowChoice windowChoice(const Engine& e);
+// Opens the window, or changes its mode, as windowChoice says (video
+// started); prints the reason and returns 1 on failure. The next frame is
+// handed over whole: the window's old pixels are gone.
 int initVideo(Engine& e);
-// Shows the open window in full screen (target.fullscreen) or at its size; the
-// next frame is handed over whole, since the window's old pixels are gone.
-// False when the window cannot be arranged (SDL 1.2 without sdl12-compat).
-bool showWindowMode(Engine& e);
-// F9 and Alt+Enter: into full screen or back to the window as the player left it.
+// F9 and Alt+Enter: into full screen, or back to the window as the player left it.
 void switchFullscreen(Engine& e);
 // Fonts, cursor images, hidden system pointer. Call after initVideo.
 void loadInterface(Engine& e);
@@ -74,11 +76,12 @@ void releaseEngine(Engine& e);
 // sprites); pictures, texts and fonts stay.
 void releaseWorld(Engine& e);
 
-FrameEvents sampleFrameEvents(Engine& e);            // SDL event queue and input levels
+FrameEvents sampleFrameEvents();                      // the platform's events and input levels
 void runFrame(Engine& e, const FrameEvents& events);  // steps 1 to 19 of a frame
 void waitForFrameEnd(const Engine& e);                // sleeps until 16 ms have passed
 void advanceClock(GameState& gs);                     // the script clock's once-a-second tick
 // Composes and flips the frame unless the window shows it already and was not
 // uncovered since; returns whether the frame was handed to the window.
 bool presentFrame(Engine& e);
+// Frames until the game ends, each followed by the rest of its 16 ms.
 void mainLoop(Engine& e);

@@ -1,31 +1,21 @@
 // input.cpp - turning button levels into one-frame clicks, and the pointer's sprite.
 #include "frame/input.h"
 
-#include <algorithm>
 #include <cstdio>
-
-#include "frame/options.h"
 
 #include "gfx/cursor.h"
 #include "gfx/display.h"
 #include "gfx/graphic.h"
+#include "platform/platform.h"
 
-InputSample sampleInput(InputState& in) {
+InputSample sampleInput() {
     InputSample s = {};
-    int x = 0, y = 0;
-    Uint8 buttons = SDL_GetMouseState(&x, &y);
-    // On the black bars beside or above the picture the pointer acts at the nearest edge.
-    s.x = std::clamp(x, 0, kScreenWidth - 1);
-    s.y = std::clamp(y, 0, kScreenHeight - 1);
-    s.left = (buttons & SDL_BUTTON(SDL_BUTTON_LEFT)) != 0;
-    s.right = (buttons & SDL_BUTTON(SDL_BUTTON_RIGHT)) != 0;
-    SDL_PumpEvents();
-    in.keys = SDL_GetKeyState(nullptr);
-    s.up = in.keys[SDLK_UP] != 0;
-    s.down = in.keys[SDLK_DOWN] != 0;
-    s.arrowLeft = in.keys[SDLK_LEFT] != 0;
-    s.arrowRight = in.keys[SDLK_RIGHT] != 0;
-    s.tab = in.keys[SDLK_TAB] != 0;
+    platformPointer(s.x, s.y, s.left, s.right);
+    s.up = platformKeyHeld(kHeldUp);
+    s.down = platformKeyHeld(kHeldDown);
+    s.arrowLeft = platformKeyHeld(kHeldLeft);
+    s.arrowRight = platformKeyHeld(kHeldRight);
+    s.tab = platformKeyHeld(kHeldTab);
     return s;
 }
 

@@ -9,7 +9,6 @@
 #include "frame/datadir.h"
 #include "frame/engine.h"
 #include "frame/options.h"
-#include "frame/window.h"
 #include "game/content.h"
 #include "game/edition.h"
 #include "gfx/display.h"
@@ -76,8 +75,8 @@ static Engine gEngine;  // every engine record, once, for the whole run
 static void runTestFrames(Engine& e, int frames) {
     const int kEscapeEvery = 60;
     for (int i = 0; i < frames && e.running; ++i) {
-        FrameEvents events = sampleFrameEvents(e);
-        if (i % kEscapeEvery == kEscapeEvery - 1) events.keys.push_back(SDLK_ESCAPE);
+        FrameEvents events = sampleFrameEvents();
+        if (i % kEscapeEvery == kEscapeEvery - 1) events.keys.push_back(kKeyEscape);
         runFrame(e, events);
         waitForFrameEnd(e);
     }
@@ -109,17 +108,19 @@ int main(int argc, char** argv) {
     Engine& e = gEngine;
     linkEngine(e);
     e.target.fullscreen = chosen.fullscreen;
-    chooseScaling(chosen.smooth);
-    if (initVideo(e) != 0) return 1;  // nothing to draw into
+    e.smooth = chosen.smooth;
+    if (!platformStartVideo(windowChoice(e))) return 1;
     int screenW = 0, screenH = 0;
     Settings fitted = chosen;
-    if (usableScreen(screenW, screenH) && fitWindow(fitted, screenW, screenH) && args.scale)
+    if (platformScreenSize(screenW, screenH) && fitWindow(fitted, screenW, screenH) && args.scale)
         printf("The window is %dx%d: --scale %d does not fit the %dx%d screen\n", fitted.windowWidth,
                fitted.windowHeight, args.scale, screenW, screenH);
     chosen = fitted;  // a window larger than the screen is never remembered
     e.windowWidth = chosen.windowWidth;
     e.windowHeight = chosen.windowHeight;
-    if (!showWindowMode(e))
+    if (initVideo(e) != 0) return 1;  // nothing to draw into
+    int w = 0, h = 0;
+    if (!platformWindowSize(w, h))
         printf("The window keeps its size and place: that needs SDL 1.2 through sdl12-compat\n");
     if (!sameSettings(chosen, stored)) saveSettings(settingsFile, chosen);
     loadInterface(e);
@@ -135,7 +136,7 @@ int main(int argc, char** argv) {
     // F9 and the window's edges change them: remember how the player left them.
     Settings left = chosen;
     left.fullscreen = e.target.fullscreen != 0;
-    if (!left.fullscreen) windowSize(e.windowWidth, e.windowHeight);
+    if (!left.fullscreen) platformWindowSize(e.windowWidth, e.windowHeight);
     left.windowWidth = e.windowWidth;
     left.windowHeight = e.windowHeight;
     if (!sameSettings(left, chosen)) saveSettings(settingsFile, left);
