@@ -107,7 +107,6 @@ int main(int argc, char** argv) {
     Settings chosen = applyCommandLine(stored, args);
     Engine& e = gEngine;
     linkEngine(e);
-    e.target.fullscreen = chosen.fullscreen;
     e.smooth = chosen.smooth;
     if (!platformStartVideo(windowChoice(e))) return 1;
     int screenW = 0, screenH = 0;
@@ -124,6 +123,10 @@ int main(int argc, char** argv) {
         printf("The window keeps its size and place: that needs SDL 1.2 through sdl12-compat\n");
     if (!sameSettings(chosen, stored)) saveSettings(settingsFile, chosen);
     loadInterface(e);
+    // Full screen comes after the window has shown with the system pointer hidden,
+    // as with F9: going there at once leaves the game's cursor behind without a
+    // window manager.
+    if (chosen.fullscreen) switchFullscreen(e);
     buildContent(e, kEdition);
     enterScene(e.game);
     decodePicturesAhead(e);  // the rest of the pictures, while the first scene plays

@@ -145,8 +145,8 @@ void arrange(const Sdl2& s, const WindowChoice& choice) {
         s.setFullscreen(s.window, 0);
         s.setResizable(s.window, 0);
         s.setBordered(s.window, 0);
-        s.setSize(s.window, screen.w, screen.h);
         s.setPosition(s.window, screen.x, screen.y);
+        s.setSize(s.window, screen.w, screen.h);
     } else {
         s.setFullscreen(s.window, 0);
         s.setBordered(s.window, 1);
