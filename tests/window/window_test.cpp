@@ -205,7 +205,7 @@ struct Desktop {
     }
     // Waits until the game's window has the given size and is settled: in the
     // corner in full screen, else on the screen. The last one seen.
-    Rect windowOfSize(int ww, int wh, int ms = 5000) {
+    Rect windowOfSize(int ww, int wh, int ms = 15000) {
         Rect r;
         const bool whole = ww == w && wh == h;
         for (int waited = 0; waited < ms; waited += 50) {
@@ -231,11 +231,9 @@ struct Desktop {
         return s;
     }
 
-    // Closes the window as its close button does; the game's exit status.
-    int quit() {
-        Rect r = window();
+    // The game's own X window (inside the manager's frame), or None.
+    Window client() {
         Window target = None;
-        // the client window carries the name; ask it through WM_DELETE_WINDOW
         std::function<void(Window)> find = [&](Window w) {
             char* name = nullptr;
             if (XFetchName(x, w, &name) && name && std::string(name).rfind("Quobble", 0) == 0) target = w;
@@ -247,6 +245,13 @@ struct Desktop {
             if (kids) XFree(kids);
         };
         find(DefaultRootWindow(x));
+        return target;
+    }
+
+    // Closes the window as its close button does; the game's exit status.
+    int quit() {
+        Rect r = window();
+        const Window target = client();
         if (r.w == 0 || target == None) return finish(game, 0);
         XEvent ev = {};
         ev.xclient.type = ClientMessage;
@@ -370,13 +375,14 @@ protected:
 
     // Presses Escape until the menu shows (the intro is skipped).
     void reachMenu(const std::string& mode) {
-        const Rect r = d.window();
-        const Picture p = pictureIn(r);
+        Picture p = pictureIn(d.window());
         d.pointTo(p.screenX(kSkyX), p.screenY(kSkyY));  // without a manager the keys go where the pointer is
+        if (d.manager) d.tool("windowfocus --sync " + std::to_string(d.client()));  // as a click on it would
         double share = 0;
         for (int i = 0; i < 40 && share < kPictureMatch; ++i) {
             d.tool("key Escape");
             pause(300);
+            p = pictureIn(d.window());  // a manager may still be placing the window
             share = shows(d.shot(), p, menu);
         }
         waitToShow(p, menu, 8000, &share);  // the menu fades in
@@ -432,6 +438,12 @@ protected:
         }
     }
 
+    // F9 or Alt+Enter; a window manager takes a moment to carry it out.
+    void switchMode(const std::string& key) {
+        d.tool("key " + key);
+        if (d.manager) pause(500);
+    }
+
     // Clicks Start: the barn shows.
     void startGame(const std::string& mode) {
         const Picture p = pictureIn(d.window());
@@ -458,9 +470,9 @@ protected:
         checkMode("window", kPictureW, kPictureH, false);
         for (const char* key : {"F9", "alt+Return"}) {
             const std::string k = key;
-            d.tool("key " + k);
+            switchMode(k);
             checkMode(k + " to full screen", w, h, true);
-            d.tool("key " + k);
+            switchMode(k);
             checkMode(k + " back to the window", kPictureW, kPictureH, false);
         }
         startGame("window after switches");
@@ -492,9 +504,9 @@ protected:
         ASSERT_GT(d.windowOfSize(w, h).w, 0) << readFile(d.gameLog);
         reachMenu("--fullscreen");
         checkMode("--fullscreen", w, h, true);
-        d.tool("key F9");
+        switchMode("F9");
         checkMode("--fullscreen, F9 to the window", kPictureW, kPictureH, false);
-        d.tool("key F9");
+        switchMode("F9");
         checkMode("--fullscreen, F9 back to full screen", w, h, true);
         startGame("--fullscreen");
         quit("--fullscreen");
