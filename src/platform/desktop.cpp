@@ -293,10 +293,8 @@ void platformPollEvents(PlatformEvents& out) {
 }
 
 void platformPointer(int& x, int& y, bool& left, bool& right) {
+    // On the black bars beside or above the picture SDL gives the nearest edge.
     const Uint8 buttons = SDL_GetMouseState(&x, &y);
-    // On the black bars beside or above the picture the pointer acts at the nearest edge.
-    x = std::clamp(x, 0, kPictureWidth - 1);
-    y = std::clamp(y, 0, kPictureHeight - 1);
     left = (buttons & SDL_BUTTON(SDL_BUTTON_LEFT)) != 0;
     right = (buttons & SDL_BUTTON(SDL_BUTTON_RIGHT)) != 0;
 }
