@@ -5,10 +5,10 @@
 // picture's shape kept, whatever that window's size, and maps the pointer
 // back; so the window is always opened as an 800x600 window and then arranged
 // through SDL 2: full screen, size, place. sdl12-compat's own full screen is
-// not used: behind the hidden system pointer it grabs the pointer, after which
-// the game's cursor no longer follows the pointer under a window manager; and
-// without a window manager it leaves a small window in the middle of a black
-// screen showing a cut-off part of the enlarged picture.
+// not used: under a window manager (tried with openbox) the game's cursor no
+// longer followed the pointer after switching to it or back, and without a
+// window manager it left a small window in the middle of a black screen showing
+// a cut-off part of the enlarged picture.
 #include <SDL_image.h>
 #include <dlfcn.h>
 #include <glob.h>

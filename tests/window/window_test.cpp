@@ -205,15 +205,16 @@ struct Desktop {
     }
     // Waits until the game's window has the given size and is settled: in the
     // corner in full screen, else on the screen. The last one seen.
-    Rect windowOfSize(int ww, int wh, int ms = 15000) {
+    Rect windowOfSize(int ww, int wh, int ms = 30000) {
         Rect r;
         const bool whole = ww == w && wh == h;
-        for (int waited = 0; waited < ms; waited += 50) {
+        auto same = [](const Rect& a, const Rect& b) { return a.x == b.x && a.y == b.y && a.w == b.w && a.h == b.h; };
+        for (int waited = 0; waited < ms; waited += 300) {
             r = window();
             const bool placed = whole ? r.x == 0 && r.y == 0
                                       : r.x >= 0 && r.y >= 0 && r.x + r.w <= w && (r.y + r.h <= h || wh >= h);
-            if (r.w == ww && r.h == wh && placed) return r;
-            pause(50);
+            pause(300);
+            if (r.w == ww && r.h == wh && placed && same(r, window())) return r;  // settled
         }
         return r;
     }
@@ -321,21 +322,34 @@ bool barsBlack(const Shot& s, const Rect& r, const Picture& p) {
     return true;
 }
 
-// The top left of the pixels that changed between two shots in a box of the
-// picture (picture pixels), or {-1000, -1000} when nothing changed there.
-std::pair<int, int> changedCorner(const Shot& a, const Shot& b, const Picture& p, int px, int py) {
+// The top left of the game's cursor in a box of the menu's picture around a
+// place (picture pixels, relative to that place), found where the screen
+// differs from the menu's background; {-1000, -1000} when there is none.
+std::pair<int, int> cursorCorner(const Shot& s, const Picture& p, SDL_Surface* menu, int px, int py) {
     int minX = 1 << 30, minY = 1 << 30, count = 0;
     const int x0 = p.screenX(px - 8), y0 = p.screenY(py - 8);
     const int x1 = p.screenX(px + kCursorBox), y1 = p.screenY(py + kCursorBox);
     for (int y = y0; y < y1; ++y)
-        for (int x = x0; x < x1; ++x)
-            if (channelDistance(a.at(x, y), b.at(x, y)) > 60) {
+        for (int x = x0; x < x1; ++x) {
+            const int mx = static_cast<int>(std::floor((x - p.x) / p.scale));
+            const int my = static_cast<int>(std::floor((y - p.y) / p.scale));
+            uint32_t want = 0;  // black on the bars
+            if (mx >= 0 && my >= 0 && mx < kPictureW && my < kPictureH) {
+                Uint32 value = 0;
+                memcpy(&value,
+                       static_cast<uint8_t*>(menu->pixels) + my * menu->pitch + mx * menu->format->BytesPerPixel,
+                       menu->format->BytesPerPixel);
+                Uint8 r, g, b;
+                SDL_GetRGB(value, menu->format, &r, &g, &b);
+                want = (uint32_t(r) << 16) | (uint32_t(g) << 8) | b;
+            }
+            if (channelDistance(s.at(x, y), want) > 120) {
                 minX = std::min(minX, x);
                 minY = std::min(minY, y);
                 ++count;
             }
+        }
     if (count < 20) return {-1000, -1000};
-    // back into picture pixels, relative to the place the cursor was sent to
     return {static_cast<int>(std::lround((minX - p.x) / p.scale - 0.5)) - px,
             static_cast<int>(std::lround((minY - p.y) / p.scale - 0.5)) - py};
 }
@@ -418,30 +432,37 @@ protected:
         EXPECT_GE(share, kPictureMatch) << mode << ": the menu does not show at once";
         EXPECT_TRUE(black) << mode << ": the bars are not black";
 
-        d.pointTo(p.screenX(kSkyX), p.screenY(kSkyY));
-        pause(250);
-        const Shot a = d.shot();
-        d.pointTo(p.screenX(kFieldX), p.screenY(kFieldY));
-        pause(250);
-        const Shot b = d.shot();
-        const auto there = changedCorner(a, b, p, kFieldX, kFieldY);
-        const auto gone = changedCorner(a, b, p, kSkyX, kSkyY);
-        EXPECT_GT(there.first, -20) << mode << ": no cursor where the pointer went";
-        EXPECT_GT(gone.first, -20) << mode << ": the cursor did not leave its old place";
-        for (const auto& at : {there, gone}) {
+        Shot atSky, atField;
+        const auto sky = cursorAfterMove(p, p.screenX(kSkyX), p.screenY(kSkyY), kSkyX, kSkyY, atSky);
+        const auto field = cursorAfterMove(p, p.screenX(kFieldX), p.screenY(kFieldY), kFieldX, kFieldY, atField);
+        for (const auto& at : {sky, field}) {
             EXPECT_TRUE(onPointer(at)) << mode << ": the cursor is drawn " << at.first << "," << at.second
                                        << " picture pixels from the pointer";
         }
+        EXPECT_EQ(cursorCorner(atField, p, menu, kSkyX, kSkyY).first, -1000)
+            << mode << ": the cursor did not leave its old place";
 
         // On a bar the pointer acts at the picture's nearest edge.
         if (p.x - r.x >= 4 * p.scale) {
-            d.pointTo(r.x + 1, p.screenY(kFieldY));
-            pause(250);
-            const Shot c = d.shot();
-            const auto edge = changedCorner(b, c, p, 0, kFieldY);
+            Shot atBar;
+            const auto edge = cursorAfterMove(p, r.x + 1, p.screenY(kFieldY), 0, kFieldY, atBar);
             EXPECT_TRUE(onPointer(edge)) << mode << ": on the left bar the cursor is drawn " << edge.first
                                          << "," << edge.second << " picture pixels from the edge";
         }
+    }
+
+    // Moves the pointer to a screen point and waits up to 3 s for the cursor to
+    // be drawn at a picture place; where it is then, and the last shot.
+    std::pair<int, int> cursorAfterMove(const Picture& p, int sx, int sy, int px, int py, Shot& shot) {
+        d.pointTo(sx, sy);
+        std::pair<int, int> at;
+        for (int waited = 0; waited < 3000; waited += 100) {
+            shot = d.shot();
+            at = cursorCorner(shot, p, menu, px, py);
+            if (onPointer(at)) break;
+            pause(100);
+        }
+        return at;
     }
 
     // F9 or Alt+Enter; a window manager takes a moment to carry it out.
