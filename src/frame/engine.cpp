@@ -62,13 +62,23 @@ void linkEngine(Engine& e) {
 WindowChoice windowChoice(const Engine& e) {
     WindowChoice choice;
     choice.fullscreen = e.target.fullscreen != 0;
-    choice.scale = e.windowScale;
+    choice.smooth = e.smooth;
+    choice.width = e.windowWidth;
+    choice.height = e.windowHeight;
     return choice;
 }
 
 int initVideo(Engine& e) {
     e.target.screen = platformOpenWindow(windowChoice(e), e.caption, kIconPath);
+    e.target.composedOn = nullptr;
+    e.target.presentNext = true;
     return e.target.screen ? 0 : 1;
+}
+
+void switchFullscreen(Engine& e) {
+    if (!e.target.fullscreen) platformWindowSize(e.windowWidth, e.windowHeight);  // as the player sized it
+    e.target.fullscreen = !e.target.fullscreen;
+    initVideo(e);  // a failure is reported on the console; the game goes on
 }
 
 void loadInterface(Engine& e) {
@@ -141,12 +151,7 @@ static void handleKey(Engine& e, GameKey key) {
     e.game.escapePressed = 0;
     if (key == kKeyF5) runCallback(e.game, "SaveGame");     // the game decides when it may
     if (key == kKeyF7) runCallback(e.game, "RestoreGame");
-    if (key == kKeyF9 || key == kKeyAltReturn) {
-        e.target.fullscreen = !e.target.fullscreen;
-        initVideo(e);
-        e.target.composedOn = nullptr;  // the new mode starts blank: compose the next frame anew
-        // a failure is reported on the console; the game goes on
-    }
+    if (key == kKeyF9 || key == kKeyAltReturn) switchFullscreen(e);
 }
 
 void runFrame(Engine& e, const FrameEvents& events) {

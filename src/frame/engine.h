@@ -7,6 +7,7 @@
 
 #include "frame/game_state.h"
 #include "frame/input.h"
+#include "frame/options.h"  // kScreenWidth, kScreenHeight
 #include "gfx/cursor.h"
 #include "gfx/display.h"
 #include "gfx/speech.h"
@@ -18,8 +19,6 @@
 #include "world/verbs.h"
 #include "world/walk.h"
 
-constexpr int kScreenWidth = 800;
-constexpr int kScreenHeight = 600;
 constexpr uint32_t kFrameMs = 16;  // no frame is shorter than this
 
 // Everything the platform told us between two frames, or what a test pretends it told.
@@ -52,7 +51,9 @@ struct Engine {
     std::vector<DialoguePartner*> partners;  // every conversation built by the content
     bool running = false;                    // the loop repeats while true
     uint32_t frameStartTicks = 0;            // ticks at the top of the frame
-    int windowScale = 1;                     // the window is this many times 800x600
+    bool smooth = false;                     // the picture is scaled filtered, not sharp
+    int windowWidth = kScreenWidth;          // the window's size out of full screen
+    int windowHeight = kScreenHeight;
     std::string caption;                     // window and icon title
 };
 
@@ -60,11 +61,14 @@ extern const char* const kWebAddress;  // the project's web address
 
 // Links the records and sets the start values (hero at 364, 248).
 void linkEngine(Engine& e);
-// The window as e.target.fullscreen and e.windowScale say.
+// The window as e.target.fullscreen, e.smooth and e.windowWidth/Height say.
 WindowChoice windowChoice(const Engine& e);
-// Opens the window, or changes its mode, as e.target.fullscreen and
-// e.windowScale say (video started); prints the reason and returns 1 on failure.
+// Opens the window, or changes its mode, as windowChoice says (video
+// started); prints the reason and returns 1 on failure. The next frame is
+// handed over whole: the window's old pixels are gone.
 int initVideo(Engine& e);
+// F9 and Alt+Enter: into full screen, or back to the window as the player left it.
+void switchFullscreen(Engine& e);
 // Fonts, cursor images, hidden system pointer. Call after initVideo.
 void loadInterface(Engine& e);
 // Frees content, sprites and templates (the program leaves this to process exit).

@@ -18,9 +18,51 @@
 #ifdef HOLLOWMERE_GERMAN
 static const Edition& kEdition = kGerman;
 static const char* const kEditionName = "German edition";
+static const char* const kUsage = "Aufruf: ";
+static const char* const kHelp =
+    " [Optionen]\n"
+    "  --fullscreen     im Vollbild starten\n"
+    "  --window         im Fenster starten\n"
+    "  --scale N        Fenster N mal 800x600, N von 1 bis 4 (hoechstens so gross wie der Bildschirm)\n"
+    "  --smooth         das Bild weich statt mit scharfen Pixeln vergroessern\n"
+    "  --sharp          wieder scharfe Pixel\n"
+    "  --data ORDNER    die Bilder aus ORDNER/gfx lesen\n"
+    "  --version        Name, Ausgabe und Version ausgeben\n"
+    "  --help           diese Hilfe ausgeben\n"
+    "Tasten und Maus:\n"
+    "  linke Maustaste    gehen, nehmen, reden, ansehen, benutzen (je nach Zeiger)\n"
+    "  rechte Maustaste   den naechsten Zeiger waehlen\n"
+    "  Tab                zeigt, was sich anklicken laesst\n"
+    "  Escape             Vorspann und Zwischenszenen ueberspringen\n"
+    "  F5 / F7            Spielstand sichern / laden\n"
+    "  F6                 Spielstand-Menue\n"
+    "  F9 oder Alt+Enter  Vollbild ein und aus\n"
+    "Das Fenster laesst sich mit der Maus in der Groesse aendern; das Bild behaelt seine Form.\n"
+    "Vollbild, Fenstergroesse und --smooth werden in $XDG_CONFIG_HOME/hollowmere/settings gemerkt.\n";
 #else
 static const Edition& kEdition = kEnglish;
 static const char* const kEditionName = "English edition";
+static const char* const kUsage = "Usage: ";
+static const char* const kHelp =
+    " [options]\n"
+    "  --fullscreen     start in full screen\n"
+    "  --window         start in a window\n"
+    "  --scale N        window N times 800x600, N from 1 to 4 (no larger than the screen)\n"
+    "  --smooth         enlarge the picture smoothly instead of with sharp pixels\n"
+    "  --sharp          sharp pixels again\n"
+    "  --data DIR       read the pictures from DIR/gfx\n"
+    "  --version        print name, edition and version\n"
+    "  --help           print this help\n"
+    "Keys and mouse:\n"
+    "  left click         walk, take, talk, look, use (as the cursor shows)\n"
+    "  right click        choose the next cursor\n"
+    "  Tab                show what can be clicked\n"
+    "  Escape             skip the intro and cut scenes\n"
+    "  F5 / F7            save / load the game\n"
+    "  F6                 the saved games' menu\n"
+    "  F9 or Alt+Enter    full screen on and off\n"
+    "The window can be resized with the mouse; the picture keeps its shape.\n"
+    "Full screen, window size and --smooth are remembered in $XDG_CONFIG_HOME/hollowmere/settings.\n";
 #endif
 #ifndef HOLLOWMERE_VERSION
 #define HOLLOWMERE_VERSION "0"
@@ -45,7 +87,7 @@ static void runTestFrames(Engine& e, int frames) {
 int main(int argc, char** argv) {
     const CommandLine args = parseCommandLine(argc, argv);
     if (args.help) {
-        printf("%s", usageText(argv[0]).c_str());
+        printf("%s%s%s", kUsage, argv[0], kHelp);
         return 0;
     }
     if (args.version) {
@@ -66,17 +108,26 @@ int main(int argc, char** argv) {
     Settings chosen = applyCommandLine(stored, args);
     Engine& e = gEngine;
     linkEngine(e);
-    e.target.fullscreen = chosen.fullscreen;
-    e.windowScale = chosen.scale;
-    if (!platformStartVideo(windowChoice(e)) || initVideo(e) != 0) return 1;  // nothing to draw into
+    e.smooth = chosen.smooth;
+    if (!platformStartVideo(windowChoice(e))) return 1;
+    int screenW = 0, screenH = 0;
+    Settings fitted = chosen;
+    if (platformScreenSize(screenW, screenH) && fitWindow(fitted, screenW, screenH) && args.scale)
+        printf("The window is %dx%d: --scale %d does not fit the %dx%d screen\n", fitted.windowWidth,
+               fitted.windowHeight, args.scale, screenW, screenH);
+    chosen = fitted;  // a window larger than the screen is never remembered
+    e.windowWidth = chosen.windowWidth;
+    e.windowHeight = chosen.windowHeight;
+    if (initVideo(e) != 0) return 1;  // nothing to draw into
     int w = 0, h = 0;
-    if (chosen.scale > 1 && !chosen.fullscreen && !platformWindowSize(w, h))
-        printf("The window is not scaled: --scale needs SDL 1.2 through sdl12-compat\n");
-    else if (chosen.scale > 1 && !chosen.fullscreen && w != kScreenWidth * chosen.scale)
-        printf("The window could not be scaled: it is %dx%d\n", w, h);
-    if (chosen.fullscreen != stored.fullscreen || chosen.scale != stored.scale)
-        saveSettings(settingsFile, chosen);
+    if (!platformWindowSize(w, h))
+        printf("The window keeps its size and place: that needs SDL 1.2 through sdl12-compat\n");
+    if (!sameSettings(chosen, stored)) saveSettings(settingsFile, chosen);
     loadInterface(e);
+    // Full screen comes after the window has shown with the system pointer hidden,
+    // as with F9: going there at once leaves the game's cursor behind without a
+    // window manager.
+    if (chosen.fullscreen) switchFullscreen(e);
     buildContent(e, kEdition);
     enterScene(e.game);
     decodePicturesAhead(e);  // the rest of the pictures, while the first scene plays
@@ -86,10 +137,13 @@ int main(int argc, char** argv) {
     } else {
         mainLoop(e);
     }
-    if ((e.target.fullscreen != 0) != chosen.fullscreen) {  // F9 changed it: remember the last choice
-        chosen.fullscreen = e.target.fullscreen != 0;
-        saveSettings(settingsFile, chosen);
-    }
+    // F9 and the window's edges change them: remember how the player left them.
+    Settings left = chosen;
+    left.fullscreen = e.target.fullscreen != 0;
+    if (!left.fullscreen) platformWindowSize(e.windowWidth, e.windowHeight);
+    left.windowWidth = e.windowWidth;
+    left.windowHeight = e.windowHeight;
+    if (!sameSettings(left, chosen)) saveSettings(settingsFile, left);
     clearDisplayList(e.display);
     return 0;
 }

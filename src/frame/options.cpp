@@ -4,6 +4,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -11,14 +12,20 @@
 
 #include "frame/userfiles.h"
 
-static const char* const kSettingsVersion = "hollowmere settings 1";
+static const char* const kSettingsVersion = "hollowmere settings 2";
+static const char* const kScaleVersion = "hollowmere settings 1";  // a scale instead of a size
 
-static bool readScale(const char* text, int& scale) {
+// A whole number from low to high and nothing else.
+static bool readNumber(const char* text, int low, int high, int& out) {
     char* end = nullptr;
     const long n = strtol(text, &end, 10);
-    if (end == text || *end != '\0' || n < kMinScale || n > kMaxScale) return false;
-    scale = static_cast<int>(n);
+    if (end == text || *end != '\0' || n < low || n > high) return false;
+    out = static_cast<int>(n);
     return true;
+}
+
+static bool readScale(const char* text, int& scale) {
+    return readNumber(text, kMinScale, kMaxScale, scale);
 }
 
 CommandLine parseCommandLine(int argc, char** argv) {
@@ -34,6 +41,10 @@ CommandLine parseCommandLine(int argc, char** argv) {
             c.fullscreen = 1;
         } else if (!strcmp(a, "--window")) {
             c.fullscreen = 0;
+        } else if (!strcmp(a, "--smooth")) {
+            c.smooth = 1;
+        } else if (!strcmp(a, "--sharp")) {
+            c.smooth = 0;
         } else if (!strcmp(a, "--scale") || !strncmp(a, "--scale=", 8)) {
             const char* value = a[7] == '=' ? a + 8 : (hasNext ? argv[++i] : "");
             if (!readScale(value, c.scale))
@@ -52,20 +63,25 @@ CommandLine parseCommandLine(int argc, char** argv) {
 
 Settings applyCommandLine(Settings s, const CommandLine& c) {
     if (c.fullscreen >= 0) s.fullscreen = c.fullscreen == 1;
-    if (c.scale) s.scale = c.scale;
+    if (c.smooth >= 0) s.smooth = c.smooth == 1;
+    if (c.scale) {
+        s.windowWidth = kScreenWidth * c.scale;
+        s.windowHeight = kScreenHeight * c.scale;
+    }
     return s;
 }
 
-std::string usageText(const char* program) {
-    return std::string("Usage: ") + program +
-           " [options]\n"
-           "  --fullscreen     start in full screen (F9 switches while playing)\n"
-           "  --window         start in a window\n"
-           "  --scale N        window N times 800x600, N from 1 to 4\n"
-           "  --data DIR       read the pictures from DIR/gfx\n"
-           "  --version        print name, edition and version\n"
-           "  --help           print this help\n"
-           "Full screen and scale are remembered in $XDG_CONFIG_HOME/hollowmere/settings.\n";
+bool sameSettings(const Settings& a, const Settings& b) {
+    return a.fullscreen == b.fullscreen && a.smooth == b.smooth && a.windowWidth == b.windowWidth &&
+           a.windowHeight == b.windowHeight;
+}
+
+bool fitWindow(Settings& s, int screenW, int screenH) {
+    if (s.windowWidth <= screenW && s.windowHeight <= screenH) return false;
+    const int scale = std::max(1, std::min(screenW / kScreenWidth, screenH / kScreenHeight));
+    s.windowWidth = kScreenWidth * scale;
+    s.windowHeight = kScreenHeight * scale;
+    return true;
 }
 
 std::string settingsPath() {
@@ -75,22 +91,32 @@ std::string settingsPath() {
 
 std::string settingsText(const Settings& s) {
     return std::string(kSettingsVersion) + "\nfullscreen " + (s.fullscreen ? "1" : "0") +
-           "\nscale " + std::to_string(s.scale) + "\n";
+           "\nsmooth " + (s.smooth ? "1" : "0") + "\nwindow " + std::to_string(s.windowWidth) +
+           " " + std::to_string(s.windowHeight) + "\n";
 }
 
 bool parseSettings(const std::string& text, Settings& out) {
     std::istringstream in(text);
     std::string line;
-    if (!std::getline(in, line) || line != kSettingsVersion) return false;
+    if (!std::getline(in, line) || (line != kSettingsVersion && line != kScaleVersion)) return false;
+    const bool scaled = line == kScaleVersion;
     Settings s;
     while (std::getline(in, line)) {
         if (line.empty()) continue;
         std::istringstream words(line);
-        std::string name, value, extra;
-        if (!(words >> name >> value) || (words >> extra)) return false;
-        if (name == "fullscreen" && (value == "0" || value == "1")) {
-            s.fullscreen = value == "1";
-        } else if (name != "scale" || !readScale(value.c_str(), s.scale)) {
+        std::string name, value, second, extra;
+        if (!(words >> name >> value)) return false;
+        const bool pair = static_cast<bool>(words >> second);
+        if (words >> extra) return false;
+        int scale = 0;
+        if ((name == "fullscreen" || name == "smooth") && !pair && (value == "0" || value == "1")) {
+            (name == "fullscreen" ? s.fullscreen : s.smooth) = value == "1";
+        } else if (scaled && name == "scale" && !pair && readScale(value.c_str(), scale)) {
+            s.windowWidth = kScreenWidth * scale;
+            s.windowHeight = kScreenHeight * scale;
+        } else if (scaled || name != "window" || !pair ||
+                   !readNumber(value.c_str(), kMinWindowSide, kMaxWindowSide, s.windowWidth) ||
+                   !readNumber(second.c_str(), kMinWindowSide, kMaxWindowSide, s.windowHeight)) {
             return false;
         }
     }

@@ -1,9 +1,20 @@
 // SPDX-License-Identifier: MIT
 // desktop.cpp - the platform on SDL 1.2 (sdl12-compat over SDL 2) and SDL_image.
+//
+// The window: SDL 1.2 knows only a fixed-size window and its own full screen.
+// sdl12-compat draws the 800x600 picture onto its SDL 2 window with the
+// picture's shape kept, whatever that window's size, and maps the pointer
+// back; so the window is always opened as an 800x600 window and then arranged
+// through SDL 2: full screen, size, place. sdl12-compat's own full screen is
+// not used: under a window manager (tried with openbox) the game's cursor no
+// longer followed the pointer after switching to it or back, and without a
+// window manager it left a small window in the middle of a black screen showing
+// a cut-off part of the enlarged picture.
 #include <SDL_image.h>
 #include <dlfcn.h>
 #include <glob.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -23,12 +34,127 @@ void chooseRenderDriver() {
     if (!gpu) setenv("SDL_RENDER_DRIVER", "software", 0);
 }
 
-// A window `scale` times 800x600 with sharp pixels (sdl12-compat's window
-// scaling); scale 1 leaves SDL's defaults.
-void requestWindowScale(int scale) {
-    if (scale <= 1) return;
-    setenv("SDL12COMPAT_WINDOW_SCALING", std::to_string(scale).c_str(), 1);
-    setenv("SDL12COMPAT_SCALE_METHOD", "nearest", 0);  // sharp pixels unless the player says otherwise
+constexpr int kPictureWidth = 800;  // the game's picture: the screen surface's size
+constexpr int kPictureHeight = 600;
+constexpr unsigned kFullscreenDesktop = 0x00001001;  // SDL 2's SDL_WINDOW_FULLSCREEN_DESKTOP
+constexpr int kCentred = 0x2FFF0000;                 // SDL 2's SDL_WINDOWPOS_CENTERED
+
+struct Rect2 {  // SDL 2's SDL_Rect
+    int x = 0;  // left edge
+    int y = 0;  // top edge
+    int w = 0;  // width
+    int h = 0;  // height
+};
+
+// The SDL 2 functions used here. sdl12-compat loads SDL 2 privately, so they
+// are looked up in the library it already loaded.
+struct Sdl2 {
+    void* library = nullptr;                           // libSDL2, opened again to count a use
+    void* window = nullptr;                            // sdl12-compat's window
+    void (*getSize)(void*, int*, int*) = nullptr;      // SDL_GetWindowSize
+    void (*setSize)(void*, int, int) = nullptr;        // SDL_SetWindowSize
+    void (*setPosition)(void*, int, int) = nullptr;    // SDL_SetWindowPosition
+    int (*setFullscreen)(void*, unsigned) = nullptr;   // SDL_SetWindowFullscreen
+    void (*setResizable)(void*, int) = nullptr;        // SDL_SetWindowResizable
+    void (*setBordered)(void*, int) = nullptr;         // SDL_SetWindowBordered
+    int (*displayOf)(void*) = nullptr;                 // SDL_GetWindowDisplayIndex
+    int (*usableBounds)(int, Rect2*) = nullptr;        // SDL_GetDisplayUsableBounds
+    int (*bounds)(int, Rect2*) = nullptr;              // SDL_GetDisplayBounds
+};
+
+template <typename F>
+void find(void* library, const char* name, F& f) {
+    f = reinterpret_cast<F>(dlsym(library, name));
+}
+
+// SDL 2 and the window, or library null when SDL 1.2 is not sdl12-compat.
+Sdl2 openSdl2() {
+    Sdl2 s;
+    using GetWindow = void* (*)();
+    auto getWindow = reinterpret_cast<GetWindow>(dlsym(RTLD_DEFAULT, "SDL12COMPAT_GetWindow"));
+    s.library = dlopen("libSDL2-2.0.so.0", RTLD_NOW | RTLD_NOLOAD);
+    if (!s.library) return s;
+    s.window = getWindow ? getWindow() : nullptr;
+    find(s.library, "SDL_GetWindowSize", s.getSize);
+    find(s.library, "SDL_SetWindowSize", s.setSize);
+    find(s.library, "SDL_SetWindowPosition", s.setPosition);
+    find(s.library, "SDL_SetWindowFullscreen", s.setFullscreen);
+    find(s.library, "SDL_SetWindowResizable", s.setResizable);
+    find(s.library, "SDL_SetWindowBordered", s.setBordered);
+    find(s.library, "SDL_GetWindowDisplayIndex", s.displayOf);
+    find(s.library, "SDL_GetDisplayUsableBounds", s.usableBounds);
+    find(s.library, "SDL_GetDisplayBounds", s.bounds);
+    const bool complete = s.getSize && s.setSize && s.setPosition && s.setFullscreen &&
+                          s.setResizable && s.setBordered && s.displayOf && s.usableBounds &&
+                          s.bounds;
+    if (!complete) {
+        dlclose(s.library);
+        s.library = nullptr;
+    }
+    return s;
+}
+
+void closeSdl2(Sdl2& s) {
+    if (s.library) dlclose(s.library);
+    s.library = nullptr;
+}
+
+// The display the window is on (the first before there is a window).
+int displayIndex(const Sdl2& s) {
+    const int i = s.window ? s.displayOf(s.window) : 0;
+    return i < 0 ? 0 : i;
+}
+
+// Whether a window manager runs on the X display: one owns the WM_S0 selection.
+// Without one nobody carries out a request for full screen.
+bool windowManagerRuns() {
+    const char* display = getenv("DISPLAY");
+    void* x11 = dlopen("libX11.so.6", RTLD_NOW | RTLD_NOLOAD);  // SDL 2's X11 video uses it
+    if (!display || !display[0] || !x11) {
+        if (x11) dlclose(x11);
+        return true;  // not on X: the system's own full screen
+    }
+    using Open = void* (*)(const char*);
+    using Close = int (*)(void*);
+    using Atom = unsigned long (*)(void*, const char*, int);
+    using Owner = unsigned long (*)(void*, unsigned long);
+    auto open = reinterpret_cast<Open>(dlsym(x11, "XOpenDisplay"));
+    auto close = reinterpret_cast<Close>(dlsym(x11, "XCloseDisplay"));
+    auto atom = reinterpret_cast<Atom>(dlsym(x11, "XInternAtom"));
+    auto owner = reinterpret_cast<Owner>(dlsym(x11, "XGetSelectionOwner"));
+    bool runs = true;
+    void* d = open && close && atom && owner ? open(display) : nullptr;
+    if (d) {
+        runs = owner(d, atom(d, "WM_S0", 0)) != 0;
+        close(d);
+    }
+    dlclose(x11);
+    return runs;
+}
+
+// Full screen, or a resizable window of the chosen size (no larger than the
+// screen) in the middle of the screen.
+void arrange(const Sdl2& s, const WindowChoice& choice) {
+    const int display = displayIndex(s);
+    Rect2 screen, usable;
+    s.bounds(display, &screen);
+    if (s.usableBounds(display, &usable) != 0) usable = screen;
+    if (choice.fullscreen && windowManagerRuns()) {
+        s.setFullscreen(s.window, kFullscreenDesktop);
+    } else if (choice.fullscreen) {
+        // No window manager: a window without a frame covering the screen is full screen.
+        s.setFullscreen(s.window, 0);
+        s.setResizable(s.window, 0);
+        s.setBordered(s.window, 0);
+        s.setPosition(s.window, screen.x, screen.y);
+        s.setSize(s.window, screen.w, screen.h);
+    } else {
+        s.setFullscreen(s.window, 0);
+        s.setBordered(s.window, 1);
+        s.setResizable(s.window, 1);
+        s.setSize(s.window, std::min(choice.width, usable.w), std::min(choice.height, usable.h));
+        s.setPosition(s.window, kCentred | display, kCentred | display);
+    }
 }
 
 // Why SDL has no window to show, or "" when it has one. SDL falls back to a
@@ -65,7 +191,8 @@ GameKey gameKey(const SDL_keysym& k) {
 
 bool platformStartVideo(const WindowChoice& choice) {
     chooseRenderDriver();
-    requestWindowScale(choice.scale);
+    // sdl12-compat scales its picture to the window: sharp pixels unless asked otherwise
+    setenv("SDL12COMPAT_SCALE_METHOD", choice.smooth ? "linear" : "nearest", 1);
     // The game makes no sound: video alone, no sound server is ever touched.
     if (SDL_Init(SDL_INIT_VIDEO) < 0) {
         printf("Unable to init SDL: %s\n", SDL_GetError());
@@ -87,17 +214,30 @@ bool platformStartVideo(const WindowChoice& choice) {
 
 SDL_Surface* platformOpenWindow(const WindowChoice& choice, const std::string& caption,
                                 const char* iconPath) {
-    SDL_WM_SetCaption(caption.c_str(), caption.c_str());
-    if (SDL_RWops* rw = SDL_RWFromFile(iconPath, "rb")) {
-        if (SDL_Surface* icon = SDL_LoadBMP_RW(rw, 1)) {
-            SDL_WM_SetIcon(icon, nullptr);
-            SDL_FreeSurface(icon);
+    static SDL_Surface* screen = nullptr;  // the window's surface once open; a mode change keeps it
+    Sdl2 sdl2 = openSdl2();
+    const bool open = screen && sdl2.window && SDL_GetVideoSurface() == screen;
+    if (!open) {
+        SDL_WM_SetCaption(caption.c_str(), caption.c_str());
+        if (SDL_RWops* rw = SDL_RWFromFile(iconPath, "rb")) {
+            if (SDL_Surface* icon = SDL_LoadBMP_RW(rw, 1)) {
+                SDL_WM_SetIcon(icon, nullptr);
+                SDL_FreeSurface(icon);
+            }
         }
+        closeSdl2(sdl2);
+        Uint32 flags = SDL_HWSURFACE | SDL_DOUBLEBUF;
+        // Without SDL 2 underneath there is only SDL 1.2's own full screen.
+        if (choice.fullscreen && !sdl2.library) flags |= SDL_FULLSCREEN;
+        screen = SDL_SetVideoMode(kPictureWidth, kPictureHeight, 32, flags);
+        if (!screen) {
+            printf("Unable to set video resolution: %s\n", SDL_GetError());
+            return nullptr;
+        }
+        sdl2 = openSdl2();
     }
-    Uint32 flags = SDL_HWSURFACE | SDL_DOUBLEBUF;
-    if (choice.fullscreen) flags |= SDL_FULLSCREEN;
-    SDL_Surface* screen = SDL_SetVideoMode(800, 600, 32, flags);
-    if (!screen) printf("Unable to set video resolution: %s\n", SDL_GetError());
+    if (sdl2.library && sdl2.window) arrange(sdl2, choice);
+    closeSdl2(sdl2);
     return screen;
 }
 
@@ -111,16 +251,22 @@ void platformPresent(SDL_Surface* screen, const SDL_Rect* area) {
 }
 
 bool platformWindowSize(int& w, int& h) {
-    // sdl12-compat names its SDL 2 window; SDL 2 itself is loaded privately by it.
-    using GetWindow = void* (*)();
-    using GetWindowSize = void (*)(void*, int*, int*);
-    auto getWindow = reinterpret_cast<GetWindow>(dlsym(RTLD_DEFAULT, "SDL12COMPAT_GetWindow"));
-    void* sdl2 = dlopen("libSDL2-2.0.so.0", RTLD_NOW | RTLD_NOLOAD);
-    auto getSize = sdl2 ? reinterpret_cast<GetWindowSize>(dlsym(sdl2, "SDL_GetWindowSize")) : nullptr;
-    void* window = getWindow ? getWindow() : nullptr;
-    const bool known = window && getSize;
-    if (known) getSize(window, &w, &h);
-    if (sdl2) dlclose(sdl2);
+    Sdl2 s = openSdl2();
+    const bool known = s.library && s.window;
+    if (known) s.getSize(s.window, &w, &h);
+    closeSdl2(s);
+    return known;
+}
+
+bool platformScreenSize(int& w, int& h) {
+    Sdl2 s = openSdl2();
+    Rect2 r;
+    const bool known = s.library && s.usableBounds(displayIndex(s), &r) == 0 && r.w > 0 && r.h > 0;
+    if (known) {
+        w = r.w;
+        h = r.h;
+    }
+    closeSdl2(s);
     return known;
 }
 
@@ -148,6 +294,7 @@ void platformPollEvents(PlatformEvents& out) {
 }
 
 void platformPointer(int& x, int& y, bool& left, bool& right) {
+    // On the black bars beside or above the picture SDL gives the nearest edge.
     const Uint8 buttons = SDL_GetMouseState(&x, &y);
     left = (buttons & SDL_BUTTON(SDL_BUTTON_LEFT)) != 0;
     right = (buttons & SDL_BUTTON(SDL_BUTTON_RIGHT)) != 0;

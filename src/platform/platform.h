@@ -38,10 +38,13 @@ enum HeldKey : int32_t {
 
 // ---- the window ----
 
-// What the player chose for the window.
+// What the player chose for the window. The 800x600 picture is scaled into the
+// window or the screen with its shape kept, on black bars.
 struct WindowChoice {
     bool fullscreen = false;  // the whole screen
-    int scale = 1;            // a window this many times 800x600
+    bool smooth = false;      // filtered scaling instead of sharp pixels
+    int width = 800;          // the window's size out of full screen (the player may resize it)
+    int height = 600;
 };
 
 // Starts SDL's video (the game makes no sound). Prints "Unable to init SDL: ..."
@@ -57,6 +60,9 @@ SDL_Surface* platformOpenWindow(const WindowChoice& choice, const std::string& c
 void platformPresent(SDL_Surface* screen, const SDL_Rect* area);
 // The window's size on the desktop; false when it cannot be told.
 bool platformWindowSize(int& w, int& h);
+// The part of the screen a window may take (without panels), video started;
+// false when it cannot be told.
+bool platformScreenSize(int& w, int& h);
 // The game draws its own cursor sprite: the system's pointer is hidden.
 void platformHidePointer();
 

@@ -2,7 +2,6 @@
 // desktop_test.cpp - the game as a player starts it: finding its pictures from any
 // folder, the command line and the settings it remembers, the scaled window,
 // no invisible start without a display, and the installed game of both editions.
-#include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/wait.h>
@@ -17,9 +16,6 @@
 #include "frame/engine.h"
 #include "frame/options.h"
 #include "frame/userfiles.h"
-#include "platform/platform.h"
-#include "gfx/cursor.h"
-#include "gfx/display.h"
 #include "harness.h"
 
 namespace fs = std::filesystem;
@@ -113,7 +109,9 @@ TEST(CommandLine, HelpAndVersionStopAtOnceAndNameTheEdition) {
         EXPECT_NE(version.out.find("hollowmere"), std::string::npos);
         Outcome help = run(std::string("SDL_VIDEODRIVER=nothing ") + program + " --help");
         EXPECT_EQ(help.status, 0) << "no window is opened for the help";
-        EXPECT_NE(help.out.find("--scale N"), std::string::npos) << help.out;
+        for (const char* item : {"--scale N", "--smooth", "Alt+Enter", "F5", "F6", "F7", "F9", "Tab", "Escape"})
+            EXPECT_NE(help.out.find(item), std::string::npos) << item << "\n" << help.out;
+        EXPECT_NE(help.out.find(german ? "Vollbild" : "full screen"), std::string::npos) << help.out;
     }
 }
 
@@ -132,88 +130,53 @@ TEST(Start, WithoutADisplayIsAVideoFailureUnlessAHeadlessDriverWasChosen) {
 TEST(Settings, RememberedAcrossRunsAndADamagedFileIsIgnored) {
     Settings s;
     s.fullscreen = true;
-    s.scale = 3;
+    s.smooth = true;
+    s.windowWidth = 1031;
+    s.windowHeight = 707;
     Settings back;
     ASSERT_TRUE(parseSettings(settingsText(s), back));
-    EXPECT_TRUE(back.fullscreen);
-    EXPECT_EQ(back.scale, 3);
+    EXPECT_TRUE(sameSettings(back, s));
     const std::string good = settingsText(s);
-    const std::string version = "hollowmere settings 1\n";
+    const std::string older = "hollowmere settings 1\n";
+    ASSERT_TRUE(parseSettings(older + "fullscreen 0\nscale 3\n", back)) << "the older file with a scale";
+    EXPECT_EQ(back.windowWidth, 2400);
+    EXPECT_EQ(back.windowHeight, 1800);
     for (const std::string& bad : {std::string(), "garbage\n" + good, good.substr(1), good + "volume 3\n",
-                                   version + "scale 5\n", version + "scale 2x\n", version + "fullscreen yes\n"}) {
+                                   older + "scale 5\n", older + "scale 2x\n", older + "fullscreen yes\n",
+                                   older + "window 900 700\n", good + "window 900\n", good + "window 99 700\n",
+                                   good + "window 900 700 1\n", good + "smooth 1 1\n"}) {
         Settings out;
-        out.scale = 4;
+        out.windowWidth = 1234;
         EXPECT_FALSE(parseSettings(bad, out)) << bad;
-        EXPECT_EQ(out.scale, 4) << "a damaged file changes nothing";
+        EXPECT_EQ(out.windowWidth, 1234) << "a damaged file changes nothing";
     }
     Settings over = applyCommandLine(s, parseCommandLine(0, nullptr));
-    EXPECT_EQ(over.scale, 3) << "no option leaves the remembered choice";
+    EXPECT_TRUE(sameSettings(over, s)) << "no option leaves the remembered choice";
+    // A window larger than the screen becomes the largest whole scale that fits.
+    char program[] = "hollowmere", option[] = "--scale", three[] = "3";
+    char* argv[] = {program, option, three};
+    Settings large = applyCommandLine(s, parseCommandLine(3, argv));
+    EXPECT_TRUE(fitWindow(large, 1920, 1440));
+    EXPECT_EQ(large.windowWidth, 1600);
+    EXPECT_EQ(large.windowHeight, 1200);
+    EXPECT_FALSE(fitWindow(large, 1600, 1200));
+    EXPECT_TRUE(fitWindow(large, 1366, 768));
+    EXPECT_EQ(large.windowWidth, 800) << "never below 800x600";
 
     // Through the program: a choice on the command line is written, a damaged file ignored.
     TempFolder t;
     const std::string file = t / "cfg/hollowmere/settings";
-    Outcome first = run(start(HOLLOWMERE_EN, t.path, t / "cfg", 2, "--scale 2 --window"));
+    Outcome first = run(start(HOLLOWMERE_EN, t.path, t / "cfg", 2, "--scale 2 --smooth"));
     ASSERT_EQ(first.status, 0) << first.out;
     ASSERT_TRUE(parseSettings([&] { std::string x; readWholeFile(file, x); return x; }(), back));
-    EXPECT_EQ(back.scale, 2);
+    EXPECT_EQ(back.windowWidth, 800) << "the dummy screen is 1024x768: scale 2 does not fit";
+    EXPECT_TRUE(back.smooth);
     EXPECT_FALSE(back.fullscreen);
-    ASSERT_TRUE(writeFileAtomically(file, "hollowmere settings 1\nscale \x01\x02\n"));
+    EXPECT_NE(first.out.find("--scale 2 does not fit"), std::string::npos) << first.out;
+    ASSERT_TRUE(writeFileAtomically(file, "hollowmere settings 2\nwindow \x01\x02\n"));
     Outcome damaged = run(start(HOLLOWMERE_EN, t.path, t / "cfg", 2));
     EXPECT_EQ(damaged.status, 0) << damaged.out;
     EXPECT_NE(damaged.out.find("Ignoring the settings"), std::string::npos) << damaged.out;
-}
-
-// sdl12-compat scales the SDL 2 window; the game sees 800x600 coordinates. The
-// pointer and the button go in as SDL 2 window events at window pixels, the way
-// the desktop delivers them, and come out through the game's own sampling.
-TEST(Scale, TwoGivesA1600x1200WindowWhereClicksLandOnTheSameSprite) {
-    setenv("SDL12COMPAT_WINDOW_SCALING", "2", 1);  // what --scale 2 asks sdl12-compat for
-    {
-        TestEngine t;
-        ASSERT_TRUE(t.videoOk);
-        int w = 0, h = 0;
-        ASSERT_TRUE(platformWindowSize(w, h));
-        EXPECT_EQ(w, 1600);
-        EXPECT_EQ(h, 1200);
-        EXPECT_EQ(t.e.target.screen->w, 800) << "the game still draws 800x600";
-
-        void* sdl2 = dlopen("libSDL2-2.0.so.0", RTLD_NOW | RTLD_NOLOAD);
-        ASSERT_NE(sdl2, nullptr);
-        using GetWindow = void* (*)();
-        using GetId = uint32_t (*)(void*);
-        using Push = int (*)(void*);
-        auto window = reinterpret_cast<GetWindow>(dlsym(RTLD_DEFAULT, "SDL12COMPAT_GetWindow"))();
-        auto windowId = reinterpret_cast<GetId>(dlsym(sdl2, "SDL_GetWindowID"));
-        auto push = reinterpret_cast<Push>(dlsym(sdl2, "SDL_PushEvent"));
-        ASSERT_TRUE(window && windowId && push);
-        // SDL 2's mouse events: type, time, window, mouse, then (motion) state, x, y
-        // or (button) button, state, clicks, padding, x, y.
-        auto send = [&](uint32_t type, int x, int y) {
-            unsigned char ev[56] = {};
-            const uint32_t id = windowId(window);
-            memcpy(ev, &type, 4);
-            memcpy(ev + 8, &id, 4);
-            if (type == 0x401) ev[16] = ev[17] = ev[18] = 1;  // left, pressed, one click
-            memcpy(ev + 20, &x, 4);
-            memcpy(ev + 24, &y, 4);
-            push(ev);
-        };
-        std::string box = writeTestBmp("scale_box", 40, 30, 0x808080);
-        addSprite(t.e.display, box, "Background", 0, 0, 0, 0, 0, 0, 0);
-        addSprite(t.e.display, box, "Target", 300, 200, 0, 0, 0, 0, 0);
-        addSprite(t.e.display, box, "Cursor", 0, 0, 2, 2, 0, 100, 1);  // the cursor is the last sprite
-        send(0x400, 2 * 310, 2 * 210);  // motion
-        send(0x401, 2 * 310, 2 * 210);  // left button down
-        FrameEvents ev = sampleFrameEvents();
-        pollInput(t.e.input, ev.input);
-        EXPECT_EQ(t.e.input.x, 310);
-        EXPECT_EQ(t.e.input.y, 210);
-        EXPECT_EQ(t.e.input.leftClicked, 1);
-        EXPECT_EQ(spriteUnderPointer(t.e.cursor), "Target");
-        dlclose(sdl2);
-    }
-    unsetenv("SDL12COMPAT_WINDOW_SCALING");
-    unsetenv("SDL12COMPAT_SCALE_METHOD");
 }
 
 TEST(Install, BothEditionsStartFromAnyFolderAndTheDesktopFilesValidate) {
