@@ -10,7 +10,14 @@
 
 #include "frame/clock.h"
 
+// Saves made in tests land in a folder of the run, never in the player's own.
+static void keepSavesInTheRun() {
+    static TempFolder data;
+    setenv("XDG_DATA_HOME", data.path.c_str(), 0);
+}
+
 TestEngine::TestEngine() : e(), input(), videoOk(false) {
+    keepSavesInTheRun();
     setenv("SDL_VIDEODRIVER", "dummy", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     useVirtualClock(1000);

@@ -51,6 +51,7 @@ struct Engine {
     bool running = false;                    // the loop repeats while true
     uint32_t frameStartTicks = 0;            // SDL ticks at the top of the frame
     std::string caption;                     // window and icon title
+    std::string frameScene;                  // the scene the last frame ended in
 };
 
 extern const char* const kWebAddress;  // the project's web address
@@ -75,3 +76,5 @@ void advanceClock(GameState& gs);                     // the script clock's once
 // uncovered since; returns whether the frame was handed to the window.
 bool presentFrame(Engine& e);
 void mainLoop(Engine& e);
+// SIGTERM, SIGINT and SIGHUP end the program at the next frame, as closing the window does.
+void catchStopSignals();

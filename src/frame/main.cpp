@@ -84,6 +84,7 @@ int main(int argc, char** argv) {
     if (testFrames && atoi(testFrames) > 0) {
         runTestFrames(e, atoi(testFrames));
     } else {
+        catchStopSignals();
         mainLoop(e);
     }
     if ((e.target.fullscreen != 0) != chosen.fullscreen) {  // F9 changed it: remember the last choice

@@ -1,10 +1,13 @@
 // save_test.cpp - F5, F7 and the autosave through the real input path: the game
-// is played step by step from restored saves to the same end, and damaged
-// saves are refused without changing anything.
+// is played step by step from restored saves to the same end, random play saves
+// only what reads back as the same world, and damaged saves are refused without
+// changing anything.
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdio>
 #include <fstream>
+#include <set>
 #include <sstream>
 
 #include "frame/userfiles.h"
@@ -12,6 +15,7 @@
 #include "play_driver.h"
 #include "world/dialogue.h"
 #include "world/save.h"
+#include "world/scene.h"
 
 namespace {
 
@@ -23,10 +27,20 @@ protected:
     void TearDown() override { unsetenv("XDG_DATA_HOME"); }
 };
 
-std::string slotText(const Edition& ed) {
+std::string slotText(const Edition& ed, int slot = kQuickSlot) {
     std::string text;
-    readWholeFile(saveSlotPath(ed), text);
+    readWholeFile(slotPath(ed, slot), text);
     return text;
+}
+// A save without one of its lines.
+std::string without(std::string text, const std::string& key) {
+    const size_t at = text.find("\n" + key + "=");
+    return at == std::string::npos ? text : text.erase(at + 1, text.find('\n', at + 1) - at);
+}
+// A save without the moment it was written, which no two saves share.
+std::string withoutTime(const std::string& text) { return without(text, "time"); }
+std::string stateText(PlayDriver& g, const Edition& ed) {
+    return withoutTime(writeSaveText(g.gs(), g.e().partners, ed.language));
 }
 
 void skipSequence(PlayDriver& g, const std::string& next) {
@@ -90,7 +104,10 @@ std::string outcome(PlayDriver& g) {
 void restore(PlayDriver& g, const Edition& ed, const std::string& save) {
     ASSERT_TRUE(writeFileAtomically(saveSlotPath(ed), save));
     g.t.frame({SDLK_F7});
-    EXPECT_EQ(writeSaveText(g.gs(), g.e().partners, ed.language), save) << "restored as saved";
+    EXPECT_EQ(stateText(g, ed), withoutTime(save)) << "restored as saved";
+    ASSERT_FALSE(g.queuedLines().empty());
+    EXPECT_EQ(g.queuedLines().front(), scriptLine("SaveRestored"));
+    g.settle();
 }
 
 class SaveRoundTrip : public SaveTest, public ::testing::WithParamInterface<const Edition*> {};
@@ -110,7 +127,7 @@ TEST_P(SaveRoundTrip, EveryStepPlaysTheSameFromARestoredSave) {
     std::vector<std::string> saves, ends;
     for (size_t i = 0; i < kWalkthrough.size(); ++i) {
         game.t.frame({SDLK_F5});
-        EXPECT_EQ(game.queuedLines().back(), scriptLine("SaveDone"));
+        EXPECT_EQ(game.queuedLines().front(), scriptLine("SaveDone")) << "said at once";
         saves.push_back(slotText(ed));
         ASSERT_NO_FATAL_FAILURE(restore(restored, ed, saves[i]));
         ASSERT_NO_FATAL_FAILURE(playStep(game, i));
@@ -136,33 +153,42 @@ INSTANTIATE_TEST_SUITE_P(Editions, SaveRoundTrip, ::testing::Values(&kEnglish, &
 
 // What must not move when a save is refused: the world, the screen, the hero.
 std::string snapshot(PlayDriver& g) {
-    return writeSaveText(g.gs(), g.e().partners, "") + g.scene() + std::to_string(g.e().display.sprites.size());
+    const std::string world = without(writeSaveText(g.gs(), g.e().partners, ""), "played");  // the clock goes on
+    return world + g.scene() + std::to_string(g.e().display.sprites.size());
 }
 
-// Every kind of damage is refused with one line and leaves game and file alone;
-// so is a save into a folder that cannot be written.
+// Every kind of damage and every state play cannot reach is refused with one
+// short line and leaves game and file alone; so is a save into a folder that
+// cannot be written. A save of the other edition says whose it is, and a save
+// of the first format still loads.
 TEST_F(SaveTest, DamagedSavesAndUnwritableFoldersChangeNothing) {
     PlayDriver game;
     ASSERT_TRUE(game.t.videoOk);
     ASSERT_NO_FATAL_FAILURE(startPlaying(game, kEnglish));
-    const std::string path = saveSlotPath(kEnglish), state = snapshot(game);
+    const std::string path = saveSlotPath(kEnglish);
+    std::string state = snapshot(game);
     auto refused = [&](SDLKey key, const char* line, const std::string& label) {
         SCOPED_TRACE(label);
         const std::string before = slotText(kEnglish);
         game.t.frame({key});
         ASSERT_FALSE(game.queuedLines().empty());
-        EXPECT_EQ(game.queuedLines().back(), scriptLine(line));
+        EXPECT_EQ(game.queuedLines().front(), scriptLine(line));
         EXPECT_EQ(snapshot(game), state);
         EXPECT_EQ(slotText(kEnglish), before);
         clearSpeech(game.e().speech);
     };
     refused(SDLK_F7, "SaveNone", "no file");
 
+    game.give("Lolly");
+    game.give("Ticket");
+    state = snapshot(game);
     game.t.frame({SDLK_F5});
+    clearSpeech(game.e().speech);
     const std::string good = slotText(kEnglish);
-    auto damaged = [&](const std::string& text, const std::string& label) {
+    ASSERT_NE(good.find("items=2\nitem=Lolly\nitem=Ticket\n"), std::string::npos);
+    auto damaged = [&](const std::string& text, const std::string& label, const char* line = "SaveUnreadable") {
         std::ofstream(path, std::ios::binary | std::ios::trunc) << text;  // no flush to disk: a thousand of them
-        refused(SDLK_F7, "SaveUnreadable", label);
+        refused(SDLK_F7, line, label);
     };
     auto edited = [&](const std::string& from, const std::string& to) {
         std::string text = good;
@@ -171,24 +197,149 @@ TEST_F(SaveTest, DamagedSavesAndUnwritableFoldersChangeNothing) {
         return at == std::string::npos ? text : text.replace(at, from.size(), to);
     };
     damaged("", "empty");
+    int line = 0;  // cut after each of the first lines, then after every seventh
     for (size_t cut = good.find('\n'); cut + 1 < good.size(); cut = good.find('\n', cut + 1))
-        damaged(good.substr(0, cut + 1), "cut after byte " + std::to_string(cut));
+        if (++line < 60 || line % 7 == 0) damaged(good.substr(0, cut + 1), "cut after byte " + std::to_string(cut));
     damaged(edited("verb=", "verb=x"), "garbage in a number");
     damaged(edited("\nitems=", "\n#?!\nitems="), "a garbage line");
     damaged(edited("object=Freak", "object=Frek"), "an unknown object");
-    damaged(edited("edition=en", "edition=de"), "the other edition");
-    damaged(edited("format=1", "format=2"), "a newer format");
+    damaged(edited("format=2", "format=3"), "a newer format");
     damaged(edited("scene=ScheuneHinten", "scene=Credits"), "a sequence as the scene");
     damaged(edited("end\n", "end\nend\n"), "lines after the end");
+    damaged(edited("items=2\nitem=Lolly\n", "items=3\nitem=Lolly\nitem=Lolly\n"), "a duplicated item");
+    damaged(edited("items=2\nitem=Lolly\n", "items=2\nitem=Freak\n"), "a person in the pocket");
+    damaged(edited("held=\n", "held=Hut\n"), "an item held that is not carried");
+    damaged(edited("verb=", "verb=1\nheld=\n#") , "Use-with without an item");
+    damaged(edited("heroY=", "heroY=5\n#"), "the hero off the floor");
+    damaged(edited("edition=en", "edition=de"), "the other edition", "SaveOtherEdition");
+
+    // A refusal quotes a little of a bad value, however long it is.
+    SavedGame out;
+    std::string why;
+    EXPECT_FALSE(readSaveText(edited("object=Freak", "object=" + std::string(1 << 20, 'F')), "en", game.gs(),
+                              game.e().partners, out, why));
+    EXPECT_LT(why.size(), 200u) << why.substr(0, 200);
+
+    // The first format had neither time played nor date; it still loads.
+    std::string first = edited("format=2", "format=1");
+    first.erase(first.find("played="), first.find("scene=") - first.find("played="));
+    ASSERT_TRUE(writeFileAtomically(path, first));
+    game.t.frame({SDLK_F7});
+    EXPECT_EQ(game.queuedLines().front(), scriptLine("SaveRestored"));
+    EXPECT_TRUE(game.carries("Ticket"));
 
     // A file where the game's folder should be stops even root from saving.
+    state = snapshot(game);
+    clearSpeech(game.e().speech);
     ASSERT_EQ(std::system(("rm -rf '" + home.path + "'/*").c_str()), 0);
     ASSERT_TRUE(writeFileAtomically(home / "hollowmere", "not a folder"));
     refused(SDLK_F5, "SaveFailed", "unwritable folder");
 }
 
-// F5 only in play; closing the window saves in play, not in the menu or a sequence.
-TEST_F(SaveTest, ClosingTheWindowSavesDuringPlayOnly) {
+// The report that began it all: an item picked up in the inventory stays in
+// hand while right clicks change the verb; a save under every verb loads back
+// as the same world, with the item still in hand.
+TEST_F(SaveTest, AnItemHeldUnderEveryVerbRoundTrips) {
+    PlayDriver game, fresh;
+    ASSERT_TRUE(game.t.videoOk);
+    ASSERT_NO_FATAL_FAILURE(startPlaying(game, kGerman));
+    fresh.startProgram(kGerman);
+    game.give("Lolly");
+    ASSERT_NO_FATAL_FAILURE(game.pickUp("Lolly"));
+    for (int i = 0; i < 6; ++i) {
+        SCOPED_TRACE("verb " + std::to_string(game.gs().cursorMode));
+        game.t.frame({SDLK_F5});
+        ASSERT_EQ(game.queuedLines().front(), scriptLine("SaveDone"));
+        std::string why, edition;
+        ASSERT_TRUE(loadSaveText(fresh.gs(), slotText(kGerman), why, edition)) << why;
+        EXPECT_EQ(stateText(fresh, kGerman), withoutTime(slotText(kGerman)));
+        EXPECT_EQ(fresh.gs().heldItem, fresh.object("Lolly"));
+        clearSpeech(game.e().speech);
+        game.t.frames(2);
+        game.moveToNeutral();
+        game.t.rightClick();
+    }
+    game.t.frame({SDLK_F7});
+    EXPECT_EQ(game.queuedLines().front(), scriptLine("SaveRestored"));
+    EXPECT_EQ(game.gs().heldItem, game.object("Lolly"));
+}
+
+// The player's own way to an item in hand, where the game lets him: the
+// inventory opened, Use chosen with right clicks, the item clicked, closed.
+void tryToPickUp(PlayDriver& g, const std::string& item) {
+    if (!inInteractivePlay(g.gs()) || speechQueued(g.e().speech)) return;
+    g.clickInventoryButton();
+    if (!g.inventoryOpen()) return;
+    for (int i = 0; i < 8 && g.gs().cursorMode != kModeUse; ++i) g.t.rightClick();
+    int x = 0, y = 0;
+    if (g.pointOn(item, x, y)) g.t.click(x, y);
+    g.clickInventoryButton();
+}
+
+// The random test's player gone mad, in both editions, pressing F5 now and
+// then: whatever is saved loads into a fresh world as that same world (flags,
+// pockets, hand, verb, scene, hero's place and every object's fields).
+TEST_F(SaveTest, RandomPlaySavesOnlyWhatLoadsBackTheSame) {
+    for (const Edition* ed : {&kEnglish, &kGerman}) {
+        SCOPED_TRACE(ed->language);
+        PlayDriver game, fresh;
+        ASSERT_TRUE(game.t.videoOk);
+        ASSERT_NO_FATAL_FAILURE(startPlaying(game, *ed));
+        fresh.startProgram(*ed);
+        std::srand(ed == &kEnglish ? 15 : 1515);
+        std::vector<std::string> items;
+        for (const auto& it : game.e().objects)
+            if (!it.second->iconName.empty()) items.push_back(it.first);
+        int saves = 0;
+        std::set<int> verbs;
+        std::string last;
+        for (int frame = 0; frame < 12000; ++frame) {
+            const int roll = std::rand() % 1000;
+            std::vector<SDLKey> keys;
+            TestEngine& t = game.t;
+            t.input.right = false;
+            if (roll < 200) t.moveTo(std::rand() % kScreenWidth, std::rand() % kScreenHeight);
+            else if (roll < 330) t.input.left = !t.input.left;
+            else if (roll < 370) t.input.right = true;
+            else if (roll < 378) keys.push_back(SDLK_ESCAPE);
+            else if (roll < 385) {
+                const std::string& item = items[std::rand() % items.size()];
+                inventoryAdd(game.hero(), item, game.object(item));
+            } else if (roll < 400) {
+                keys.push_back(SDLK_F5);
+            } else if (roll < 403 && !game.inventory().empty()) {
+                auto pocket = game.inventory();
+                auto item = pocket.begin();
+                std::advance(item, std::rand() % pocket.size());
+                tryToPickUp(game, *item);
+            }
+            t.frame(keys);
+            if (!keys.empty() && keys[0] == SDLK_F5 && !game.queuedLines().empty()) {
+                ASSERT_NE(game.queuedLines().front(), scriptLine("SaveFailed")) << "a state the game refuses to save";
+            }
+            if (!game.e().running) {  // quitting ends the program; start again
+                game.e().running = true;
+                game.gs().quitting = 0;
+                goToScene(game.gs(), "Menu");
+            }
+            const std::string text = slotText(*ed);
+            if (text == last) continue;
+            last = text;
+            ++saves;
+            if (game.gs().heldItem) verbs.insert(game.gs().cursorMode == kModeClick ? game.gs().savedCursorMode : game.gs().cursorMode);
+            SCOPED_TRACE("save " + std::to_string(saves) + " at frame " + std::to_string(frame));
+            std::string why, edition;
+            ASSERT_TRUE(loadSaveText(fresh.gs(), text, why, edition)) << why << "\n" << text;
+            ASSERT_EQ(stateText(fresh, *ed), withoutTime(text));
+        }
+        EXPECT_GE(saves, 40);
+        EXPECT_GE(verbs.size(), 4u) << "saves with an item in hand under most verbs";
+    }
+}
+
+// F5 only in play; closing the window and a stop signal save in play into the
+// autosave slot, never into the quick slot; so does every change of scene.
+TEST_F(SaveTest, TheAutosaveKeepsToItsOwnSlotInPlayOnly) {
     PlayDriver game;
     ASSERT_TRUE(game.t.videoOk);
     auto closeWindow = [&] {
@@ -202,24 +353,44 @@ TEST_F(SaveTest, ClosingTheWindowSavesDuringPlayOnly) {
     game.t.frame({SDLK_F5});
     closeWindow();
     EXPECT_EQ(slotText(kEnglish), "") << "nothing saved in the menu";
+    EXPECT_EQ(slotText(kEnglish, kAutoSlot), "");
     ASSERT_NO_FATAL_FAILURE(game.walkThrough("MenuExit2"));
+    EXPECT_EQ(slotText(kEnglish, kAutoSlot).find("hollowmere save\nformat=2\nedition=en\nplayed="), 0u)
+        << "the first scene of play is saved";
+    ASSERT_FALSE(game.queuedLines().empty()) << "the hero's greeting";
+    game.t.frame({SDLK_F5});
+    EXPECT_EQ(game.queuedLines().front(), scriptLine("SaveDone")) << "acknowledged before the greeting ends";
+    const std::string quick = slotText(kEnglish);
     game.openInventory();
     game.t.frame({SDLK_F5});
-    EXPECT_EQ(slotText(kEnglish), "") << "nor with the inventory open";
+    EXPECT_EQ(slotText(kEnglish), quick) << "nor with the inventory open";
     game.closeInventory();
     ASSERT_NO_FATAL_FAILURE(playStep(game, 0));
     closeWindow();
-    EXPECT_EQ(slotText(kEnglish).find("hollowmere save\nformat=1\nedition=en\nscene=ScheuneHinten\n"), 0u);
-    EXPECT_NE(slotText(kEnglish).find("flag.chainHooked=1"), std::string::npos);
+    EXPECT_NE(slotText(kEnglish, kAutoSlot).find("flag.chainHooked=1"), std::string::npos);
+    ASSERT_NO_FATAL_FAILURE(game.travelTo("Kreuzung"));
+    EXPECT_NE(slotText(kEnglish, kAutoSlot).find("scene=Kreuzung\n"), std::string::npos);
+
+    // SIGTERM is taken at the next frame, as a closed window.
+    catchStopSignals();
+    ASSERT_EQ(remove(slotPath(kEnglish, kAutoSlot).c_str()), 0);
+    raise(SIGTERM);
+    runFrame(game.e(), sampleFrameEvents(game.e()));
+    signal(SIGTERM, SIG_DFL);
+    EXPECT_FALSE(game.e().running);
+    game.e().running = true;
+    EXPECT_NE(slotText(kEnglish, kAutoSlot).find("scene=Kreuzung\n"), std::string::npos);
+    EXPECT_EQ(slotText(kEnglish), quick) << "the quick slot is the player's";
 
     ASSERT_NO_FATAL_FAILURE(game.travelTo("Toilette"));
     ASSERT_NO_FATAL_FAILURE(game.take("Klopapier"));
     ASSERT_NO_FATAL_FAILURE(game.useItemOn("Klopapier", "Toilette"));
     ASSERT_EQ(game.scene(), "ToiletteVerstopftSequenz");
-    ASSERT_EQ(remove(saveSlotPath(kEnglish).c_str()), 0);
+    ASSERT_EQ(remove(slotPath(kEnglish, kAutoSlot).c_str()), 0);
     game.t.frame({SDLK_F5});
     closeWindow();
-    EXPECT_EQ(slotText(kEnglish), "") << "nothing saved in a sequence";
+    EXPECT_EQ(slotText(kEnglish, kAutoSlot), "") << "nothing saved in a sequence";
+    EXPECT_EQ(slotText(kEnglish), quick);
 }
 
 }  // namespace
