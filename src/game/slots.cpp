@@ -231,17 +231,19 @@ void leaveScreen(GameState& gs) {
     setCursor(*gs.cursor, gScreen.returnVerb);
 }
 
+void saveHere(GameState& gs) {
+    writeSaveToSlot(gs, gScreen.chosen, gScreen.playText, gScreen.playPicture, true);
+    readSlots(gs);
+}
+
 void act(GameState& gs, Action a) {
     const int slot = gScreen.chosen;
     switch (a) {
         case kSave:
-            if (gScreen.filled[slot] && gScreen.asking == kActionCount) {
-                gScreen.asking = kSave;
-                return;
-            }
-            gScreen.asking = kActionCount;
-            writeSaveToSlot(gs, slot, gScreen.playText, gScreen.playPicture, true);
-            readSlots(gs);
+            if (gScreen.filled[slot])
+                gScreen.asking = kSave;  // a game is there: ask first
+            else
+                saveHere(gs);
             return;
         case kDelete:
             gScreen.asking = kDelete;
@@ -249,7 +251,7 @@ void act(GameState& gs, Action a) {
         case kYes: {
             const Action asked = gScreen.asking;
             gScreen.asking = kActionCount;
-            if (asked == kSave) act(gs, kSave);
+            if (asked == kSave) saveHere(gs);
             if (asked == kDelete) {
                 deleteSlot(*gs.edition, slot);
                 readSlots(gs);
@@ -283,10 +285,11 @@ void enterSavedGames(GameState& gs) {
     if (gs.edition) readSlots(gs);
 }
 
-// Answers the mouse; pictures are freed and read here, before the frame notes any.
+// Answers the mouse (a click also cuts a line short); pictures are freed and
+// read here, before the frame notes any.
 void clickSavedGames(GameState& gs) {
     const InputState& in = *gs.cursor->mouse;
-    if (!in.leftClicked || speechQueued(*gs.speechQueue)) return;
+    if (!in.leftClicked) return;
     if (const ButtonRow* b = buttonAt(in.x, in.y)) {
         if (canAct(b->action)) act(gs, b->action);
         return;
