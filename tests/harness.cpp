@@ -7,30 +7,37 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
+#include <vector>
 
 #include "frame/clock.h"
 
-// Saves made in tests land in a folder of the run, never in the player's own.
-static void keepSavesInTheRun() {
-    static TempFolder data;
-    setenv("XDG_DATA_HOME", data.path.c_str(), 0);
+// Saves made in tests land in a fresh folder of each engine, never in the
+// player's own, so no engine sees another's saves; a test that chose the
+// folder itself (to share it between engines) keeps it.
+static void keepSavesApart() {
+    static std::vector<std::unique_ptr<TempFolder>> folders;  // removed at exit
+    const char* now = getenv("XDG_DATA_HOME");
+    if (now && (folders.empty() || folders.back()->path != now)) return;
+    folders.push_back(std::make_unique<TempFolder>());
+    setenv("XDG_DATA_HOME", folders.back()->path.c_str(), 1);
 }
 
 TestEngine::TestEngine() : e(), input(), videoOk(false) {
-    keepSavesInTheRun();
+    keepSavesApart();
     setenv("SDL_VIDEODRIVER", "dummy", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     useVirtualClock(1000);
     srand(1);
     linkEngine(e);
-    videoOk = initVideo(e) == 0;
+    videoOk = platformStartVideo(windowChoice(e)) && initVideo(e) == 0;
     if (videoOk) loadInterface(e);
     e.game.clockStartTicks = ticksNow();
 }
 
 TestEngine::~TestEngine() { releaseEngine(e); }
 
-void TestEngine::frame(const std::vector<SDLKey>& keys) {
+void TestEngine::frame(const std::vector<GameKey>& keys) {
     FrameEvents ev = {};
     ev.input = input;
     ev.keys = keys;

@@ -12,6 +12,8 @@
 #include <cstring>
 #include <ctime>
 
+#include "platform/platform.h"
+
 static const char* const kGameFolder = "hollowmere";
 static const int kTempAttempts = 100;  // fresh names tried before giving up
 
@@ -111,6 +113,7 @@ bool writeFileAtomically(const std::string& path, const std::string& text, std::
         fsync(dir);
         close(dir);
     }
+    platformFilesWritten();
     return true;
 }
 
@@ -150,4 +153,8 @@ bool readWholeFile(const std::string& path, std::string& out, std::string* error
     return true;
 }
 
-bool removeUserFile(const std::string& path) { return unlink(path.c_str()) == 0 || errno == ENOENT; }
+bool removeUserFile(const std::string& path) {
+    const bool removed = unlink(path.c_str()) == 0;
+    if (removed) platformFilesWritten();
+    return removed || errno == ENOENT;
+}

@@ -47,7 +47,9 @@ bool saveInPlay(GameState& gs, int slot, Telling tell) {
 }
 
 void saveGame(GameState& gs) { saveInPlay(gs, kQuickSlot, kTellPlayer); }
-void autoSave(GameState& gs) { saveInPlay(gs, kAutoSlot, kTellConsole); }
+void autoSave(GameState& gs) {
+    if (!saveKeptMoment(gs, kAutoSlot)) saveInPlay(gs, kAutoSlot, kTellConsole);
+}
 void sceneChanged(GameState& gs) { saveInPlay(gs, kAutoSlot, kTellNoOne); }  // every scene: quietly
 void restoreGame(GameState& gs) { loadFromSlot(gs, kQuickSlot); }
 
@@ -83,7 +85,7 @@ bool writeSaveToSlot(GameState& gs, int slot, const std::string& text, const std
     };
     std::string error = "no data folder (set HOME or XDG_DATA_HOME)";
     if (path.empty() || !writeFileAtomically(path, text, &error, readsBack)) {
-        printf("The game could not be saved: %s\n", error.c_str());
+        if (report) printf("The game could not be saved: %s\n", error.c_str());
         if (announce) noticeNow(gs, "SaveFailed");
         return false;
     }

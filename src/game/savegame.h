@@ -31,7 +31,7 @@ std::string saveSlotPath(const Edition& edition);
 std::string thumbnailPath(const std::string& savePath);
 
 // Writes a save text (and its thumbnail PNG, "" = none) into a slot; announce
-// tells the player how it went, report the console where it went.
+// tells the player how it went, report the console.
 bool writeSaveToSlot(GameState& gs, int slot, const std::string& text, const std::string& picture,
                      bool announce, bool report = true);
 // Loads a slot over a freshly built world; every outcome is announced.

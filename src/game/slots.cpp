@@ -4,8 +4,6 @@
 // save text and the picture), so a save made here is of the game as it was.
 #include "game/slots.h"
 
-#include <SDL_image.h>
-
 #include <cstdio>
 #include <ctime>
 #include <string>
@@ -17,6 +15,7 @@
 #include "game/scripts_common.h"
 #include "gfx/text.h"
 #include "gfx/thumbnail.h"
+#include "platform/platform.h"
 
 namespace {
 
@@ -74,6 +73,7 @@ const ButtonRow kButtons[] = {
 
 // The screen while it is open; one for the program, as there is one screen.
 struct SlotScreen {
+    bool opening = false;                       // F6 or the menu is entering the screen now
     std::string returnScene;                    // where Back goes; the menu when opened there
     int32_t returnVerb = 0;                     // the verb in play when F6 was pressed
     std::string playText;                       // the game as it was at F6; "" = opened from the menu
@@ -130,8 +130,7 @@ void readSlots(GameState& gs) {
         const std::string path = thumbnailPath(slotPath(*gs.edition, slot));
         std::string png;
         if (!readWholeFile(path, png)) continue;  // only regular files of sane size reach the decoder
-        SDL_RWops* rw = SDL_RWFromConstMem(png.data(), static_cast<int>(png.size()));
-        SDL_Surface* s = rw ? IMG_Load_RW(rw, 1) : nullptr;
+        SDL_Surface* s = platformLoadPicture(path);
         if (s && (s->w != kThumbWidth || s->h != kThumbHeight)) {
             SDL_FreeSurface(s);
             s = nullptr;
@@ -279,10 +278,20 @@ void enterSavedGames(GameState& gs) {
     removeSpriteByName(list, "Background");
     removeSpriteByName(list, "EnterInventory");
     gScreen.asking = kActionCount;
+    if (!gScreen.opening) {  // entered some other way: nothing to save, back to the menu
+        gScreen.playText.clear();
+        gScreen.playPicture.clear();
+        gScreen.returnScene.clear();
+    }
+    gScreen.opening = false;
     if (gs.cursorMode != kModeWalk) gs.cursorMode = kModeWalk;
     gs.cursor->cursorShown = 1;
     setCursor(*gs.cursor, kModePoint);
-    if (gs.edition) readSlots(gs);
+    if (!gs.edition) return;
+    readSlots(gs);
+    // From play the player's first slot; else the newest save, or the quick slot.
+    const int newest = newestSlot(*gs.edition);
+    gScreen.chosen = !gScreen.playText.empty() ? kFirstPlayerSlot : newest < 0 ? kQuickSlot : newest;
 }
 
 // Answers the mouse (a click also cuts a line short); pictures are freed and
@@ -344,9 +353,8 @@ void openSavedGames(GameState& gs) {
     clearSpeech(*gs.speechQueue);
     if (gs.cursor->mouse) gs.cursor->mouse->leftClicked = 0;  // the opening key is no click
     gs.scenes->currentScene = kSavedGamesScene;
+    gScreen.opening = true;
     enterScene(gs);
-    const int newest = newestSlot(*gs.edition);
-    gScreen.chosen = inMenu ? (newest < 0 ? kQuickSlot : newest) : kFirstPlayerSlot;
 }
 
 // Inserts a sprite just below the cursor, which stays the last sprite.
@@ -393,4 +401,9 @@ bool menuSaveButtonClicked(GameState& gs) {
         return true;
     }
     return false;
+}
+
+bool saveKeptMoment(GameState& gs, int slot) {
+    if (gs.scenes->currentScene != kSavedGamesScene || gScreen.playText.empty()) return false;
+    return writeSaveToSlot(gs, slot, gScreen.playText, gScreen.playPicture, false);
 }

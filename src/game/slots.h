@@ -14,3 +14,6 @@ void registerSavedGamesScreen(Engine& e);
 void addMenuSaveButtons(GameState& gs);
 // A click on one of them: true when it was acted on.
 bool menuSaveButtonClicked(GameState& gs);
+// On the screen opened from play: saves the moment F6 kept into a slot (the
+// autosave when the window closes there); false anywhere else.
+bool saveKeptMoment(GameState& gs, int slot);

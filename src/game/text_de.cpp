@@ -397,7 +397,7 @@ const ScriptLineRow kScriptLines[] = {
     {"SaveUnreadable", "Das gespeicherte Spiel kann nicht gelesen werden."},
     {"SaveFailed", "Das Spiel konnte nicht gespeichert werden."},
     {"SaveRestored", "Spiel geladen."},
-    {"SaveOtherEdition", "Dieses Spiel wurde mit der englischen Ausgabe gespeichert."},
+    {"SaveOtherEdition", "Gespeichert mit der englischen Ausgabe."},
     {"SlotsTitle", "Gespeicherte Spiele"},
     {"SlotsQuick", "Schnellspeicher (F5)"},
     {"SlotsAuto", "Automatisch"},

@@ -103,7 +103,7 @@ std::string outcome(PlayDriver& g) {
 }
 void restore(PlayDriver& g, const Edition& ed, const std::string& save) {
     ASSERT_TRUE(writeFileAtomically(saveSlotPath(ed), save));
-    g.t.frame({SDLK_F7});
+    g.t.frame({kKeyF7});
     EXPECT_EQ(stateText(g, ed), withoutTime(save)) << "restored as saved";
     ASSERT_FALSE(g.queuedLines().empty());
     EXPECT_EQ(g.queuedLines().front(), scriptLine("SaveRestored"));
@@ -126,7 +126,7 @@ TEST_P(SaveRoundTrip, EveryStepPlaysTheSameFromARestoredSave) {
         if (p->name == "CryGirl") activateTopic(p, "Key");
     std::vector<std::string> saves, ends;
     for (size_t i = 0; i < kWalkthrough.size(); ++i) {
-        game.t.frame({SDLK_F5});
+        game.t.frame({kKeyF5});
         EXPECT_EQ(game.queuedLines().front(), scriptLine("SaveDone")) << "said at once";
         saves.push_back(slotText(ed));
         ASSERT_NO_FATAL_FAILURE(restore(restored, ed, saves[i]));
@@ -135,7 +135,7 @@ TEST_P(SaveRoundTrip, EveryStepPlaysTheSameFromARestoredSave) {
         ends.push_back(outcome(game));
         EXPECT_EQ(outcome(restored), ends[i]);
     }
-    game.t.frame({SDLK_F5});
+    game.t.frame({kKeyF5});
     EXPECT_EQ(slotText(ed), saves.back()) << "the credits are no place to save";
     ASSERT_NO_FATAL_FAILURE(skipSequence(game, "IntroCrash"));
     ASSERT_NO_FATAL_FAILURE(skipSequence(game, "Menu"));
@@ -167,7 +167,7 @@ TEST_F(SaveTest, DamagedSavesAndUnwritableFoldersChangeNothing) {
     ASSERT_NO_FATAL_FAILURE(startPlaying(game, kEnglish));
     const std::string path = saveSlotPath(kEnglish);
     std::string state = snapshot(game);
-    auto refused = [&](SDLKey key, const char* line, const std::string& label) {
+    auto refused = [&](GameKey key, const char* line, const std::string& label) {
         SCOPED_TRACE(label);
         const std::string before = slotText(kEnglish);
         game.t.frame({key});
@@ -177,18 +177,18 @@ TEST_F(SaveTest, DamagedSavesAndUnwritableFoldersChangeNothing) {
         EXPECT_EQ(slotText(kEnglish), before);
         clearSpeech(game.e().speech);
     };
-    refused(SDLK_F7, "SaveNone", "no file");
+    refused(kKeyF7, "SaveNone", "no file");
 
     game.give("Lolly");
     game.give("Ticket");
     state = snapshot(game);
-    game.t.frame({SDLK_F5});
+    game.t.frame({kKeyF5});
     clearSpeech(game.e().speech);
     const std::string good = slotText(kEnglish);
     ASSERT_NE(good.find("items=2\nitem=Lolly\nitem=Ticket\n"), std::string::npos);
     auto damaged = [&](const std::string& text, const std::string& label, const char* line = "SaveUnreadable") {
         std::ofstream(path, std::ios::binary | std::ios::trunc) << text;  // no flush to disk: a thousand of them
-        refused(SDLK_F7, line, label);
+        refused(kKeyF7, line, label);
     };
     auto edited = [&](const std::string& from, const std::string& to) {
         std::string text = good;
@@ -224,7 +224,7 @@ TEST_F(SaveTest, DamagedSavesAndUnwritableFoldersChangeNothing) {
     std::string first = edited("format=2", "format=1");
     first.erase(first.find("played="), first.find("scene=") - first.find("played="));
     ASSERT_TRUE(writeFileAtomically(path, first));
-    game.t.frame({SDLK_F7});
+    game.t.frame({kKeyF7});
     EXPECT_EQ(game.queuedLines().front(), scriptLine("SaveRestored"));
     EXPECT_TRUE(game.carries("Ticket"));
 
@@ -233,7 +233,7 @@ TEST_F(SaveTest, DamagedSavesAndUnwritableFoldersChangeNothing) {
     clearSpeech(game.e().speech);
     ASSERT_EQ(std::system(("rm -rf '" + home.path + "'/*").c_str()), 0);
     ASSERT_TRUE(writeFileAtomically(home / "hollowmere", "not a folder"));
-    refused(SDLK_F5, "SaveFailed", "unwritable folder");
+    refused(kKeyF5, "SaveFailed", "unwritable folder");
 }
 
 // The report that began it all: an item picked up in the inventory stays in
@@ -248,7 +248,7 @@ TEST_F(SaveTest, AnItemHeldUnderEveryVerbRoundTrips) {
     ASSERT_NO_FATAL_FAILURE(game.pickUp("Lolly"));
     for (int i = 0; i < 6; ++i) {
         SCOPED_TRACE("verb " + std::to_string(game.gs().cursorMode));
-        game.t.frame({SDLK_F5});
+        game.t.frame({kKeyF5});
         ASSERT_EQ(game.queuedLines().front(), scriptLine("SaveDone"));
         std::string why, edition;
         ASSERT_TRUE(loadSaveText(fresh.gs(), slotText(kGerman), why, edition)) << why;
@@ -259,7 +259,7 @@ TEST_F(SaveTest, AnItemHeldUnderEveryVerbRoundTrips) {
         game.moveToNeutral();
         game.t.rightClick();
     }
-    game.t.frame({SDLK_F7});
+    game.t.frame({kKeyF7});
     EXPECT_EQ(game.queuedLines().front(), scriptLine("SaveRestored"));
     EXPECT_EQ(game.gs().heldItem, game.object("Lolly"));
 }
@@ -295,18 +295,18 @@ TEST_F(SaveTest, RandomPlaySavesOnlyWhatLoadsBackTheSame) {
         std::string last;
         for (int frame = 0; frame < 12000; ++frame) {
             const int roll = std::rand() % 1000;
-            std::vector<SDLKey> keys;
+            std::vector<GameKey> keys;
             TestEngine& t = game.t;
             t.input.right = false;
             if (roll < 200) t.moveTo(std::rand() % kScreenWidth, std::rand() % kScreenHeight);
             else if (roll < 330) t.input.left = !t.input.left;
             else if (roll < 370) t.input.right = true;
-            else if (roll < 378) keys.push_back(SDLK_ESCAPE);
+            else if (roll < 378) keys.push_back(kKeyEscape);
             else if (roll < 385) {
                 const std::string& item = items[std::rand() % items.size()];
                 inventoryAdd(game.hero(), item, game.object(item));
             } else if (roll < 400) {
-                keys.push_back(SDLK_F5);
+                keys.push_back(kKeyF5);
             } else if (roll < 403 && !game.inventory().empty()) {
                 auto pocket = game.inventory();
                 auto item = pocket.begin();
@@ -314,7 +314,7 @@ TEST_F(SaveTest, RandomPlaySavesOnlyWhatLoadsBackTheSame) {
                 tryToPickUp(game, *item);
             }
             t.frame(keys);
-            if (!keys.empty() && keys[0] == SDLK_F5 && !game.queuedLines().empty()) {
+            if (!keys.empty() && keys[0] == kKeyF5 && !game.queuedLines().empty()) {
                 ASSERT_NE(game.queuedLines().front(), scriptLine("SaveFailed")) << "a state the game refuses to save";
             }
             if (!game.e().running) {  // quitting ends the program; start again
@@ -350,7 +350,7 @@ TEST_F(SaveTest, TheAutosaveKeepsToItsOwnSlotInPlayOnly) {
         game.e().running = true;
     };
     ASSERT_NO_FATAL_FAILURE(skipToMenu(game, kEnglish));
-    game.t.frame({SDLK_F5});
+    game.t.frame({kKeyF5});
     closeWindow();
     EXPECT_EQ(slotText(kEnglish), "") << "nothing saved in the menu";
     EXPECT_EQ(slotText(kEnglish, kAutoSlot), "");
@@ -358,11 +358,11 @@ TEST_F(SaveTest, TheAutosaveKeepsToItsOwnSlotInPlayOnly) {
     EXPECT_EQ(slotText(kEnglish, kAutoSlot).find("hollowmere save\nformat=2\nedition=en\nplayed="), 0u)
         << "the first scene of play is saved";
     ASSERT_FALSE(game.queuedLines().empty()) << "the hero's greeting";
-    game.t.frame({SDLK_F5});
+    game.t.frame({kKeyF5});
     EXPECT_EQ(game.queuedLines().front(), scriptLine("SaveDone")) << "acknowledged before the greeting ends";
     const std::string quick = slotText(kEnglish);
     game.openInventory();
-    game.t.frame({SDLK_F5});
+    game.t.frame({kKeyF5});
     EXPECT_EQ(slotText(kEnglish), quick) << "nor with the inventory open";
     game.closeInventory();
     ASSERT_NO_FATAL_FAILURE(playStep(game, 0));
@@ -375,7 +375,7 @@ TEST_F(SaveTest, TheAutosaveKeepsToItsOwnSlotInPlayOnly) {
     catchStopSignals();
     ASSERT_EQ(remove(slotPath(kEnglish, kAutoSlot).c_str()), 0);
     raise(SIGTERM);
-    runFrame(game.e(), sampleFrameEvents(game.e()));
+    runFrame(game.e(), sampleFrameEvents());
     signal(SIGTERM, SIG_DFL);
     EXPECT_FALSE(game.e().running);
     game.e().running = true;
@@ -387,7 +387,7 @@ TEST_F(SaveTest, TheAutosaveKeepsToItsOwnSlotInPlayOnly) {
     ASSERT_NO_FATAL_FAILURE(game.useItemOn("Klopapier", "Toilette"));
     ASSERT_EQ(game.scene(), "ToiletteVerstopftSequenz");
     ASSERT_EQ(remove(slotPath(kEnglish, kAutoSlot).c_str()), 0);
-    game.t.frame({SDLK_F5});
+    game.t.frame({kKeyF5});
     closeWindow();
     EXPECT_EQ(slotText(kEnglish, kAutoSlot), "") << "nothing saved in a sequence";
     EXPECT_EQ(slotText(kEnglish), quick);

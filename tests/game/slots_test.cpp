@@ -3,11 +3,10 @@
 // is overwritten or deleted, loading, going back, and Continue.
 #include <gtest/gtest.h>
 
-#include <SDL_image.h>
-
 #include "frame/userfiles.h"
 #include "game/savegame.h"
 #include "game/slots.h"
+#include "platform/platform.h"
 #include "play_driver.h"
 
 namespace {
@@ -74,13 +73,13 @@ TEST_F(SlotTest, SaveLoadAndDeleteWithTheMouseAskingBeforeALossAndShowingPicture
     heroFootPoint(game.hero(), footX, footY);
     ASSERT_NO_FATAL_FAILURE(game.selectVerb(kModeLook));
 
-    game.t.frame({SDLK_F6});
+    game.t.frame({kKeyF6});
     ASSERT_EQ(game.scene(), kSavedGamesScene);
     game.t.frames(2);
     const uint32_t emptyWell = pictureMiddle(game, slot1);
     clickSave(game);  // the first player's slot is chosen when the screen opens in play
     ASSERT_NE(fileText(file1).find("scene=ScheuneHinten\n"), std::string::npos);
-    SDL_Surface* picture = IMG_Load(thumbnailPath(file1).c_str());
+    SDL_Surface* picture = platformLoadPicture(thumbnailPath(file1));
     ASSERT_TRUE(picture);
     EXPECT_EQ(picture->w, 112);
     EXPECT_EQ(picture->h, 84);
@@ -99,7 +98,7 @@ TEST_F(SlotTest, SaveLoadAndDeleteWithTheMouseAskingBeforeALossAndShowingPicture
     // Saving over a game asks first; No keeps it, Yes replaces it.
     game.give("Lolly");
     const std::string first = fileText(file1);
-    game.t.frame({SDLK_F6});
+    game.t.frame({kKeyF6});
     clickSave(game);
     clickNo(game);
     EXPECT_EQ(fileText(file1), first);
@@ -122,7 +121,7 @@ TEST_F(SlotTest, SaveLoadAndDeleteWithTheMouseAskingBeforeALossAndShowingPicture
 
     // Loading the second slot brings back the game as it was saved.
     game.give("Ticket");
-    game.t.frame({SDLK_F6});
+    game.t.frame({kKeyF6});
     clickSlot(game, slot2);
     clickLoad(game);
     EXPECT_EQ(game.scene(), "ScheuneHinten");
@@ -130,6 +129,16 @@ TEST_F(SlotTest, SaveLoadAndDeleteWithTheMouseAskingBeforeALossAndShowingPicture
     EXPECT_TRUE(game.carries("Lolly"));
     EXPECT_FALSE(game.carries("Ticket"));
     EXPECT_EQ(fileText(saveSlotPath(kEnglish)), "") << "no slot but the chosen one was written";
+
+    // Closing the window on the screen keeps the game as it was when F6 was pressed.
+    game.settle();
+    game.give("Ticket");
+    game.t.frame({kKeyF6});
+    ASSERT_EQ(remove(slotPath(kEnglish, kAutoSlot).c_str()), 0);
+    FrameEvents closed;
+    closed.quit = true;
+    runFrame(game.e(), closed);
+    EXPECT_NE(fileText(slotPath(kEnglish, kAutoSlot)).find("item=Ticket\n"), std::string::npos);
 }
 
 // Without a save the menu is as it always was; with saves it offers Continue,
@@ -145,7 +154,7 @@ TEST_F(SlotTest, ContinueInTheMenuLoadsTheNewestSave) {
     {
         PlayDriver game;
         ASSERT_NO_FATAL_FAILURE(startPlaying(game, kGerman));
-        game.t.frame({SDLK_F5});
+        game.t.frame({kKeyF5});
         std::string quick = fileText(saveSlotPath(kGerman));
         const size_t at = quick.find("\ntime=");
         ASSERT_NE(at, std::string::npos);
