@@ -2,8 +2,8 @@
 #include "game/savegame.h"
 
 #include <cstdio>
-#include <ctime>
 
+#include "frame/clock.h"
 #include "frame/engine.h"
 #include "frame/userfiles.h"
 #include "game/content.h"
@@ -41,7 +41,7 @@ enum Telling { kTellNoOne, kTellConsole, kTellPlayer };
 
 bool saveInPlay(GameState& gs, int slot, Telling tell) {
     if (!gs.engine || !gs.edition || !inInteractivePlay(gs)) return false;
-    const std::string text = writeSaveText(gs, gs.engine->partners, gs.edition->language, time(nullptr));
+    const std::string text = writeSaveText(gs, gs.engine->partners, gs.edition->language, calendarNow());
     return writeSaveToSlot(gs, slot, text, thumbnailPng(gs.engine->target.screen), tell == kTellPlayer,
                            tell != kTellNoOne);
 }

@@ -8,6 +8,7 @@
 #include <ctime>
 #include <string>
 
+#include "frame/clock.h"
 #include "frame/engine.h"
 #include "frame/input.h"
 #include "frame/userfiles.h"
@@ -48,14 +49,14 @@ constexpr int32_t kSmallText = 16;
 constexpr int32_t kButtonW = 150, kButtonH = 40;
 constexpr int32_t kButtonY = 554;
 constexpr int32_t kButtonTextDY = 12;
-constexpr int32_t kConfirmX = 200, kConfirmY = 210, kConfirmW = 400, kConfirmH = 160;
+constexpr int32_t kConfirmX = 200, kConfirmY = 210, kConfirmW = 400;  // the question (400 x 160)
 constexpr int32_t kQuestionDX = 24, kQuestionDY = 36;
 constexpr int32_t kAnswerY = kConfirmY + 100;
 constexpr int32_t kMenuButtonY = 384;              // below the menu's quit door
 constexpr int32_t kMenuContinueX = 208, kMenuSlotsX = 408;
 constexpr const char* kMenuScene = "Menu";
 
-// The buttons along the bottom and in the question, by what they do.
+// The buttons along the bottom and in the question, in Action order (kButtons[a] is a's).
 enum Action { kSave, kLoad, kDelete, kBack, kYes, kNo, kActionCount };
 struct ButtonRow {
     Action action;
@@ -65,7 +66,7 @@ struct ButtonRow {
 const ButtonRow kButtons[] = {
     {kSave, 14, kButtonY, "SlotsSave"},                  // into the chosen slot (only from play)
     {kLoad, 178, kButtonY, "SlotsLoad"},                 // the chosen slot's game
-    {kDelete, 342, kButtonY, "SlotsDelete"},             // the chosen player's slot
+    {kDelete, 342, kButtonY, "SlotsDelete"},             // the chosen slot's game
     {kBack, 636, kButtonY, "SlotsBack"},                 // where the screen was opened from
     {kYes, kConfirmX + 40, kAnswerY, "SlotsYes"},        // the question's answers
     {kNo, kConfirmX + kConfirmW - 40 - kButtonW, kAnswerY, "SlotsNo"},
@@ -129,7 +130,8 @@ void readSlots(GameState& gs) {
         if (!gScreen.filled[slot]) continue;
         const std::string path = thumbnailPath(slotPath(*gs.edition, slot));
         std::string png;
-        if (!readWholeFile(path, png)) continue;  // only regular files of sane size reach the decoder
+        // Only regular files of sane size, and of a thumbnail's size, reach the decoder.
+        if (!readWholeFile(path, png) || !isThumbnailPng(png)) continue;
         SDL_Surface* s = platformLoadPicture(path);
         if (s && (s->w != kThumbWidth || s->h != kThumbHeight)) {
             SDL_FreeSurface(s);
@@ -174,7 +176,7 @@ bool canAct(Action a) {
     switch (a) {
         case kSave: return playerSlot && !gScreen.playText.empty();
         case kLoad: return gScreen.filled[slot];
-        case kDelete: return playerSlot && gScreen.filled[slot];
+        case kDelete: return gScreen.filled[slot];
         default: return true;
     }
 }
@@ -344,7 +346,7 @@ void openSavedGames(GameState& gs) {
     if (!inMenu) {
         const bool speechCursor = gs.cursorMode == kModeClick || gs.cursorMode == kModeWait;
         gScreen.returnVerb = speechCursor ? gs.savedCursorMode : gs.cursorMode;
-        gScreen.playText = writeSaveText(gs, gs.engine->partners, gs.edition->language, time(nullptr));
+        gScreen.playText = writeSaveText(gs, gs.engine->partners, gs.edition->language, calendarNow());
         gScreen.playPicture = thumbnailPng(gs.engine->target.screen);
         saveHeroPlace(gs);
         gs.player->targetX = gs.player->targetY = kNoTarget;

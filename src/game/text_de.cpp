@@ -404,7 +404,7 @@ const ScriptLineRow kScriptLines[] = {
     {"SlotsPlayer", "Platz"},
     {"SlotsEmpty", "leer"},
     {"SlotsPlayed", "Gespielt"},
-    {"SlotsSave", "Hier speichern"},
+    {"SlotsSave", "Speichern"},
     {"SlotsLoad", "Laden"},
     {"SlotsDelete", "Löschen"},
     {"SlotsBack", "Zurück"},

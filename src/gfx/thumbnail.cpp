@@ -60,3 +60,17 @@ std::string thumbnailPng(SDL_Surface* screen) {
     png_destroy_write_struct(&png, &info);
     return out;
 }
+
+bool isThumbnailPng(const std::string& bytes) {
+    // The signature, then the header chunk: its length, "IHDR", width, height (big-endian).
+    static const char kStart[] = "\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR";
+    constexpr size_t kStartBytes = sizeof kStart - 1, kSizeBytes = 8;
+    if (bytes.size() < kStartBytes + kSizeBytes || bytes.compare(0, kStartBytes, kStart, kStartBytes) != 0)
+        return false;
+    auto number = [&](size_t at) {
+        uint32_t v = 0;
+        for (size_t i = 0; i < 4; ++i) v = (v << 8) | static_cast<uint8_t>(bytes[at + i]);
+        return v;
+    };
+    return number(kStartBytes) == uint32_t(kThumbWidth) && number(kStartBytes + 4) == uint32_t(kThumbHeight);
+}

@@ -10,3 +10,6 @@ constexpr int kThumbHeight = 84;
 // The screen shrunk to kThumbWidth x kThumbHeight as the bytes of a PNG file;
 // "" when there is no screen of at least that size.
 std::string thumbnailPng(SDL_Surface* screen);
+// True when the bytes start as a PNG of kThumbWidth x kThumbHeight: a file that
+// claims a huge picture is never decoded.
+bool isThumbnailPng(const std::string& bytes);

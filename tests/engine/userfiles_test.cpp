@@ -1,6 +1,7 @@
 // userfiles_test.cpp - the files the game writes and reads, attacked: links
 // planted at temporary names, a check that refuses what was written, two
-// writers at once, and reads of pipes, devices, folders and huge files.
+// writers at once, reads of pipes, devices, folders and huge files, and
+// thumbnails that claim a huge picture.
 #include <gtest/gtest.h>
 
 #include <dirent.h>
@@ -13,6 +14,7 @@
 
 #include "frame/options.h"
 #include "frame/userfiles.h"
+#include "gfx/thumbnail.h"
 #include "harness.h"
 
 namespace {
@@ -120,6 +122,20 @@ TEST(UserFiles, ReadsRefusePipesDevicesFoldersAndHugeFiles) {
         EXPECT_EQ(s.scale, Settings().scale);
     }
     EXPECT_EQ(quoted(std::string(5000, 'q')).size(), kMaxQuotedChars + 3);
+}
+
+// A thumbnail is the screen made small; a file claiming any other size is never decoded.
+TEST(UserFiles, OnlyThumbnailsOfTheirOwnSizeAreDecoded) {
+    SDL_Surface* screen = SDL_CreateRGBSurface(SDL_SWSURFACE, 800, 600, 32, 0xff0000, 0xff00, 0xff, 0);
+    SDL_FillRect(screen, nullptr, 0x336699);
+    const std::string png = thumbnailPng(screen);
+    SDL_FreeSurface(screen);
+    ASSERT_TRUE(isThumbnailPng(png));
+    std::string huge = png;
+    huge[16] = '\x7f';  // the width's top byte: about two thousand million pixels wide
+    EXPECT_FALSE(isThumbnailPng(huge));
+    EXPECT_FALSE(isThumbnailPng(png.substr(0, 20)));
+    EXPECT_FALSE(isThumbnailPng("GIF89a"));
 }
 
 }  // namespace
