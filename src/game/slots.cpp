@@ -5,6 +5,7 @@
 #include "game/slots.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <string>
 
@@ -371,6 +372,9 @@ void addBelowCursor(GameState& gs, const char* name, int32_t x, int32_t y) {
 }  // namespace
 
 void registerSavedGamesScreen(Engine& e) {
+    static bool dropAtExit = false;  // the pictures of a screen still open when the program ends
+    if (!dropAtExit) atexit(dropThumbs);
+    dropAtExit = true;
     for (const PictureFile& p : kPictures)
         if (!findGraphic(e.graphics, p.name)) e.graphics[p.name] = newTemplateGraphic(p.path, p.name);
     Scene* screen = newScene(kSavedGamesScene, "SavedGamesBackground", "");
