@@ -8,10 +8,24 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
+#include <vector>
 
 #include "frame/clock.h"
 
+// Saves made in tests land in a fresh folder of each engine, never in the
+// player's own, so no engine sees another's saves; a test that chose the
+// folder itself (to share it between engines) keeps it.
+static void keepSavesApart() {
+    static std::vector<std::unique_ptr<TempFolder>> folders;  // removed at exit
+    const char* now = getenv("XDG_DATA_HOME");
+    if (now && (folders.empty() || folders.back()->path != now)) return;
+    folders.push_back(std::make_unique<TempFolder>());
+    setenv("XDG_DATA_HOME", folders.back()->path.c_str(), 1);
+}
+
 TestEngine::TestEngine() : e(), input(), videoOk(false) {
+    keepSavesApart();
     setenv("SDL_VIDEODRIVER", "dummy", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     useVirtualClock(1000);

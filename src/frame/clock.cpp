@@ -2,6 +2,8 @@
 // clock.cpp - the platform's ticks in the game, a virtual clock in tests.
 #include "frame/clock.h"
 
+#include <ctime>
+
 #include "platform/platform.h"
 
 TickSource gTicks = {false, 0};
@@ -22,4 +24,9 @@ void sleepTicks(uint32_t ms) {
         gTicks.virtualNow += ms;
     else
         platformSleep(ms);
+}
+
+int64_t calendarNow() {
+    constexpr int64_t kVirtualDay = 1796083200;  // 1 December 2026, 00:00 UTC
+    return gTicks.virtualTime ? kVirtualDay + gTicks.virtualNow / 1000 : static_cast<int64_t>(time(nullptr));
 }

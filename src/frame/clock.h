@@ -16,3 +16,6 @@ uint32_t ticksNow();                    // ms since start (platform or virtual)
 void useVirtualClock(uint32_t startMs);  // switch to virtual time starting at startMs
 void advanceVirtualClock(uint32_t ms);  // no-op on the real clock
 void sleepTicks(uint32_t ms);           // the platform sleeps, or the virtual clock moves
+// The date and time as seconds since 1970 (when a save was made); under the
+// virtual clock a fixed day plus the virtual time, so tests see the same dates.
+int64_t calendarNow();

@@ -2,6 +2,7 @@
 // engine.cpp - linking the records, the video mode, one frame and the loop around it.
 #include "frame/engine.h"
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -33,6 +34,7 @@ void linkEngine(Engine& e) {
     gs.escapePressed = 0;
     gs.quitting = 0;
     gs.idleVariant = 0;
+    gs.engine = &e;
 
     e.scenes.graphics = &e.graphics;
     e.target.displayList = &e.display;
@@ -114,11 +116,21 @@ void releaseEngine(Engine& e) {
     }
 }
 
+// Set by a signal that asks the program to end; the next frame ends it as a
+// closed window would. Nothing else happens inside the handler.
+static volatile sig_atomic_t gStopSignal = 0;
+
+static void onStopSignal(int) { gStopSignal = 1; }
+
+void catchStopSignals() {
+    for (int sig : {SIGTERM, SIGINT, SIGHUP}) signal(sig, onStopSignal);
+}
+
 FrameEvents sampleFrameEvents() {
     PlatformEvents happened;
     platformPollEvents(happened);
     FrameEvents ev;
-    ev.quit = happened.quit;
+    ev.quit = happened.quit || gStopSignal;
     ev.exposed = happened.exposed;
     ev.keys.swap(happened.keys);
     ev.input = sampleInput();
@@ -150,6 +162,7 @@ static void handleKey(Engine& e, GameKey key) {
     }
     e.game.escapePressed = 0;
     if (key == kKeyF5) runCallback(e.game, "SaveGame");     // the game decides when it may
+    if (key == kKeyF6) runCallback(e.game, "SavedGames");
     if (key == kKeyF7) runCallback(e.game, "RestoreGame");
     if (key == kKeyF9 || key == kKeyAltReturn) switchFullscreen(e);
 }
@@ -197,9 +210,16 @@ void runFrame(Engine& e, const FrameEvents& events) {
 
     walkPlayer(e.player);
     advanceClock(gs);
+    if (gs.clockTicked && findScene(e.scenes, e.scenes.currentScene) &&
+        findScene(e.scenes, e.scenes.currentScene)->hasPlayer == 1)
+        ++gs.playedSeconds;
 
     updateSpeech(e.text);
     presentFrame(e);
+    if (e.scenes.enteredScene != e.frameScene) {  // after the frame is drawn: saves take its picture
+        e.frameScene = e.scenes.enteredScene;
+        runCallback(gs, "SceneChanged");
+    }
     e.input.leftClicked = 0;
     e.input.rightClicked = 0;
 }

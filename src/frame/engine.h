@@ -55,6 +55,7 @@ struct Engine {
     int windowWidth = kScreenWidth;          // the window's size out of full screen
     int windowHeight = kScreenHeight;
     std::string caption;                     // window and icon title
+    std::string frameScene;                  // the scene the last frame ended in
 };
 
 extern const char* const kWebAddress;  // the project's web address
@@ -86,3 +87,5 @@ void advanceClock(GameState& gs);                     // the script clock's once
 bool presentFrame(Engine& e);
 // Frames until the game ends, each followed by the rest of its 16 ms.
 void mainLoop(Engine& e);
+// SIGTERM, SIGINT and SIGHUP end the program at the next frame, as closing the window does.
+void catchStopSignals();

@@ -19,6 +19,8 @@ struct PlayerState;
 struct DisplayList;
 struct DialoguePartner;
 struct GameState;
+struct Engine;
+struct Edition;
 
 using ObjectRegistry = std::map<std::string, SceneObject*>;  // name -> object, non-owning
 
@@ -94,6 +96,9 @@ struct GameState {
     int32_t idleVariant = 0;                    // last random idle pick, shared by all scenes
     std::map<std::string, ScriptFn> callbacks;  // script functions by name
     uint8_t storyFlags[kStoryFlagCount]{};      // puzzle progress
+    Engine* engine = nullptr;                   // the records this state is part of
+    const Edition* edition = nullptr;           // the edition the content was built for (set by the game)
+    uint32_t playedSeconds = 0;                 // seconds of play in this game, kept in its saves
 };
 
 // The first registration of a name wins.

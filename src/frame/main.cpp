@@ -135,6 +135,7 @@ int main(int argc, char** argv) {
     if (testFrames && atoi(testFrames) > 0) {
         runTestFrames(e, atoi(testFrames));
     } else {
+        catchStopSignals();
         mainLoop(e);
     }
     // F9 and the window's edges change them: remember how the player left them.

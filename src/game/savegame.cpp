@@ -1,15 +1,17 @@
 // SPDX-License-Identifier: MIT
-// savegame.cpp - the save slot of each edition and the lines the hero says about it.
+// savegame.cpp - the slots of each edition, their files and what the hero says about them.
 #include "game/savegame.h"
 
 #include <cstdio>
-#include <map>
 
+#include "frame/clock.h"
 #include "frame/engine.h"
 #include "frame/userfiles.h"
 #include "game/content.h"
 #include "game/edition.h"
 #include "game/scripts_common.h"
+#include "game/slots.h"
+#include "gfx/thumbnail.h"
 #include "world/save.h"
 
 namespace {
@@ -17,41 +19,12 @@ namespace {
 constexpr int32_t kNoticeSeconds = 3;
 constexpr const char* kMenuScene = "Menu";  // F7 also restores from the menu
 
-// The engine and edition each game state belongs to (tests build several engines).
-struct SaveOwner {
-    Engine* engine = nullptr;          // the records the state lives in
-    const Edition* edition = nullptr;  // the edition it was built for
+// The file of each slot in the edition's folder, in SaveSlot order.
+const char* const kSlotFiles[kSlotCount] = {
+    "save",   // quick: the one file of earlier versions
+    "auto",   // the autosave
+    "slot1", "slot2", "slot3", "slot4", "slot5", "slot6", "slot7", "slot8",  // the player's
 };
-std::map<const GameState*, SaveOwner>& owners() {
-    static std::map<const GameState*, SaveOwner> map;
-    return map;
-}
-const SaveOwner* ownerOf(const GameState& gs) {
-    auto it = owners().find(&gs);
-    return it == owners().end() ? nullptr : &it->second;
-}
-
-// The hero's usual speech; in the menu the same line stands where the farewell does.
-void notice(GameState& gs, const char* id) { sayLine(gs, scriptLine(id), kWhite, kNoticeSeconds); }
-
-bool writeSlot(GameState& gs, bool announce) {
-    const SaveOwner* o = ownerOf(gs);
-    if (!o || !inInteractivePlay(gs)) return false;
-    const std::string path = saveSlotPath(*o->edition);
-    const std::string text = writeSaveText(gs, o->engine->partners, o->edition->language);
-    std::string error = "no data folder (set HOME or XDG_DATA_HOME)";
-    if (path.empty() || !writeFileAtomically(path, text, &error)) {
-        printf("The game could not be saved: %s\n", error.c_str());
-        if (announce) notice(gs, "SaveFailed");
-        return false;
-    }
-    printf("Game saved to %s\n", path.c_str());
-    if (announce) notice(gs, "SaveDone");
-    return true;
-}
-
-void saveGame(GameState& gs) { writeSlot(gs, true); }
-void autoSave(GameState& gs) { writeSlot(gs, false); }
 
 // Everything scripts and play change is built anew, as at start-up; pictures
 // and texts stay loaded (the first load of a name wins).
@@ -64,42 +37,135 @@ void rebuildWorld(Engine& e, const Edition& ed) {
     buildContent(e, ed);
 }
 
-void restoreGame(GameState& gs) {
-    const SaveOwner* o = ownerOf(gs);
-    if (!o) return;
-    const bool inMenu = gs.scenes->currentScene == kMenuScene && !gs.quitting;
-    if (!inMenu && !inInteractivePlay(gs)) return;
-    const std::string path = saveSlotPath(*o->edition);
-    std::string text;
-    if (path.empty() || !readWholeFile(path, text)) {
-        printf("No saved game at %s\n", path.c_str());
-        notice(gs, "SaveNone");
-        return;
-    }
-    SavedGame saved;
-    std::string why;
-    if (!readSaveText(text, o->edition->language, gs, o->engine->partners, saved, why)) {
-        printf("The saved game %s cannot be read: %s\n", path.c_str(), why.c_str());
-        notice(gs, "SaveUnreadable");
-        return;
-    }
-    Engine& e = *o->engine;
-    const Edition& ed = *o->edition;
-    rebuildWorld(e, ed);
-    applySavedGame(saved, e.game, e.partners);
-    printf("Game restored from %s\n", path.c_str());
+// Whether a save tells the player, the console or no one.
+enum Telling { kTellNoOne, kTellConsole, kTellPlayer };
+
+bool saveInPlay(GameState& gs, int slot, Telling tell) {
+    if (!gs.engine || !gs.edition || !inInteractivePlay(gs)) return false;
+    const std::string text = writeSaveText(gs, gs.engine->partners, gs.edition->language, calendarNow());
+    return writeSaveToSlot(gs, slot, text, thumbnailPng(gs.engine->target.screen), tell == kTellPlayer,
+                           tell != kTellNoOne);
 }
+
+void saveGame(GameState& gs) { saveInPlay(gs, kQuickSlot, kTellPlayer); }
+void autoSave(GameState& gs) {
+    if (!saveKeptMoment(gs, kAutoSlot)) saveInPlay(gs, kAutoSlot, kTellConsole);
+}
+void sceneChanged(GameState& gs) { saveInPlay(gs, kAutoSlot, kTellNoOne); }  // every scene: quietly
+void restoreGame(GameState& gs) { loadFromSlot(gs, kQuickSlot); }
 
 }  // namespace
 
-std::string saveSlotPath(const Edition& edition) {
+std::string slotPath(const Edition& edition, int slot) {
     const std::string folder = dataFolder();
-    return folder.empty() ? std::string() : folder + "/" + edition.language + "/save";
+    if (folder.empty() || slot < 0 || slot >= kSlotCount) return "";
+    return folder + "/" + edition.language + "/" + kSlotFiles[slot];
+}
+
+std::string saveSlotPath(const Edition& edition) { return slotPath(edition, kQuickSlot); }
+std::string thumbnailPath(const std::string& savePath) { return savePath + ".png"; }
+
+void noticeNow(GameState& gs, const char* id) {
+    SpeechQueue& q = *gs.speechQueue;
+    SpeechLine* line = newSpeechLine(scriptLine(id), kSpeechX, kSpeechY, kSpeechSize, paletteColour(gs, kWhite));
+    line->seconds = kNoticeSeconds;
+    q.lines.push_front(line);
+    q.secondsShown = 0;
+}
+
+bool writeSaveToSlot(GameState& gs, int slot, const std::string& text, const std::string& picture,
+                     bool announce, bool report) {
+    if (!gs.engine || !gs.edition) return false;
+    Engine& e = *gs.engine;
+    const Edition& ed = *gs.edition;
+    const std::string path = slotPath(ed, slot);
+    // The file on the disk must read back as a game of this world, or the old one stays.
+    auto readsBack = [&](const std::string& written, std::string& why) {
+        SavedGame back;
+        return readSaveText(written, ed.language, gs, e.partners, back, why);
+    };
+    std::string error = "no data folder (set HOME or XDG_DATA_HOME)";
+    if (path.empty() || !writeFileAtomically(path, text, &error, readsBack)) {
+        if (report) printf("The game could not be saved: %s\n", error.c_str());
+        if (announce) noticeNow(gs, "SaveFailed");
+        return false;
+    }
+    // The save stands without its picture; an old picture must not stand beside it.
+    if (picture.empty() || !writeFileAtomically(thumbnailPath(path), picture)) removeUserFile(thumbnailPath(path));
+    if (report) printf("Game saved to %s\n", path.c_str());
+    if (announce) noticeNow(gs, "SaveDone");
+    return true;
+}
+
+bool loadFromSlot(GameState& gs, int slot) {
+    if (!gs.engine || !gs.edition) return false;
+    const bool inMenu = gs.scenes->currentScene == kMenuScene && !gs.quitting;
+    if (!inMenu && !inInteractivePlay(gs) && gs.scenes->currentScene != kSavedGamesScene) return false;
+    const Edition& ed = *gs.edition;
+    Engine& e = *gs.engine;
+    const std::string path = slotPath(ed, slot);
+    std::string text, why;
+    if (path.empty() || !readWholeFile(path, text, &why)) {
+        printf("No saved game: %s\n", why.empty() ? "no data folder (set HOME or XDG_DATA_HOME)" : why.c_str());
+        noticeNow(gs, "SaveNone");
+        return false;
+    }
+    std::string edition;
+    if (!loadSaveText(gs, text, why, edition)) {
+        printf("The saved game %s cannot be read: %s\n", path.c_str(), why.c_str());
+        noticeNow(gs, edition != ed.language && !edition.empty() ? "SaveOtherEdition" : "SaveUnreadable");
+        return false;
+    }
+    printf("Game restored from %s\n", path.c_str());
+    noticeNow(e.game, "SaveRestored");
+    return true;
+}
+
+bool loadSaveText(GameState& gs, const std::string& text, std::string& why, std::string& edition) {
+    if (!gs.engine || !gs.edition) return false;
+    Engine& e = *gs.engine;
+    SavedGame saved;
+    if (!readSaveText(text, gs.edition->language, gs, e.partners, saved, why)) {
+        edition = saved.edition;
+        return false;
+    }
+    rebuildWorld(e, *gs.edition);
+    applySavedGame(saved, e.game, e.partners);
+    return true;
+}
+
+bool deleteSlot(const Edition& edition, int slot) {
+    const std::string path = slotPath(edition, slot);
+    if (path.empty()) return false;
+    removeUserFile(thumbnailPath(path));
+    return removeUserFile(path);
+}
+
+bool slotSummary(const Edition& edition, int slot, SaveSummary& out) {
+    const std::string path = slotPath(edition, slot);
+    std::string text;
+    return !path.empty() && readWholeFile(path, text) && readSaveSummary(text, out) &&
+           out.edition == edition.language;
+}
+
+int newestSlot(const Edition& edition) {
+    int newest = -1;
+    int64_t newestTime = -1;
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        SaveSummary s;
+        if (slotSummary(edition, slot, s) && s.savedAt > newestTime) {
+            newest = slot;
+            newestTime = s.savedAt;
+        }
+    }
+    return newest;
 }
 
 void registerSaving(Engine& e, const Edition& edition) {
-    owners()[&e.game] = SaveOwner{&e, &edition};
+    e.game.edition = &edition;
     registerCallback(e.game, "SaveGame", saveGame);
     registerCallback(e.game, "RestoreGame", restoreGame);
     registerCallback(e.game, "AutoSave", autoSave);
+    registerCallback(e.game, "SceneChanged", sceneChanged);
+    registerSavedGamesScreen(e);
 }

@@ -5,6 +5,7 @@
 
 #include "frame/engine.h"
 #include "game/scripts_common.h"
+#include "game/slots.h"
 #include "gfx/cursor.h"
 #include "gfx/speech.h"
 #include "gfx/text.h"
@@ -157,6 +158,8 @@ void alwaysIntroCrash(GameState& gs) {
 void enterMenu(GameState& gs) {
     DisplayList& list = *gs.displayList;
     if (!gs.quitting) {
+        gs.playedSeconds = 0;  // a game started from here is a new one
+        addMenuSaveButtons(gs);
         gs.cursor->cursorShown = 1;
         if (gs.cursorMode != kModeWalk) {
             gs.cursorMode = kModeWalk;
@@ -180,6 +183,7 @@ void alwaysMenu(GameState& gs) {
         return;
     }
     fadeInStep(*gs.displayList);
+    if (menuSaveButtonClicked(gs)) return;
     if (gs.cursorMode != kModeWalk) {
         gs.cursorMode = kModeWalk;
         setCursor(*gs.cursor, kModeExit);

@@ -6,7 +6,7 @@
 #include "gfx/graphic.h"
 #include "world/command.h"
 #include "world/object.h"
-#include "world/save.h"
+#include "world/scene.h"
 
 namespace {
 

@@ -7,7 +7,9 @@
 #include <cstdlib>
 #include <set>
 
+#include "frame/userfiles.h"
 #include "gfx/cursor.h"
+#include "gfx/graphic.h"
 #include "gfx/display.h"
 #include "gfx/speech.h"
 #include "world/dialogue.h"
@@ -22,15 +24,19 @@ namespace {
 constexpr const char* kMagic = "hollowmere save";  // the first line of every save file
 constexpr int32_t kScreenW = 800;  // the hero's foot point lies on the screen
 constexpr int32_t kScreenH = 600;
+constexpr int32_t kFloorSlack = 2;  // a step may end this far beside the floor (walk.cpp)
+constexpr long kMaxPlayed = 100L * 365 * 24 * 3600;  // no one plays longer
+constexpr long kMaxTime = 1L << 40;                  // seconds since 1970, far beyond any clock
 
 // The story flags under their names, in the order of StoryFlag.
-const char* const kFlagNames[kStoryFlagCount] = {
+const char* const kFlagNames[] = {
     "chainHooked",   "hatTaken",       "barnUnlocked",  "keyFromGirl",     "ladyCalled",
     "fatmanGotLolly", "fatmanSitting", "barrierOpen",   "freakFed",        "toiletBlocked",
     "beltTaken",     "beltInstalled",  "studiogirlFed", "mouseCaught",     "burpContestWon",
     "cheeseTaken",   "breadTaken",     "costumeBroom",  "costumeLipstick", "costumeCape",
     "costumeHat",    "costumeComplete", "girlHappy",
 };
+static_assert(sizeof kFlagNames / sizeof kFlagNames[0] == kStoryFlagCount, "a name for every story flag");
 
 std::string nameOf(const SceneObject* o) { return o ? o->name : std::string(); }
 std::string nameOf(const DialoguePartner* p) { return p ? p->name : std::string(); }
@@ -63,10 +69,12 @@ struct Reader {
         if (why.empty()) why = "line " + std::to_string(next) + ": " + what;
         return false;
     }
+    // A fault that names a value from the file: quoted short, whatever its length.
+    bool fail(const std::string& what, const std::string& value) { return fail(what + " " + quoted(value)); }
     bool text(const std::string& key, std::string& value) {
         if (next >= lines.size()) return fail("ends before " + key);
         const std::string& l = lines[next++];
-        if (l.compare(0, key.size() + 1, key + "=") != 0) return fail("expected " + key);
+        if (l.compare(0, key.size() + 1, key + "=") != 0) return fail("expected " + key + ", not", l);
         value = l.substr(key.size() + 1);
         return true;
     }
@@ -90,7 +98,7 @@ struct Reader {
     bool objectName(const GameState& gs, const std::string& key, bool mayBeEmpty, std::string& value) {
         if (!text(key, value)) return false;
         if (value.empty() && mayBeEmpty) return true;
-        return findObject(*gs.objects, value) ? true : fail("no object " + value);
+        return findObject(*gs.objects, value) ? true : fail("no object", value);
     }
 };
 
@@ -115,11 +123,11 @@ bool readObject(Reader& r, const GameState& gs, const std::vector<DialoguePartne
         return false;
     if (!r.text("exit", o.exitTarget)) return false;
     if (!o.exitTarget.empty() && !findScene(*gs.scenes, o.exitTarget))
-        return r.fail("no scene " + o.exitTarget);
+        return r.fail("no scene", o.exitTarget);
     if (!r.objectName(gs, "combinePartner", true, o.combinePartner) ||
         !r.objectName(gs, "combineResult", true, o.combineResult) || !r.text("dialogue", o.dialogue))
         return false;
-    if (!o.dialogue.empty() && !partnerNamed(partners, o.dialogue)) return r.fail("no partner " + o.dialogue);
+    if (!o.dialogue.empty() && !partnerNamed(partners, o.dialogue)) return r.fail("no partner", o.dialogue);
     return true;
 }
 
@@ -131,14 +139,14 @@ bool readTopics(Reader& r, const std::vector<DialoguePartner*>& partners, SavedG
         std::string name;
         if (!r.text("partner", name)) return false;
         const DialoguePartner* p = partnerNamed(partners, name);
-        if (!p || !seen.insert(name).second) return r.fail("no partner " + name + " or twice");
+        if (!p || !seen.insert(name).second) return r.fail("no partner or twice:", name);
         long topics = 0;
         if (!r.number("topics", 0, static_cast<long>(p->topics.size()), topics)) return false;
         std::vector<std::string> ids;
         for (long t = 0; t < topics; ++t) {
             std::string id;
             if (!r.text("topic", id)) return false;
-            if (!p->topics.count(id)) return r.fail(name + " has no topic " + id);
+            if (!p->topics.count(id)) return r.fail(name + " has no topic", id);
             ids.push_back(id);
         }
         out.topics.emplace_back(name, ids);
@@ -146,21 +154,25 @@ bool readTopics(Reader& r, const std::vector<DialoguePartner*>& partners, SavedG
     return true;
 }
 
-}  // namespace
-
-bool inInteractivePlay(const GameState& gs) {
-    const Scene* scene = findScene(*gs.scenes, gs.scenes->currentScene);
-    return scene && scene->showInterface == 1 && scene->hasPlayer == 1 && !gs.quitting &&
-           !gs.activePartner && !findSprite(*gs.displayList, "ExitDialog") && gs.inventoryOpen != 1 &&
-           gs.cursor->cursorEnabled == 1;
+// The hero's foot point on the scene's floor, or beside it by no more than a step.
+bool nearFloor(const GameState& gs, const Scene& scene, long x, long y) {
+    Graphic* map = findGraphic(*gs.graphics, scene.walkMapName);
+    for (long dy = -kFloorSlack; map && dy <= kFloorSlack; ++dy)
+        for (long dx = -kFloorSlack; dx <= kFloorSlack; ++dx)
+            if (pictureFloorAt(*map, static_cast<int32_t>(x + dx), static_cast<int32_t>(y + dy))) return true;
+    return false;
 }
 
+}  // namespace
+
 std::string writeSaveText(const GameState& gs, const std::vector<DialoguePartner*>& partners,
-                          const std::string& edition) {
+                          const std::string& edition, int64_t savedAt) {
     Writer w;
     w.text = std::string(kMagic) + "\n";
     w.line("format", kSaveFormat);
     w.line("edition", edition);
+    w.line("played", static_cast<long>(gs.playedSeconds));
+    w.line("time", static_cast<long>(savedAt));
     w.line("scene", gs.scenes->currentScene);
     int32_t footX = 0, footY = 0;
     heroFootPoint(*gs.player, footX, footY);
@@ -208,15 +220,20 @@ bool readSaveText(const std::string& text, const std::string& edition, const Gam
     ok = ok && r.number("format", 1, 1000000, format);
     if (ok && format > kSaveFormat) ok = r.fail("written by a newer version (format " + std::to_string(format) + ")");
     ok = ok && r.text("edition", s.edition);
-    if (ok && s.edition != edition) ok = r.fail("from the \"" + s.edition + "\" edition");
-    ok = ok && r.text("scene", s.scene);
-    if (ok) {
-        const Scene* scene = findScene(*gs.scenes, s.scene);
-        if (!scene || scene->showInterface != 1 || scene->hasPlayer != 1) ok = r.fail("no scene to play in: " + s.scene);
+    if (ok && s.edition != edition) {
+        out.edition = s.edition;
+        ok = r.fail("from the other edition:", s.edition);
     }
+    long played = 0, time = 0;
+    if (format >= 2) ok = ok && r.number("played", 0, kMaxPlayed, played) && r.number("time", 0, kMaxTime, time);
+    ok = ok && r.text("scene", s.scene);
+    const Scene* scene = ok ? findScene(*gs.scenes, s.scene) : nullptr;
+    if (ok && (!scene || scene->showInterface != 1 || scene->hasPlayer != 1)) ok = r.fail("no scene to play in:", s.scene);
     ok = ok && r.number("heroX", 0, kScreenW, x) && r.number("heroY", 0, kScreenH, y);
+    if (ok && !nearFloor(gs, *scene, x, y)) ok = r.fail("the hero stands off the floor of " + s.scene);
+    // Right clicks change the verb and keep the item in hand; only Use-with needs one.
     ok = ok && r.number("verb", kModeUseItem, kModeUse, verb) && r.objectName(gs, "held", true, s.heldItem);
-    if (ok && (verb == kModeUseItem) != !s.heldItem.empty()) ok = r.fail("the held item and the verb disagree");
+    if (ok && verb == kModeUseItem && s.heldItem.empty()) ok = r.fail("Use-with and no item in hand");
     for (int f = 0; ok && f < kStoryFlagCount; ++f) {
         bool v = false;
         ok = r.flag(std::string("flag.") + kFlagNames[f], v);
@@ -228,7 +245,8 @@ bool readSaveText(const std::string& text, const std::string& edition, const Gam
     for (long i = 0; ok && i < count; ++i) {
         std::string item;
         ok = r.objectName(gs, "item", false, item);
-        if (ok && !seen.insert(item).second) ok = r.fail("carried twice: " + item);
+        if (ok && !seen.insert(item).second) ok = r.fail("carried twice:", item);
+        if (ok && findObject(*gs.objects, item)->iconName.empty()) ok = r.fail("not an item:", item);
         s.inventory.push_back(item);
     }
     if (ok && !s.heldItem.empty() && !seen.count(s.heldItem)) ok = r.fail("held item not carried");
@@ -239,7 +257,7 @@ bool readSaveText(const std::string& text, const std::string& edition, const Gam
     for (long i = 0; ok && i < count; ++i) {
         SavedObject o;
         ok = readObject(r, gs, partners, o);
-        if (ok && !seen.insert(o.name).second) ok = r.fail("object twice: " + o.name);
+        if (ok && !seen.insert(o.name).second) ok = r.fail("object twice:", o.name);
         s.objects.push_back(o);
     }
     ok = ok && readTopics(r, partners, s);
@@ -252,6 +270,8 @@ bool readSaveText(const std::string& text, const std::string& edition, const Gam
     s.footX = static_cast<int32_t>(x);
     s.footY = static_cast<int32_t>(y);
     s.verb = static_cast<int32_t>(verb);
+    s.played = played;
+    s.savedAt = time;
     out = s;
     return true;
 }
@@ -309,4 +329,21 @@ void applySavedGame(const SavedGame& s, GameState& gs, const std::vector<Dialogu
     gs.cursorMode = s.verb;
     gs.cursor->cursorShown = 1;
     setCursor(*gs.cursor, s.verb);
+    gs.playedSeconds = static_cast<uint32_t>(s.played);
+}
+
+bool readSaveSummary(const std::string& text, SaveSummary& out) {
+    Reader r;
+    r.lines = splitLines(text.substr(0, text.find("\nheroX=")));
+    long format = 0, played = 0, time = 0;
+    SaveSummary s;
+    bool ok = !r.lines.empty() && r.lines[r.next++] == kMagic && r.number("format", 1, kSaveFormat, format) &&
+              r.text("edition", s.edition);
+    if (ok && format >= 2) ok = r.number("played", 0, kMaxPlayed, played) && r.number("time", 0, kMaxTime, time);
+    ok = ok && r.text("scene", s.scene);
+    if (!ok) return false;
+    s.played = played;
+    s.savedAt = time;
+    out = s;
+    return true;
 }

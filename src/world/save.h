@@ -11,7 +11,7 @@
 
 struct DialoguePartner;
 
-constexpr int32_t kSaveFormat = 1;  // the format version this game writes and reads
+constexpr int32_t kSaveFormat = 2;  // the format version this game writes; 1 and 2 are read
 
 // The fields of one object that scripts or play change.
 struct SavedObject {
@@ -32,6 +32,8 @@ struct SavedObject {
 // Everything a save file holds, read and checked before anything is changed.
 struct SavedGame {
     std::string edition;                 // "en" or "de"
+    int64_t played = 0;                  // seconds of play in this game (0 in a format 1 file)
+    int64_t savedAt = 0;                 // when it was written, seconds since 1970 (0 in format 1)
     std::string scene;                   // an interactive scene
     int32_t footX = 0, footY = 0;        // the hero's foot point
     int32_t verb = 0;                    // the cursor mode (CursorMode)
@@ -42,15 +44,25 @@ struct SavedGame {
     std::vector<std::pair<std::string, std::vector<std::string>>> topics;  // partner -> active topics
 };
 
-// The whole state as the text of a save file.
+// What the saved-games screen shows of a file, read without the world.
+struct SaveSummary {
+    std::string edition;  // "en" or "de"
+    std::string scene;    // where the hero stood
+    int64_t played = 0;   // seconds of play
+    int64_t savedAt = 0;  // seconds since 1970; 0 = unknown
+};
+
+// The whole state as the text of a save file, written at savedAt.
 std::string writeSaveText(const GameState& gs, const std::vector<DialoguePartner*>& partners,
-                          const std::string& edition);
+                          const std::string& edition, int64_t savedAt = 0);
 // Reads text for this edition and world; false with why set when any line is
-// missing, unknown, out of order or names something the world does not have.
+// missing, unknown, out of order, names something the world does not have or
+// holds a state play cannot reach. A save of another edition sets
+// out.edition before it is refused.
 bool readSaveText(const std::string& text, const std::string& edition, const GameState& gs,
                   const std::vector<DialoguePartner*>& partners, SavedGame& out, std::string& why);
 // Lays a checked save over a freshly built world and enters its scene with the
 // hero where he stood.
 void applySavedGame(const SavedGame& s, GameState& gs, const std::vector<DialoguePartner*>& partners);
-// An interactive scene: interface and hero, no conversation, inventory closed.
-bool inInteractivePlay(const GameState& gs);
+// The first lines of a save file; false when they are not those of a save.
+bool readSaveSummary(const std::string& text, SaveSummary& out);

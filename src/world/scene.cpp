@@ -151,3 +151,10 @@ void changeSceneKeepingPlayer(GameState& gs) {
     enterScene(gs);
     restoreHeroPlace(gs);
 }
+
+bool inInteractivePlay(const GameState& gs) {
+    const Scene* scene = findScene(*gs.scenes, gs.scenes->currentScene);
+    return scene && scene->showInterface == 1 && scene->hasPlayer == 1 && !gs.quitting &&
+           !gs.activePartner && !findSprite(*gs.displayList, "ExitDialog") && gs.inventoryOpen != 1 &&
+           gs.cursor->cursorEnabled == 1;
+}

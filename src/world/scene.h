@@ -45,3 +45,7 @@ void enterScene(GameState& gs);
 void changeSceneKeepingPlayer(GameState& gs);
 // Adds the sprite of every active object not in the inventory (scene entry and dialogue).
 void addSceneObjectSprites(GameState& gs, const Scene& scene);
+
+// Play the player can act in: a scene with interface and hero, no conversation,
+// no quit question, the inventory closed and the cursor his.
+bool inInteractivePlay(const GameState& gs);

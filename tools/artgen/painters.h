@@ -38,6 +38,16 @@ void paintIconMop(cairo_t* cr, int w, int h);
 void paintIconCheese(cairo_t* cr, int w, int h);
 void paintIconCape(cairo_t* cr, int w, int h);
 
+// slots.cpp: the saved-games screen and the menu's buttons for it
+void paintSlotsBg(cairo_t* cr, int w, int h);
+void paintSlotPlate(cairo_t* cr, int w, int h);
+void paintSlotPlateChosen(cairo_t* cr, int w, int h);
+void paintSlotButton(cairo_t* cr, int w, int h);
+void paintSlotButtonOff(cairo_t* cr, int w, int h);
+void paintSlotConfirm(cairo_t* cr, int w, int h);
+void paintMenuContinue(cairo_t* cr, int w, int h);
+void paintMenuSlots(cairo_t* cr, int w, int h);
+
 // hero.cpp
 void paintHeroWalk(cairo_t* cr, int column, int frame, int frames);
 

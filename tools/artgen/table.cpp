@@ -202,6 +202,15 @@ std::vector<PictureRow> build() {
         still("", "gfx/gui/invscreen.png", 800, 600, paintInvScreen),
         still("", "gfx/icon.bmp", 32, 32, paintWindowIcon),
         still("HotSpotMarker", "gfx/gui/marker.png", 24, 24, paintHotSpotMarker),
+        // the saved-games screen: its sky, slot plates, buttons, question; the menu's two ways there
+        still("", "gfx/saves/bg.png", 800, 600, paintSlotsBg),
+        still("", "gfx/saves/slot.png", 380, 96, paintSlotPlate),
+        still("", "gfx/saves/slot_chosen.png", 380, 96, paintSlotPlateChosen),
+        still("", "gfx/saves/button.png", 150, 40, paintSlotButton),
+        still("", "gfx/saves/button_off.png", 150, 40, paintSlotButtonOff),
+        still("", "gfx/saves/confirm.png", 400, 160, paintSlotConfirm),
+        still("", "gfx/saves/continue.png", 184, 72, paintMenuContinue),
+        still("", "gfx/saves/menu_slots.png", 184, 72, paintMenuSlots),
         // the hero: eight directions (down, down-left, left, up-left, up, ...), eight frames each
         sheet("Player", "gfx/char/player/walk.png", 160, 120,
               {{0, 960}, {160, 960}, {320, 960}, {480, 960}, {640, 960}, {800, 960}, {960, 960}, {1120, 960}},
