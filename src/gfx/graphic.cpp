@@ -88,10 +88,11 @@ SDL_Surface* withoutAlphaChannel(SDL_Surface* s) {
     return plain;
 }
 
-// A 24-bit picture as 32-bit pixels in the screen's own layout: the same
-// colours, but the blitter copies it without unpacking every pixel.
+// A 24-bit or palette picture as 32-bit pixels in the screen's own layout: the
+// same colours, but the blitter copies it without unpacking every pixel.
 SDL_Surface* widenedForDrawing(SDL_Surface* s) {
-    if (s->format->BytesPerPixel != 3 || s->format->Amask != 0) return s;
+    const int bytes = s->format->BytesPerPixel;
+    if ((bytes != 3 && !(bytes == 1 && s->format->palette)) || s->format->Amask != 0) return s;
     SDL_Surface* wide = SDL_CreateRGBSurface(SDL_SWSURFACE, s->w, s->h, 32, 0xff0000, 0xff00, 0xff, 0);
     if (!wide) return s;
     SDL_SetAlpha(s, 0, 255);
@@ -130,7 +131,7 @@ SDL_Surface* newScreenLayoutSurface(int32_t w, int32_t h) {
     return SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 32, 0xff0000, 0xff00, 0xff, 0);
 }
 
-// ---- the fast path: 8-bit RGB PNGs read row by row into 32-bit pixels ----
+// ---- the fast path: RGB and palette PNGs read row by row into 32-bit pixels ----
 
 void pngError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
 void pngWarning(png_structp, png_const_charp) {}
@@ -145,7 +146,7 @@ struct PictureReader {
     int32_t width = 0;            // of the picture
     int32_t height = 0;           // of the picture
     int32_t nextRow = 0;          // the row png_read_row gives next
-    bool screenLayout = false;    // 8-bit RGB, not interlaced, no transparency: read by rows
+    bool screenLayout = false;    // RGB or palette, not interlaced, no transparency: read by rows
 
     PictureReader() = default;
     PictureReader(const PictureReader&) = delete;  // owns the file and the PNG reader
@@ -186,11 +187,14 @@ PictureReader* openReader(const std::string& path) {
     png_read_info(r->png, r->info);
     r->width = static_cast<int32_t>(png_get_image_width(r->png, r->info));
     r->height = static_cast<int32_t>(png_get_image_height(r->png, r->info));
-    r->screenLayout = png_get_bit_depth(r->png, r->info) == 8 &&
-                      png_get_color_type(r->png, r->info) == PNG_COLOR_TYPE_RGB &&
+    const int type = png_get_color_type(r->png, r->info);
+    const int depth = png_get_bit_depth(r->png, r->info);
+    const bool palette = type == PNG_COLOR_TYPE_PALETTE && png_get_valid(r->png, r->info, PNG_INFO_PLTE);
+    r->screenLayout = ((type == PNG_COLOR_TYPE_RGB && depth == 8) || palette) &&
                       png_get_interlace_type(r->png, r->info) == PNG_INTERLACE_NONE &&
                       !png_get_valid(r->png, r->info, PNG_INFO_tRNS) && r->width > 0 && r->height > 0;
     if (r->screenLayout) {
+        if (palette) png_set_palette_to_rgb(r->png);  // any depth: unpacked to 8-bit R, G, B
         // B, G, R, 0 in memory: the little-endian word 0x00RRGGBB of the screen.
         if (SDL_BYTEORDER == SDL_BIG_ENDIAN) {
             png_set_filler(r->png, 0, PNG_FILLER_BEFORE);
