@@ -51,6 +51,8 @@ struct Engine {
     std::vector<DialoguePartner*> partners;  // every conversation built by the content
     bool running = false;                    // the loop repeats while true
     uint32_t frameStartTicks = 0;            // ticks at the top of the frame
+    bool readsAhead = false;                 // the pictures of the scenes ahead are read before they are needed
+    std::string readAheadFrom = "";          // the scene the read-ahead list was last made for
     int windowScale = 1;                     // the window is this many times 800x600
     std::string caption;                     // window and icon title
 };

@@ -392,6 +392,7 @@ void drawPicture(RenderTarget& target, SDL_Surface* picture, const std::string& 
 }
 
 void beginFrameDrawing(RenderTarget& target) {
+    beginPictureFrame();
     target.stepCount = 0;
     if (target.composeEveryFrame) {
         // The old way: a black screen, then everything drawn at once as the frame goes.

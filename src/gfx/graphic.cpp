@@ -9,11 +9,13 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cassert>
 #include <csetjmp>
 #include <cstdlib>
 #include <cstdio>
 #include <cstring>
 #include <atomic>
+#include <chrono>
 #include <set>
 #include <thread>
 
@@ -28,18 +30,30 @@ constexpr int32_t kReadAheadParts = 8;
 constexpr int32_t kHeadRows = 600;
 constexpr size_t kPngSignature = 8;
 
-// Every picture by path, and the missing templates already reported.
+// Bytes of decoded pixels and walk maps the pictures wanted ahead may take:
+// what lies beyond it in the order of the scenes is not read, and let go.
+constexpr size_t kAheadBudgetBytes = size_t(56) << 20;
+
+// One entry of the read-ahead list: a picture's pixels or its walk map.
+struct AheadEntry {
+    Picture* picture = nullptr;  // held by the list
+    bool floor = false;          // the walk map rather than the pixels
+};
+
+// Every picture by path, the read-ahead list and its worker, and the missing
+// templates already reported. See graphic.h for who touches what.
 struct PictureCache {
     PictureCache() = default;
     PictureCache(const PictureCache&) = delete;  // owns every picture
     PictureCache& operator=(const PictureCache&) = delete;
-    std::map<std::string, Picture*> byPath;  // the current picture of each file; owned
-    std::set<std::string> missingTemplates;  // reported once each
-    bool referenceLoading = false;           // every picture whole through SDL_image
-    std::thread worker;                      // reads pictures ahead; joined by stopDecodingAhead
-    std::atomic<bool> stopWorker{false};     // the worker stops after the picture in hand
-    std::vector<Picture*> ahead;             // pictures the worker holds: pixels, then floors
-    size_t aheadPixels = 0;                  // the first aheadPixels of ahead want pixels
+    std::map<std::string, Picture*> byPath;  // the current picture of each file; owned; main thread
+    std::set<std::string> missingTemplates;  // reported once each; main thread
+    std::atomic<bool> sdlImageOnly{false};   // test hook: every picture whole through SDL_image
+    std::thread worker;                      // reads ahead; joined by stopDecodingAhead
+    std::atomic<bool> stopWorker{false};     // the worker stops after the entry in hand
+    std::vector<AheadEntry> ahead;           // nearest first, within the budget; fixed while anyone reads it
+    std::atomic<size_t> aheadNext{0};        // the next entry to read, taken by worker or spare time
+    uint64_t frame = 1;                      // counts beginPictureFrame; main thread
     bool stopsAtExit = false;                // the exit handler that stops the worker is registered
 };
 // Never destroyed: the pictures stay for whatever still draws while the program ends.
@@ -280,7 +294,7 @@ void decodeAsIs(Picture* p) {
 // The whole picture in surface: read row by row where the fast path can, else
 // through SDL_image (which reports a broken file).
 void decodeWhole(Picture* p) {
-    PictureReader* r = gCache.referenceLoading ? nullptr : openReader(p->path);
+    PictureReader* r = gCache.sdlImageOnly ? nullptr : openReader(p->path);
     if (r && r->screenLayout) {
         SDL_Surface* s = newScreenLayoutSurface(r->width, r->height);
         const bool ok = s && readRows(r, s, 0, 0, r->height);
@@ -318,7 +332,7 @@ bool bmpSize(SDL_RWops* rw, int32_t& w, int32_t& h) {
 // is neither PNG nor BMP is decoded now through SDL_image, which reports one
 // that cannot be read, as does a file that cannot be opened.
 void readHeader(Picture* p) {
-    if (!gCache.referenceLoading) {
+    if (!gCache.sdlImageOnly) {
         if (PictureReader* r = openReader(p->path)) {
             p->width = r->width;
             p->height = r->height;
@@ -627,16 +641,54 @@ void readFloor(Picture* p) {
     SDL_FreeSurface(s);
 }
 
-// The worker: pixels of the pictures in order, then the walk maps.
+// Reads the next entry of the list not taken yet; false when none is left.
+// The worker and the frame's spare time both take entries, each under the
+// picture's lock.
+bool readNextAhead() {
+    const size_t i = gCache.aheadNext.fetch_add(1);
+    if (i >= gCache.ahead.size()) return false;
+    Picture* p = gCache.ahead[i].picture;
+    std::lock_guard<std::mutex> hold(p->lock);
+    if (gCache.ahead[i].floor) {
+        if (!p->floorRead && p->state != kPictureFailed) readFloor(p);
+    } else if (p->state == kPictureUnread && !p->streamed) {
+        decodeWhole(p);
+    } else if (p->state == kPictureUnread && p->streamed && !p->head) {
+        readHead(p);
+    }
+    return true;
+}
+
 void workAhead() {
-    for (size_t i = 0; i < gCache.ahead.size() && !gCache.stopWorker; ++i) {
-        Picture* p = gCache.ahead[i];
-        std::lock_guard<std::mutex> hold(p->lock);
-        if (i < gCache.aheadPixels) {
-            if (p->state == kPictureUnread && !p->streamed) decodeWhole(p);
-            if (p->state == kPictureUnread && p->streamed && !p->head) readHead(p);
-        } else if (!p->floorRead && p->state != kPictureFailed) {
-            readFloor(p);
+    while (!gCache.stopWorker && readNextAhead()) {
+    }
+}
+
+// What an entry costs once read: a streamed strip only its head.
+size_t entryBytes(const AheadEntry& e) {
+    const Picture& p = *e.picture;
+    if (e.floor) return size_t(p.width) * p.height;
+    const int32_t rows = p.streamed ? std::min(p.height, kHeadRows) : p.height;
+    return size_t(p.width) * rows * 4;
+}
+
+// Lets go of the pixels no sprite draws and the walk maps of pictures not in
+// the list (the worker is stopped).
+void letGoOfUnwanted() {
+    std::set<const Picture*> pixels, floors;
+    for (const AheadEntry& e : gCache.ahead) (e.floor ? floors : pixels).insert(e.picture);
+    for (auto& it : gCache.byPath) {
+        Picture* p = it.second;
+        if (p->drawers == 0 && p->state == kPictureDecoded && !pixels.count(p)) {
+            freePixels(p);
+            p->state = kPictureUnread;
+        } else if (p->drawers == 0 && p->head && !pixels.count(p)) {
+            freePixels(p);
+        }
+        if (p->floorRead && !floors.count(p)) {
+            std::vector<uint8_t>().swap(p->floor);
+            p->floorWidth = 0;
+            p->floorRead = 0;
         }
     }
 }
@@ -665,7 +717,13 @@ SDL_Surface* graphicRows(Graphic& g, int32_t& srcY, int32_t& rows) {
         return g.surface;
     }
     const bool moves = first < p->firstRow || end > p->firstRow + p->rowsHeld;
+    // Sprites of one strip share its window: moving it for a second sprite in
+    // the same frame would change what the first one draws.
+    assert(!moves || p->shownInFrame != gCache.frame);
+    p->shownInFrame = gCache.frame;
     if (!holdRows(p, first, end - first)) return nullptr;
+    assert(p->rowsHeld <= p->surface->h && first >= p->firstRow && end <= p->firstRow + p->rowsHeld);
+    assert(p->nextRows == 0 || !p->reader || p->reader->nextRow >= p->nextFirst + p->nextRows);
     // A strip's last frame is followed by its first (stepping past the end
     // rests on or loops to frame 0), so that is the frame read ahead.
     if (g.frameHeight > 0 && first == srcY && int64_t(srcY) + g.frameHeight == g.stripEnd &&
@@ -709,39 +767,69 @@ bool pictureFloorAt(Graphic& g, int32_t x, int32_t y) {
     return at < p->floor.size() && p->floor[at] != 0;
 }
 
-// Runs before SDL shuts down (registered after it): the worker stops with the program.
+// Runs before SDL_Quit (registered after it, so it runs first): the worker
+// stops before SDL and the pictures it reads go away.
 static void stopWorkerAtExit() {
     gCache.stopWorker = true;
     if (gCache.worker.joinable()) gCache.worker.join();
 }
 
-void decodeAhead(const std::vector<std::string>& paths, const std::vector<std::string>& floorPaths) {
+void decodeAhead(const std::vector<PictureWish>& wishes, bool worker) {
     stopDecodingAhead();
-    if (gCache.referenceLoading) return;
-    for (const std::string& path : paths) gCache.ahead.push_back(acquirePicture(path));
-    gCache.aheadPixels = gCache.ahead.size();
-    for (const std::string& path : floorPaths) gCache.ahead.push_back(acquirePicture(path));
+    if (gCache.sdlImageOnly) return;
+    size_t bytes = 0;
+    std::set<std::pair<std::string, bool>> seen;
+    for (const PictureWish& w : wishes) {
+        if (!seen.insert({w.path, w.floor}).second) continue;
+        AheadEntry e;
+        e.picture = acquirePicture(w.path);
+        e.floor = w.floor;
+        bytes += entryBytes(e);
+        if (bytes > kAheadBudgetBytes) {
+            Graphic holder;  // beyond the budget: let go at once
+            holder.picture = e.picture;
+            dropPicture(&holder);
+            break;
+        }
+        gCache.ahead.push_back(e);
+    }
+    letGoOfUnwanted();
+    gCache.aheadNext = 0;
     gCache.stopWorker = false;
-    if (!gCache.stopsAtExit) gCache.stopsAtExit = std::atexit(stopWorkerAtExit) == 0;
-    gCache.worker = std::thread(workAhead);
+#if HOLLOWMERE_THREADS
+    if (worker) {
+        if (!gCache.stopsAtExit) gCache.stopsAtExit = std::atexit(stopWorkerAtExit) == 0;
+        gCache.worker = std::thread(workAhead);
+    }
+#else
+    (void)worker;
+#endif
+}
+
+void decodeAheadFor(uint32_t budgetMs) {
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point end = Clock::now() + std::chrono::milliseconds(budgetMs);
+    while (budgetMs > 0 && !gCache.stopWorker && Clock::now() < end && readNextAhead()) {
+    }
 }
 
 void waitForDecodingAhead() {
     if (gCache.worker.joinable()) gCache.worker.join();
+    while (readNextAhead()) {
+    }
 }
 
 void stopDecodingAhead() {
     gCache.stopWorker = true;
     if (gCache.worker.joinable()) gCache.worker.join();
-    for (Picture* p : gCache.ahead) {
+    for (const AheadEntry& e : gCache.ahead) {
         Graphic holder;  // lets go the way a graphic does
-        holder.picture = p;
+        holder.picture = e.picture;
         dropPicture(&holder);
     }
     gCache.ahead.clear();
-    gCache.aheadPixels = 0;
+    gCache.aheadNext = 0;
 }
-
 
 void releasePictures() {
     stopDecodingAhead();
@@ -756,7 +844,12 @@ void releasePictures() {
     gCache.missingTemplates.clear();
 }
 
-void setReferenceLoading(bool on) { gCache.referenceLoading = on; }
+void testHookDecodeThroughSdlImage(bool on) {
+    stopDecodingAhead();  // the worker never sees it change
+    gCache.sdlImageOnly = on;
+}
+
+void beginPictureFrame() { ++gCache.frame; }
 
 size_t picturesBytes() {
     size_t bytes = 0;

@@ -46,12 +46,12 @@ struct Drawn {
 
 // Frames of every scene as played, then every picture drawn whole on a canvas.
 Drawn drawEverything(bool reference) {
-    setReferenceLoading(reference);
+    testHookDecodeThroughSdlImage(reference);
     Drawn d;
     {
         TestEngine t;
         buildContent(t.e, kEnglish);
-        if (!reference) decodePicturesAhead(t.e);  // as main does: the worker reads while the scenes play
+        t.e.readsAhead = !reference;  // as main does: the worker reads while the scenes play
         SDL_Surface* canvas = SDL_CreateRGBSurface(SDL_SWSURFACE, 800, 600, 32, 0xff0000, 0xff00, 0xff, 0);
         for (const auto& sc : t.e.scenes.scenes) {
             t.e.scenes.currentScene = sc.first;
@@ -82,7 +82,7 @@ Drawn drawEverything(bool reference) {
             d.prints.push_back(print);
         }
     }
-    setReferenceLoading(false);
+    testHookDecodeThroughSdlImage(false);
     return d;
 }
 
