@@ -548,6 +548,7 @@ const SuccessorRow kScriptedSuccessors[] = {
     {"Credits",                  "IntroCrash"},                // Escape, or the credits' end
     {"IntroCrash",               "Menu"},                      // after the crash
     {"ScheuneVorne",             "ScheuneInnen"},              // the door, once unlocked
+    {"Schule",                   "Schulparty"},                // the gate, once the ticket is shown
     {"ScheuneInnen",             "BenutzeLaufbandSequenz"},    // the treadmill fixed: the end
     {"BenutzeLaufbandSequenz",   "Credits"},                   // the end's text
     {"Farmhaus",                 "FarmhausSequenz"},           // the key in the door

@@ -103,6 +103,7 @@ std::vector<PictureWish> picturesAheadOf(const SceneRegistry& reg, const Graphic
         for (const SceneObject* o : scene->objects) wish(o->graphicName, false);
         if (scene->hasPlayer == 1) wish(scene->walkMapName, true);
         if (first) {  // what every scene may show comes right after the first
+            wishes.push_back({kHeroSheetFile, false});
             for (const auto& it : store)
                 if (!named.count(it.first)) wishes.push_back({it.second->path, false});
             first = false;

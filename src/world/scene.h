@@ -44,7 +44,7 @@ void enterScene(GameState& gs);
 // Enters the current scene with the hero kept at his screen position.
 void changeSceneKeepingPlayer(GameState& gs);
 // The pictures to read ahead from scene from, nearest first: its own, then
-// every picture no scene names (interface, hero, icons), then the scenes its
+// the hero and every picture no scene names (interface, icons), then the scenes its
 // exits and scripts lead to, breadth first. Walk maps are wished as floors.
 std::vector<PictureWish> picturesAheadOf(const SceneRegistry& reg, const GraphicStore& store,
                                          const std::string& from);
