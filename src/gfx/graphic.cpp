@@ -32,7 +32,7 @@ constexpr size_t kPngSignature = 8;
 
 // Bytes of decoded pixels and walk maps the pictures wanted ahead may take:
 // what lies beyond it in the order of the scenes is not read, and let go.
-constexpr size_t kAheadBudgetBytes = size_t(56) << 20;
+constexpr size_t kAheadBudgetBytes = size_t(48) << 20;
 
 // One entry of the read-ahead list: a picture's pixels or its walk map.
 struct AheadEntry {

@@ -185,7 +185,7 @@ TEST(ReadAhead, FollowsTheScenesNearestFirstAndLetsGoOfTheRest) {
     decodeAhead(wishes, false);
     waitForDecodingAhead();
     EXPECT_TRUE(decoded(path("SchuleBackground")));
-    EXPECT_LE(picturesBytes(), size_t(64) << 20) << "the budget holds";
+    EXPECT_LE(picturesBytes(), size_t(56) << 20) << "the budget holds";
 
     t.e.scenes.currentScene = "Kreuzung";
     enterScene(t.gs());
