@@ -90,7 +90,7 @@ double timedFrame(TestEngine& t) {
 void sceneFrames(benchmark::State& state, std::string scene) {
     TestEngine t;
     buildContent(t.e, kEnglish);
-    decodePicturesAhead(t.e);
+    decodeAhead(picturesAheadOf(t.e.scenes, t.e.graphics, scene));
     waitForDecodingAhead();
     enter(t, scene);
     const double floor = floorMs(t.e.target.screen);

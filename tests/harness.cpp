@@ -131,3 +131,15 @@ uint32_t screenPixel(const Engine& e, int x, int y) {
     SDL_GetRGB(v, s->format, &r, &g, &b);
     return (uint32_t(r) << 16) | (uint32_t(g) << 8) | b;
 }
+
+SDL_Surface* asPlainRgb(SDL_Surface* s) {
+    if (!s) return nullptr;
+    SDL_Surface* plain = SDL_CreateRGBSurface(SDL_SWSURFACE, s->w, s->h, 32, 0xff0000, 0xff00, 0xff, 0);
+    if (plain) {
+        SDL_SetAlpha(s, 0, 255);
+        SDL_SetColorKey(s, 0, 0);
+        SDL_BlitSurface(s, nullptr, plain, nullptr);
+    }
+    SDL_FreeSurface(s);
+    return plain;
+}

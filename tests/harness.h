@@ -52,3 +52,6 @@ std::string writeTestBmp(const std::string& name, int w, int h, uint32_t rgb);
 std::string writeTestBmpFn(const std::string& name, int w, int h, const std::function<uint32_t(int x, int y)>& pixel);
 // Reads the screen pixel as 0xRRGGBB.
 uint32_t screenPixel(const Engine& e, int x, int y);
+// The surface as 32-bit 0x00RRGGBB pixels without alpha, whatever depth it had;
+// frees the original. Null stays null.
+SDL_Surface* asPlainRgb(SDL_Surface* s);

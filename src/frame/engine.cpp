@@ -16,6 +16,9 @@
 const char* const kWebAddress = "https://hollowmere.example.org";
 
 static const char* const kIconPath = "gfx/icon.bmp";
+// Of a frame's spare time, what is left unspent on reading ahead: one picture
+// may take longer than the rest of the budget.
+static const uint32_t kSpareMarginMs = 6;
 static const int kHeroStartFootX = 364;  // where a hero sprite appears before any walk
 static const int kHeroStartFootY = 248;
 
@@ -220,6 +223,11 @@ void runFrame(Engine& e, const FrameEvents& events) {
         e.frameScene = e.scenes.enteredScene;
         runCallback(gs, "SceneChanged");
     }
+    // A new scene: read ahead what it and the scenes after it show, nearest first.
+    if (e.readsAhead && e.scenes.enteredScene != e.readAheadFrom) {
+        e.readAheadFrom = e.scenes.enteredScene;
+        decodeAhead(picturesAheadOf(e.scenes, e.graphics, e.readAheadFrom));
+    }
     e.input.leftClicked = 0;
     e.input.rightClicked = 0;
 }
@@ -231,8 +239,14 @@ bool presentFrame(Engine& e) {
 }
 
 void waitForFrameEnd(const Engine& e) {
-    // Sleep through the rest of the frame instead of spinning: an idle game stays quiet.
-    const uint32_t elapsed = ticksNow() - e.frameStartTicks;
+    // The frame's spare time reads pictures ahead (all there is without a
+    // worker thread), then the loop sleeps through the rest instead of
+    // spinning: an idle game stays quiet.
+    uint32_t elapsed = ticksNow() - e.frameStartTicks;
+    if (e.readsAhead && elapsed + kSpareMarginMs < kFrameMs) {
+        decodeAheadFor(kFrameMs - elapsed - kSpareMarginMs);
+        elapsed = ticksNow() - e.frameStartTicks;
+    }
     if (elapsed < kFrameMs) sleepTicks(kFrameMs - elapsed);
 }
 

@@ -536,6 +536,34 @@ const SceneRow kScenes[] = {
     {"BurbSequenz",              "BlankBackground",               "BlankBackground",        kNoInterface,   kNoHero,   "EnterBurbSequenz",              "AlwaysBurbSequenz",              objectsOf(kBurbSequenzObjects)},
 };
 
+// ---- Where scripts lead ----
+// The scenes a scene's scripts change to, besides its exits: pictures are read
+// ahead along these too.
+struct SuccessorRow {
+    const char* scene;
+    const char* next;
+};
+
+const SuccessorRow kScriptedSuccessors[] = {
+    {"IntroCGA1",                "Credits"},                   // the intro's end or Escape
+    {"Credits",                  "IntroCrash"},                // Escape, or the credits' end
+    {"IntroCrash",               "Menu"},                      // after the crash
+    {"ScheuneVorne",             "ScheuneInnen"},              // the door, once unlocked
+    {"Schule",                   "Schulparty"},                // the gate, once the ticket is shown
+    {"ScheuneInnen",             "BenutzeLaufbandSequenz"},    // the treadmill fixed: the end
+    {"BenutzeLaufbandSequenz",   "Credits"},                   // the end's text
+    {"Farmhaus",                 "FarmhausSequenz"},           // the key in the door
+    {"FarmhausSequenz",          "FarmhausHinten"},            // the door opened
+    {"FitnessStudioInnen",       "StudiogirlBurgerSequenz"},   // the girl fed
+    {"StudiogirlBurgerSequenz",  "FitnessStudioInnen"},        // back after the burger
+    {"Trainingsraum",            "FatmanEatingSequenz"},       // the lolly given
+    {"FatmanEatingSequenz",      "Trainingsraum"},             // back after eating
+    {"Toilette",                 "ToiletteVerstopftSequenz"},  // the toilet blocked
+    {"ToiletteVerstopftSequenz", "Toilette"},                  // back after the flood
+    {"Schulparty",               "BurbSequenz"},               // the burp contest
+    {"BurbSequenz",              "Schulparty"},                // back at the party
+};
+
 // ---- Inventory-only items ----
 // Things the scripts hand to the hero; they lie in no scene, so their icon is
 // their image and they stand at (0, 0). Their partners are scene objects built
@@ -679,6 +707,8 @@ void buildScenes(Engine& e, const PartnerMap& partners) {
         scene->enterCallback = row.enter;
         scene->alwaysCallback = row.always;
     }
+    for (const SuccessorRow& row : kScriptedSuccessors)
+        if (Scene* scene = findScene(e.scenes, row.scene)) scene->successors.push_back(row.next);
 }
 
 void buildInventoryItems(Engine& e) {
@@ -716,27 +746,6 @@ void buildContent(Engine& e, const Edition& edition) {
     linkLateCombinations(e);
     loadScriptLines(edition);
     e.scenes.currentScene = "IntroCGA1";
-}
-
-// The first scene needs only its own pictures; the rest are read on a worker
-// in the order play first needs them: the interface and the hero, then the
-// catalogue's folders (intro, menu, barn, farm, town, gym, school). Walk maps
-// are read as walk maps only, unless a scene also shows one as a picture.
-void decodePicturesAhead(Engine& e) {
-    std::set<std::string> shown, floors;
-    for (const SceneRow& row : kScenes) shown.insert(row.background);
-    for (const SceneRow& row : kScenes) floors.insert(row.walkMap);
-    std::set<std::string> catalogue;
-    for (const ImageRow& img : kImages) catalogue.insert(img.name);
-    std::vector<std::string> paths{kHeroSheetFile}, floorPaths;
-    for (const auto& it : e.graphics)
-        if (!catalogue.count(it.first)) paths.push_back(it.second->path);
-    for (const ImageRow& img : kImages) {
-        const bool floor = floors.count(img.name) != 0;
-        if (floor) floorPaths.push_back(img.path);
-        if (!floor || shown.count(img.name)) paths.push_back(img.path);
-    }
-    decodeAhead(paths, floorPaths);
 }
 
 // Two-byte sequences up to U+00FF become their Latin-1 byte. Anything the

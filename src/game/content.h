@@ -9,8 +9,6 @@ struct Edition;
 // Images, texts, scenes, objects, conversations and scripts; ends with the
 // current scene set to "IntroCGA1" (not yet entered).
 void buildContent(Engine& e, const Edition& edition);
-// Starts reading every other picture on a worker while the first scene plays.
-void decodePicturesAhead(Engine& e);
 
 // UTF-8 to the Latin-1 bytes the fonts read (ä becomes 0xE4).
 std::string latin1(const char* utf8);

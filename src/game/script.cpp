@@ -75,10 +75,6 @@ void setObjectActive(GameState& gs, const std::string& name, bool active) {
     if (SceneObject* obj = findObject(*gs.objects, name)) obj->active = active;
 }
 
-void hideSprite(GameState& gs, const std::string& name) {
-    if (Graphic* g = findSprite(*gs.displayList, name)) g->visible = 0;
-}
-
 // ---- Arrivals ----
 // Where the hero stands when he comes into a scene through an exit, and where
 // he walks to so that he steps clear of the way he came in. "place" rows give

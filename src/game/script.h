@@ -24,7 +24,6 @@ bool stopped(const Graphic* g);  // a play-once strip has ended (delayCurrent 0)
 bool usedWith(const GameState& gs, const std::string& item);
 uint8_t& flag(GameState& gs, StoryFlag f);
 void setObjectActive(GameState& gs, const std::string& name, bool active);
-void hideSprite(GameState& gs, const std::string& name);
 
 // Where the hero appears when he comes through an exit.
 struct ArrivalRow {

@@ -53,7 +53,8 @@ struct RenderTarget {
     SDL_Surface* screen = nullptr;         // the 800x600x32 video surface
     DisplayList* displayList = nullptr;    // the one display list
     bool noting = false;                   // between beginFrameDrawing and composeFrame
-    bool composeEveryFrame = false;        // draw at once and hand every frame over (the old way)
+    bool testHookDrawAtOnce = false;       // test hook: draw at once and hand every frame over, as the
+                                           // game once did; tests compare the noted frames with it
     bool presentNext = false;              // the window needs the next frame even if unchanged
     std::vector<DrawStep> steps;           // what this frame draws, in order
     size_t stepCount = 0;                  // steps used this frame (the rest keep their capacity)

@@ -10,11 +10,13 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cassert>
 #include <csetjmp>
 #include <cstdlib>
 #include <cstdio>
 #include <cstring>
 #include <atomic>
+#include <chrono>
 #include <set>
 #include <thread>
 
@@ -29,18 +31,30 @@ constexpr int32_t kReadAheadParts = 8;
 constexpr int32_t kHeadRows = 600;
 constexpr size_t kPngSignature = 8;
 
-// Every picture by path, and the missing templates already reported.
+// Bytes of decoded pixels and walk maps the pictures wanted ahead may take:
+// what lies beyond it in the order of the scenes is not read, and let go.
+constexpr size_t kAheadBudgetBytes = size_t(48) << 20;
+
+// One entry of the read-ahead list: a picture's pixels or its walk map.
+struct AheadEntry {
+    Picture* picture = nullptr;  // held by the list
+    bool floor = false;          // the walk map rather than the pixels
+};
+
+// Every picture by path, the read-ahead list and its worker, and the missing
+// templates already reported. See graphic.h for who touches what.
 struct PictureCache {
     PictureCache() = default;
     PictureCache(const PictureCache&) = delete;  // owns every picture
     PictureCache& operator=(const PictureCache&) = delete;
-    std::map<std::string, Picture*> byPath;  // the current picture of each file; owned
-    std::set<std::string> missingTemplates;  // reported once each
-    bool referenceLoading = false;           // every picture whole through SDL_image
-    std::thread worker;                      // reads pictures ahead; joined by stopDecodingAhead
-    std::atomic<bool> stopWorker{false};     // the worker stops after the picture in hand
-    std::vector<Picture*> ahead;             // pictures the worker holds: pixels, then floors
-    size_t aheadPixels = 0;                  // the first aheadPixels of ahead want pixels
+    std::map<std::string, Picture*> byPath;  // the current picture of each file; owned; main thread
+    std::set<std::string> missingTemplates;  // reported once each; main thread
+    std::atomic<bool> sdlImageOnly{false};   // test hook: every picture whole through SDL_image
+    std::thread worker;                      // reads ahead; joined by stopDecodingAhead
+    std::atomic<bool> stopWorker{false};     // the worker stops after the entry in hand
+    std::vector<AheadEntry> ahead;           // nearest first, within the budget; fixed while anyone reads it
+    std::atomic<size_t> aheadNext{0};        // the next entry to read, taken by worker or spare time
+    uint64_t frame = 1;                      // counts beginPictureFrame; main thread
     bool stopsAtExit = false;                // the exit handler that stops the worker is registered
 };
 // Never destroyed: the pictures stay for whatever still draws while the program ends.
@@ -90,10 +104,11 @@ SDL_Surface* withoutAlphaChannel(SDL_Surface* s) {
     return plain;
 }
 
-// A 24-bit picture as 32-bit pixels in the screen's own layout: the same
-// colours, but the blitter copies it without unpacking every pixel.
+// A 24-bit or palette picture as 32-bit pixels in the screen's own layout: the
+// same colours, but the blitter copies it without unpacking every pixel.
 SDL_Surface* widenedForDrawing(SDL_Surface* s) {
-    if (s->format->BytesPerPixel != 3 || s->format->Amask != 0) return s;
+    const int bytes = s->format->BytesPerPixel;
+    if ((bytes != 3 && !(bytes == 1 && s->format->palette)) || s->format->Amask != 0) return s;
     SDL_Surface* wide = SDL_CreateRGBSurface(SDL_SWSURFACE, s->w, s->h, 32, 0xff0000, 0xff00, 0xff, 0);
     if (!wide) return s;
     platformSetAlpha(s, false, 255);
@@ -140,7 +155,7 @@ SDL_Surface* newScreenLayoutSurface(int32_t w, int32_t h) {
     return SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 32, 0xff0000, 0xff00, 0xff, 0);
 }
 
-// ---- the fast path: 8-bit RGB PNGs read row by row into 32-bit pixels ----
+// ---- the fast path: RGB and palette PNGs read row by row into 32-bit pixels ----
 
 void pngError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
 void pngWarning(png_structp, png_const_charp) {}
@@ -155,7 +170,7 @@ struct PictureReader {
     int32_t width = 0;            // of the picture
     int32_t height = 0;           // of the picture
     int32_t nextRow = 0;          // the row png_read_row gives next
-    bool screenLayout = false;    // 8-bit RGB, not interlaced, no transparency: read by rows
+    bool screenLayout = false;    // RGB or palette, not interlaced, no transparency: read by rows
 
     PictureReader() = default;
     PictureReader(const PictureReader&) = delete;  // owns the file and the PNG reader
@@ -196,11 +211,14 @@ PictureReader* openReader(const std::string& path) {
     png_read_info(r->png, r->info);
     r->width = static_cast<int32_t>(png_get_image_width(r->png, r->info));
     r->height = static_cast<int32_t>(png_get_image_height(r->png, r->info));
-    r->screenLayout = png_get_bit_depth(r->png, r->info) == 8 &&
-                      png_get_color_type(r->png, r->info) == PNG_COLOR_TYPE_RGB &&
+    const int type = png_get_color_type(r->png, r->info);
+    const int depth = png_get_bit_depth(r->png, r->info);
+    const bool palette = type == PNG_COLOR_TYPE_PALETTE && png_get_valid(r->png, r->info, PNG_INFO_PLTE);
+    r->screenLayout = ((type == PNG_COLOR_TYPE_RGB && depth == 8) || palette) &&
                       png_get_interlace_type(r->png, r->info) == PNG_INTERLACE_NONE &&
                       !png_get_valid(r->png, r->info, PNG_INFO_tRNS) && r->width > 0 && r->height > 0;
     if (r->screenLayout) {
+        if (palette) png_set_palette_to_rgb(r->png);  // any depth: unpacked to 8-bit R, G, B
         // B, G, R, 0 in memory: the little-endian word 0x00RRGGBB of the screen.
         if (SDL_BYTEORDER == SDL_BIG_ENDIAN) {
             png_set_filler(r->png, 0, PNG_FILLER_BEFORE);
@@ -277,7 +295,7 @@ void decodeAsIs(Picture* p) {
 // The whole picture in surface: read row by row where the fast path can, else
 // through SDL_image (which reports a broken file).
 void decodeWhole(Picture* p) {
-    PictureReader* r = gCache.referenceLoading ? nullptr : openReader(p->path);
+    PictureReader* r = gCache.sdlImageOnly ? nullptr : openReader(p->path);
     if (r && r->screenLayout) {
         SDL_Surface* s = newScreenLayoutSurface(r->width, r->height);
         const bool ok = s && readRows(r, s, 0, 0, r->height);
@@ -315,7 +333,7 @@ bool bmpSize(SDL_RWops* rw, int32_t& w, int32_t& h) {
 // is neither PNG nor BMP is decoded now through SDL_image, which reports one
 // that cannot be read, as does a file that cannot be opened.
 void readHeader(Picture* p) {
-    if (!gCache.referenceLoading) {
+    if (!gCache.sdlImageOnly) {
         if (PictureReader* r = openReader(p->path)) {
             p->width = r->width;
             p->height = r->height;
@@ -624,16 +642,54 @@ void readFloor(Picture* p) {
     SDL_FreeSurface(s);
 }
 
-// The worker: pixels of the pictures in order, then the walk maps.
+// Reads the next entry of the list not taken yet; false when none is left.
+// The worker and the frame's spare time both take entries, each under the
+// picture's lock.
+bool readNextAhead() {
+    const size_t i = gCache.aheadNext.fetch_add(1);
+    if (i >= gCache.ahead.size()) return false;
+    Picture* p = gCache.ahead[i].picture;
+    std::lock_guard<std::mutex> hold(p->lock);
+    if (gCache.ahead[i].floor) {
+        if (!p->floorRead && p->state != kPictureFailed) readFloor(p);
+    } else if (p->state == kPictureUnread && !p->streamed) {
+        decodeWhole(p);
+    } else if (p->state == kPictureUnread && p->streamed && !p->head) {
+        readHead(p);
+    }
+    return true;
+}
+
 void workAhead() {
-    for (size_t i = 0; i < gCache.ahead.size() && !gCache.stopWorker; ++i) {
-        Picture* p = gCache.ahead[i];
-        std::lock_guard<std::mutex> hold(p->lock);
-        if (i < gCache.aheadPixels) {
-            if (p->state == kPictureUnread && !p->streamed) decodeWhole(p);
-            if (p->state == kPictureUnread && p->streamed && !p->head) readHead(p);
-        } else if (!p->floorRead && p->state != kPictureFailed) {
-            readFloor(p);
+    while (!gCache.stopWorker && readNextAhead()) {
+    }
+}
+
+// What an entry costs once read: a streamed strip only its head.
+size_t entryBytes(const AheadEntry& e) {
+    const Picture& p = *e.picture;
+    if (e.floor) return size_t(p.width) * p.height;
+    const int32_t rows = p.streamed ? std::min(p.height, kHeadRows) : p.height;
+    return size_t(p.width) * rows * 4;
+}
+
+// Lets go of the pixels no sprite draws and the walk maps of pictures not in
+// the list (the worker is stopped).
+void letGoOfUnwanted() {
+    std::set<const Picture*> pixels, floors;
+    for (const AheadEntry& e : gCache.ahead) (e.floor ? floors : pixels).insert(e.picture);
+    for (auto& it : gCache.byPath) {
+        Picture* p = it.second;
+        if (p->drawers == 0 && p->state == kPictureDecoded && !pixels.count(p)) {
+            freePixels(p);
+            p->state = kPictureUnread;
+        } else if (p->drawers == 0 && p->head && !pixels.count(p)) {
+            freePixels(p);
+        }
+        if (p->floorRead && !floors.count(p)) {
+            std::vector<uint8_t>().swap(p->floor);
+            p->floorWidth = 0;
+            p->floorRead = 0;
         }
     }
 }
@@ -662,7 +718,13 @@ SDL_Surface* graphicRows(Graphic& g, int32_t& srcY, int32_t& rows) {
         return g.surface;
     }
     const bool moves = first < p->firstRow || end > p->firstRow + p->rowsHeld;
+    // Sprites of one strip share its window: moving it for a second sprite in
+    // the same frame would change what the first one draws.
+    assert(!moves || p->shownInFrame != gCache.frame);
+    p->shownInFrame = gCache.frame;
     if (!holdRows(p, first, end - first)) return nullptr;
+    assert(p->rowsHeld <= p->surface->h && first >= p->firstRow && end <= p->firstRow + p->rowsHeld);
+    assert(p->nextRows == 0 || !p->reader || p->reader->nextRow >= p->nextFirst + p->nextRows);
     // A strip's last frame is followed by its first (stepping past the end
     // rests on or loops to frame 0), so that is the frame read ahead.
     if (g.frameHeight > 0 && first == srcY && int64_t(srcY) + g.frameHeight == g.stripEnd &&
@@ -706,39 +768,69 @@ bool pictureFloorAt(Graphic& g, int32_t x, int32_t y) {
     return at < p->floor.size() && p->floor[at] != 0;
 }
 
-// Runs before SDL shuts down (registered after it): the worker stops with the program.
+// Runs before SDL_Quit (registered after it, so it runs first): the worker
+// stops before SDL and the pictures it reads go away.
 static void stopWorkerAtExit() {
     gCache.stopWorker = true;
     if (gCache.worker.joinable()) gCache.worker.join();
 }
 
-void decodeAhead(const std::vector<std::string>& paths, const std::vector<std::string>& floorPaths) {
+void decodeAhead(const std::vector<PictureWish>& wishes, bool worker) {
     stopDecodingAhead();
-    if (gCache.referenceLoading) return;
-    for (const std::string& path : paths) gCache.ahead.push_back(acquirePicture(path));
-    gCache.aheadPixels = gCache.ahead.size();
-    for (const std::string& path : floorPaths) gCache.ahead.push_back(acquirePicture(path));
+    if (gCache.sdlImageOnly) return;
+    size_t bytes = 0;
+    std::set<std::pair<std::string, bool>> seen;
+    for (const PictureWish& w : wishes) {
+        if (!seen.insert({w.path, w.floor}).second) continue;
+        AheadEntry e;
+        e.picture = acquirePicture(w.path);
+        e.floor = w.floor;
+        bytes += entryBytes(e);
+        if (bytes > kAheadBudgetBytes) {
+            Graphic holder;  // beyond the budget: let go at once
+            holder.picture = e.picture;
+            dropPicture(&holder);
+            break;
+        }
+        gCache.ahead.push_back(e);
+    }
+    letGoOfUnwanted();
+    gCache.aheadNext = 0;
     gCache.stopWorker = false;
-    if (!gCache.stopsAtExit) gCache.stopsAtExit = std::atexit(stopWorkerAtExit) == 0;
-    gCache.worker = std::thread(workAhead);
+#if HOLLOWMERE_THREADS
+    if (worker) {
+        if (!gCache.stopsAtExit) gCache.stopsAtExit = std::atexit(stopWorkerAtExit) == 0;
+        gCache.worker = std::thread(workAhead);
+    }
+#else
+    (void)worker;
+#endif
+}
+
+void decodeAheadFor(uint32_t budgetMs) {
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point end = Clock::now() + std::chrono::milliseconds(budgetMs);
+    while (budgetMs > 0 && !gCache.stopWorker && Clock::now() < end && readNextAhead()) {
+    }
 }
 
 void waitForDecodingAhead() {
     if (gCache.worker.joinable()) gCache.worker.join();
+    while (readNextAhead()) {
+    }
 }
 
 void stopDecodingAhead() {
     gCache.stopWorker = true;
     if (gCache.worker.joinable()) gCache.worker.join();
-    for (Picture* p : gCache.ahead) {
+    for (const AheadEntry& e : gCache.ahead) {
         Graphic holder;  // lets go the way a graphic does
-        holder.picture = p;
+        holder.picture = e.picture;
         dropPicture(&holder);
     }
     gCache.ahead.clear();
-    gCache.aheadPixels = 0;
+    gCache.aheadNext = 0;
 }
-
 
 void releasePictures() {
     stopDecodingAhead();
@@ -753,7 +845,12 @@ void releasePictures() {
     gCache.missingTemplates.clear();
 }
 
-void setReferenceLoading(bool on) { gCache.referenceLoading = on; }
+void testHookDecodeThroughSdlImage(bool on) {
+    stopDecodingAhead();  // the worker never sees it change
+    gCache.sdlImageOnly = on;
+}
+
+void beginPictureFrame() { ++gCache.frame; }
 
 size_t picturesBytes() {
     size_t bytes = 0;

@@ -22,14 +22,32 @@ enum PictureState : uint8_t {
 };
 
 // One file, decoded once and shared by its template and every sprite made from it.
-// Pictures live in one cache keyed by path; a picture nobody holds stays decoded
-// for the next sprite until the file changes or releasePictures.
+// Pictures live in one cache keyed by path; a picture no sprite draws stays
+// decoded while it is on the read-ahead list, and is let go when a new list
+// (the next scene's) leaves it out, when the file changes or on releasePictures.
 // Tall strips are streamed: surface holds only the rows drawn last, read from
 // the file as the animation plays, and they go when the last sprite goes.
+//
+// Threads. The main thread does everything but one thing: the read-ahead worker
+// (decodeAhead) reads pixels, a streamed strip's head, or a walk map of the
+// pictures on its list, one picture at a time with that picture's lock held,
+// and touches nothing else. So the fields from width on are read and written
+// with lock held (or before the picture is in the cache); holders and drawers, the cache's map and the list
+// itself belong to the main thread and change only while the worker is stopped
+// (decodeAhead and stopDecodingAhead join it first). The test hook that turns
+// the decoding path over also stops the worker first, and reads as an atomic.
+// At exit, a handler registered after SDL_Quit (so it runs before it) stops the
+// worker, so it never reads while SDL shuts down.
+//
+// A streamed strip's window: file rows [firstRow, firstRow + rowsHeld) are in
+// surface; next holds rows from nextFirst, nextRows of them read so far, and
+// reader stands at nextFirst + nextRows whenever nextRows > 0. Every sprite of
+// the strip draws from that one window, so two of them never draw different
+// frames in one frame (debug builds assert it, see shownInFrame).
 struct Picture {
     std::string path = "";                 // the file
-    int32_t holders = 0;                   // templates and sprites holding it
-    int32_t drawers = 0;                   // the sprites among them
+    int32_t holders = 0;                   // templates, sprites and the read-ahead list holding it; main thread
+    int32_t drawers = 0;                   // the graphics among them that point at its surface; main thread
     int32_t width = 0;                     // of the file's picture, from its header
     int32_t height = 0;                    // of the file's picture, from its header
     uint8_t state = kPictureUnread;        // PictureState
@@ -49,6 +67,7 @@ struct Picture {
     std::vector<uint8_t> floor;            // walk map: 1 per pixel where the hero may stand, row by row
     int32_t floorWidth = 0;                // pixels per row of floor
     uint8_t floorRead = 0;                 // 1 once floor was read from the file (empty when unreadable)
+    uint64_t shownInFrame = 0;             // streamed: the frame whose sprites the window was last given to
     std::mutex lock;                       // held while the pixels or floor are read: a worker reads ahead
 
     Picture() = default;
@@ -119,19 +138,39 @@ void graphicHotSize(Graphic& g, int32_t& width, int32_t& height);
 // file's own depth; false outside it and for an unreadable file.
 bool pictureFloorAt(Graphic& g, int32_t x, int32_t y);
 
-// On: every picture is decoded whole through SDL_image as it is first needed,
-// as the game once did; tests compare what the two ways draw.
-void setReferenceLoading(bool on);
-// Reads these files' pictures (and of floorPaths their walk maps) on a worker
-// thread, in this order, before they are first needed; streamed strips are left
-// to their scene. What the main thread needs first it reads itself.
-void decodeAhead(const std::vector<std::string>& paths, const std::vector<std::string>& floorPaths);
-// Stops the worker after the picture in hand and lets go of what it held.
+#ifndef HOLLOWMERE_THREADS
+#define HOLLOWMERE_THREADS 1
+#endif
+// Whether decodeAhead starts a worker thread unless told otherwise; the browser
+// build has none and reads ahead in each frame's spare time only.
+constexpr bool kDecodeWorker = HOLLOWMERE_THREADS != 0;
+
+// One picture to read before it is needed: its pixels, or its walk map.
+struct PictureWish {
+    std::string path = "";  // the file
+    bool floor = false;     // true = the walk map, false = the pixels
+};
+// Replaces the read-ahead list with these wishes, nearest first, as far as
+// the byte budget reaches; pixels no sprite draws and walk maps that are not
+// on the list are let go now. The entries are read by a worker thread (when
+// worker is true) and by decodeAheadFor; streamed strips only get their head.
+// What the main thread needs first it reads itself.
+void decodeAhead(const std::vector<PictureWish>& wishes, bool worker = kDecodeWorker);
+// Reads entries of the list on this thread until budgetMs have passed (the
+// frame's spare time, before the loop sleeps); at least one when budgetMs > 0.
+void decodeAheadFor(uint32_t budgetMs);
+// Stops the worker after the entry in hand and lets go of the list's holds.
 void stopDecodingAhead();
-// Waits until the worker has read everything (benchmarks and tests).
+// Reads everything on the list, with or without the worker (benchmarks and tests).
 void waitForDecodingAhead();
+// Test hook: on, every picture is decoded whole through the platform's picture
+// reader, as the game once did, and nothing is read ahead; tests compare what
+// the two ways draw. Stops the worker before it changes.
+void testHookDecodeThroughSdlImage(bool on);
 // Frees every picture nobody holds (stops the worker first) (the engine's release; tests start clean).
 void releasePictures();
+// A new frame begins: a streamed strip's window may move again (checked in debug builds).
+void beginPictureFrame();
 // Bytes of decoded pixels and walk maps the cache holds now (for the benchmarks).
 size_t picturesBytes();
 

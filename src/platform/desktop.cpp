@@ -25,13 +25,17 @@
 namespace {
 
 // Without a graphics card SDL's own software renderer costs less than a
-// software OpenGL: prefer it there, unless the player chose a renderer.
+// software OpenGL: prefer it there, unless the player chose a renderer. The
+// window's surface then goes straight to X too: through a software OpenGL it
+// would load a compiler of some 60 MB into the game.
 void chooseRenderDriver() {
     if (std::getenv("SDL_RENDER_DRIVER")) return;  // the player's choice stands
     glob_t cards = {};
     const bool gpu = glob("/dev/dri/card*", 0, nullptr, &cards) == 0 && cards.gl_pathc > 0;
     globfree(&cards);
-    if (!gpu) setenv("SDL_RENDER_DRIVER", "software", 0);
+    if (gpu) return;
+    setenv("SDL_RENDER_DRIVER", "software", 0);
+    setenv("SDL_FRAMEBUFFER_ACCELERATION", "0", 0);
 }
 
 constexpr int kPictureWidth = 800;  // the game's picture: the screen surface's size

@@ -3,6 +3,8 @@
 #include "world/scene.h"
 
 #include <cstdio>
+#include <deque>
+#include <set>
 
 #include "frame/clock.h"
 #include "frame/game_state.h"
@@ -72,6 +74,49 @@ void addSceneObjectSprites(GameState& gs, const Scene& scene) {
         }
         addFromTemplate(*gs.displayList, *t, obj->name, obj->x, obj->y);
     }
+}
+
+std::vector<PictureWish> picturesAheadOf(const SceneRegistry& reg, const GraphicStore& store,
+                                         const std::string& from) {
+    auto pathOf = [&](const std::string& name) {
+        const Graphic* t = findGraphic(store, name);
+        return t ? t->path : std::string();
+    };
+    std::vector<PictureWish> wishes;
+    auto wish = [&](const std::string& name, bool floor) {
+        const std::string path = pathOf(name);
+        if (!path.empty()) wishes.push_back({path, floor});
+    };
+    std::set<std::string> named;  // pictures some scene shows
+    for (const auto& it : reg.scenes) {
+        named.insert(it.second->backgroundName);
+        named.insert(it.second->walkMapName);
+        for (const SceneObject* o : it.second->objects) named.insert(o->graphicName);
+    }
+    std::set<std::string> seen{from};
+    std::deque<std::string> queue{from};
+    bool first = true;
+    while (!queue.empty()) {
+        const Scene* scene = findScene(reg, queue.front());
+        queue.pop_front();
+        if (!scene) continue;
+        wish(scene->backgroundName, false);
+        for (const SceneObject* o : scene->objects) wish(o->graphicName, false);
+        if (scene->hasPlayer == 1) wish(scene->walkMapName, true);
+        if (first) {  // what every scene may show comes right after the first
+            wishes.push_back({kHeroSheetFile, false});
+            for (const auto& it : store)
+                if (!named.count(it.first)) wishes.push_back({it.second->path, false});
+            first = false;
+        }
+        std::vector<std::string> next;
+        for (const SceneObject* o : scene->objects)
+            if (!o->exitTarget.empty()) next.push_back(o->exitTarget);
+        next.insert(next.end(), scene->successors.begin(), scene->successors.end());
+        for (const std::string& n : next)
+            if (seen.insert(n).second) queue.push_back(n);
+    }
+    return wishes;
 }
 
 void enterScene(GameState& gs) {

@@ -19,6 +19,7 @@ struct Scene {
     std::vector<SceneObject*> objects;  // in draw order
     int32_t showInterface = 1;          // 1 = inventory button and verb cursor
     int32_t hasPlayer = 1;              // 1 = the hero's sprite is created on entry
+    std::vector<std::string> successors;  // scenes its scripts lead to (besides its exits)
 };
 
 struct SceneRegistry {
@@ -43,6 +44,11 @@ void addObjectToScene(Scene* scene, SceneObject* obj);
 void enterScene(GameState& gs);
 // Enters the current scene with the hero kept at his screen position.
 void changeSceneKeepingPlayer(GameState& gs);
+// The pictures to read ahead from scene from, nearest first: its own, then
+// the hero and every picture no scene names (interface, icons), then the scenes its
+// exits and scripts lead to, breadth first. Walk maps are wished as floors.
+std::vector<PictureWish> picturesAheadOf(const SceneRegistry& reg, const GraphicStore& store,
+                                         const std::string& from);
 // Adds the sprite of every active object not in the inventory (scene entry and dialogue).
 void addSceneObjectSprites(GameState& gs, const Scene& scene);
 

@@ -82,10 +82,6 @@ struct RestFrame {
 };
 const RestFrame kClearFrame = {"gfx/szene/intro/crash/explode.png", 0, 0, 800, 600};
 
-bool endsWith(const std::string& s, const std::string& tail) {
-    return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
-}
-
 uint32_t pixelAt(SDL_Surface* s, int x, int y) {
     const uint8_t* p = (const uint8_t*)s->pixels + y * s->pitch + x * s->format->BytesPerPixel;
     switch (s->format->BytesPerPixel) {
@@ -134,16 +130,19 @@ class Pictures : public ::testing::Test {
 
 }  // namespace
 
-// Every file loads without an alpha channel (BMPs as 32 bits, PNGs as 24) and
-// keeps pure black for the colour key: nothing visible comes close to it.
+// Every file loads without an alpha channel, as a palette where 256 colours
+// hold it and as 24 bits otherwise, and keeps pure black for the colour key: nothing visible comes close to it.
 TEST_F(Pictures, EveryFileLoadsPlainAndOnlyTheKeyIsBlack) {
     ASSERT_GT(pictures().all.size(), 100u);
     for (const std::string& path : pictures().all) {
         SCOPED_TRACE(path);
-        SDL_Surface* s = IMG_Load(path.c_str());
-        ASSERT_NE(s, nullptr) << IMG_GetError();
-        EXPECT_EQ(s->format->Amask, 0u);
-        EXPECT_EQ(s->format->BitsPerPixel, endsWith(path, ".bmp") ? 32 : 24);
+        SDL_Surface* file = IMG_Load(path.c_str());
+        ASSERT_NE(file, nullptr) << IMG_GetError();
+        EXPECT_EQ(file->format->Amask, 0u);
+        const int bits = file->format->BitsPerPixel;
+        EXPECT_TRUE(bits == 8 || bits == 24) << bits;
+        SDL_Surface* s = asPlainRgb(file);
+        std::set<uint32_t> colours;
         int bad = 0;
         SDL_LockSurface(s);
         for (int y = 0; y < s->h; ++y)
@@ -152,9 +151,11 @@ TEST_F(Pictures, EveryFileLoadsPlainAndOnlyTheKeyIsBlack) {
                 uint8_t r, g, b;
                 SDL_GetRGB(v, s->format, &r, &g, &b);
                 if (v != 0 && (r < 8 || g < 8 || b < 8)) ++bad;
+                if (colours.size() <= 256) colours.insert(v);
             }
         SDL_UnlockSurface(s);
         EXPECT_EQ(bad, 0) << "pixels close to the colour key";
+        EXPECT_EQ(bits == 8, colours.size() <= 256) << "the smallest depth that holds " << colours.size() << " colours";
         SDL_FreeSurface(s);
     }
 }

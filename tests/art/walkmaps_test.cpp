@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // walkmaps_test.cpp - the walk maps of the scenes with the hero: 800x600
-// 32-bit with black as blocked, every walk-to point, arrival point and arrival
+// 8-bit palette pictures with black as blocked, every walk-to point, arrival point and arrival
 // target walkable, and the hero's walk gets from every one of those points to
 // every other. The points come from the built catalogue and the arrival table.
 #include <SDL.h>
@@ -54,7 +54,7 @@ struct WalkWorld {
 
 }  // namespace
 
-// Walk maps are whole-screen 32-bit pictures without alpha, with blocked parts.
+// Walk maps are whole-screen palette pictures without alpha, with blocked parts.
 TEST(WalkMaps, CoverTheScreenAndTheHeroReachesEveryPointFromEveryOther) {
     WalkWorld w;
     ASSERT_GE(w.points.size(), 14u);
@@ -65,7 +65,7 @@ TEST(WalkMaps, CoverTheScreenAndTheHeroReachesEveryPointFromEveryOther) {
         ASSERT_NE(s, nullptr) << IMG_GetError();
         EXPECT_EQ(s->w, 800);
         EXPECT_EQ(s->h, 600);
-        EXPECT_EQ(s->format->BitsPerPixel, 32);
+        EXPECT_EQ(s->format->BitsPerPixel, 8) << "two colours fit a palette";
         EXPECT_EQ(s->format->Amask, 0u);
         SDL_FreeSurface(s);
     }

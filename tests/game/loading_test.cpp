@@ -47,12 +47,12 @@ struct Drawn {
 
 // Frames of every scene as played, then every picture drawn whole on a canvas.
 Drawn drawEverything(bool reference) {
-    setReferenceLoading(reference);
+    testHookDecodeThroughSdlImage(reference);
     Drawn d;
     {
         TestEngine t;
         buildContent(t.e, kEnglish);
-        if (!reference) decodePicturesAhead(t.e);  // as main does: the worker reads while the scenes play
+        t.e.readsAhead = !reference;  // as main does: the worker reads while the scenes play
         SDL_Surface* canvas = SDL_CreateRGBSurface(SDL_SWSURFACE, 800, 600, 32, 0xff0000, 0xff00, 0xff, 0);
         for (const auto& sc : t.e.scenes.scenes) {
             t.e.scenes.currentScene = sc.first;
@@ -83,7 +83,7 @@ Drawn drawEverything(bool reference) {
             d.prints.push_back(print);
         }
     }
-    setReferenceLoading(false);
+    testHookDecodeThroughSdlImage(false);
     return d;
 }
 
@@ -144,3 +144,88 @@ TEST(Loading, MissingTemplateIsNamedOnce) {
 }
 
 }  // namespace
+
+namespace {
+
+// Whether path's picture is decoded (a streamed strip: its head read).
+bool decoded(const std::string& path) {
+    Graphic* probe = newTemplateGraphic(path, "Probe");  // holds, reads nothing
+    const Picture& p = *probe->picture;
+    const bool is = p.state == kPictureDecoded || (p.streamed && p.head);
+    deleteGraphic(probe);
+    return is;
+}
+
+size_t indexOf(const std::vector<PictureWish>& wishes, const std::string& path, bool floor = false) {
+    for (size_t i = 0; i < wishes.size(); ++i)
+        if (wishes[i].path == path && wishes[i].floor == floor) return i;
+    return wishes.size();
+}
+
+}  // namespace
+
+// The list starts with the scene itself, then what every scene shows, then its
+// neighbours before the scenes beyond them; reading it stays within the budget,
+// and a list from elsewhere lets go of what no sprite draws.
+TEST(ReadAhead, FollowsTheScenesNearestFirstAndLetsGoOfTheRest) {
+    TestEngine t;
+    buildContent(t.e, kEnglish);
+    const GraphicStore& store = t.e.graphics;
+    auto path = [&](const char* name) { return findGraphic(store, name)->path; };
+    const std::vector<PictureWish> wishes = picturesAheadOf(t.e.scenes, store, "Kreuzung");
+    ASSERT_FALSE(wishes.empty());
+    EXPECT_EQ(wishes[0].path, path("KreuzungBackground"));
+    EXPECT_LT(indexOf(wishes, path("KreuzungMap"), true), indexOf(wishes, "gfx/char/player/walk.png"));
+    EXPECT_LT(indexOf(wishes, "gfx/char/player/walk.png"), indexOf(wishes, path("SchuleBackground")));
+    EXPECT_LT(indexOf(wishes, path("SchuleBackground")), indexOf(wishes, path("SchulpartyBackground")))
+        << "a neighbour before the scene behind it";
+    EXPECT_LT(indexOf(wishes, path("SchulpartyBackground")), indexOf(wishes, path("BurbSequenzAni")))
+        << "scripts lead on too";
+    EXPECT_EQ(indexOf(wishes, path("KreuzungMap")), wishes.size()) << "a walk map is wished as a floor only";
+
+    decodeAhead(wishes, false);
+    waitForDecodingAhead();
+    EXPECT_TRUE(decoded(path("SchuleBackground")));
+    EXPECT_LE(picturesBytes(), size_t(56) << 20) << "the budget holds";
+
+    t.e.scenes.currentScene = "Kreuzung";
+    enterScene(t.gs());
+    t.frame();
+    decodeAhead({{path("FarmhausBackground"), false}}, false);
+    EXPECT_FALSE(decoded(path("SchuleBackground"))) << "not on the new list: let go";
+    EXPECT_TRUE(decoded(path("KreuzungBackground"))) << "drawn: kept";
+    stopDecodingAhead();
+}
+
+// Without a worker the frame's spare time reads the list: nothing when there
+// is none, everything given time enough.
+TEST(ReadAhead, SpareTimeReadsWithoutAWorker) {
+    TestEngine t;
+    buildContent(t.e, kEnglish);
+    const std::vector<PictureWish> wishes = picturesAheadOf(t.e.scenes, t.e.graphics, "Schule");
+    decodeAhead(wishes, false);
+    decodeAheadFor(0);
+    EXPECT_FALSE(decoded(wishes[0].path));
+    decodeAheadFor(60000);
+    size_t unread = 0;  // the nearest ones, well within the budget (strips hold only a head)
+    for (size_t i = 0; i < 40; ++i)
+        if (!wishes[i].floor && !decoded(wishes[i].path)) ++unread;
+    EXPECT_EQ(unread, 0u);
+    stopDecodingAhead();
+}
+
+// The worker reads while the frames draw the same pictures (ThreadSanitizer
+// runs this one): every scene entered in turn, a few frames each.
+TEST(ReadAhead, WorkerReadsWhileTheScenesDraw) {
+    TestEngine t;
+    buildContent(t.e, kEnglish);
+    t.e.readsAhead = true;
+    for (const char* scene : {"Kreuzung", "Schule", "Schulparty", "BurbSequenz", "Farmhaus"}) {
+        t.e.scenes.currentScene = scene;
+        enterScene(t.gs());
+        t.frames(3);
+        EXPECT_TRUE(decoded(findGraphic(t.e.graphics, findScene(t.e.scenes, scene)->backgroundName)->path));
+    }
+    waitForDecodingAhead();
+    stopDecodingAhead();
+}

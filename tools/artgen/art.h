@@ -188,15 +188,12 @@ Look partyKidLook(int which, double height);  // which: 1 the big one, 2 the bur
 void hardCut(cairo_surface_t* s);
 void hardCutRegion(cairo_surface_t* s, int x, int y, int w, int h);
 
-enum class Format { Png, Bmp32 };
+enum class Format { Png, Bmp };
 struct ImageOut {
     std::string path;
     Format format = Format::Png;
     int width = 0, height = 0, rowsWritten = 0;
-    void* png = nullptr;            // libpng write state
-    void* info = nullptr;
-    FILE* file = nullptr;
-    std::vector<uint32_t> bmpRows;  // BMP is written bottom-up, so rows wait here
+    std::vector<uint32_t> rows;  // 0x00RRGGBB, top-down: the depth is chosen once all are known
 };
 void beginImage(ImageOut& o, const std::string& path, int w, int h);  // format from the extension
 void appendRows(ImageOut& o, cairo_surface_t* s, int rows);           // top rows of s

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
-// writers.cpp - PNG (24-bit RGB, written row by row so strips of any height fit)
-// and 32-bit BMP with a BITMAPV4 header, plus the reader the contact sheet and
-// the screenshots use to look at what was written.
+// writers.cpp - PNG and BMP at the smallest depth that holds the picture: a
+// palette where it has at most 256 colours (a BMP then run-length encoded when
+// that is smaller), else 24-bit RGB; plus the reader the
+// contact sheet and the screenshots use to look at what was written.
 #include <png.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -14,7 +16,13 @@
 namespace {
 // Strips are large and rewritten on every build: a fast compression level keeps
 // the generator quick; the files stay deterministic.
-constexpr int kPngCompression = 3;
+constexpr int kPngCompression = 9;
+constexpr size_t kMaxPalette = 256;
+constexpr uint32_t kBmpFileHeader = 14;
+constexpr uint32_t kBmpInfoHeader = 40;   // BITMAPINFOHEADER
+constexpr uint32_t kBmpPlain = 0;         // BI_RGB
+constexpr uint32_t kBmpRle8 = 1;          // BI_RLE8
+constexpr uint32_t kDotsPerMetre = 2835;  // 72 dpi
 
 void fail(const std::string& what) {
     fprintf(stderr, "artgen: %s\n", what.c_str());
@@ -34,6 +42,193 @@ bool endsWith(const std::string& s, const char* suffix) {
     size_t n = strlen(suffix);
     return s.size() >= n && s.compare(s.size() - n, n, suffix) == 0;
 }
+
+// The picture's colours in ascending order, or empty when there are more than 256.
+std::vector<uint32_t> paletteOf(const std::vector<uint32_t>& px) {
+    std::vector<uint32_t> colours;
+    uint32_t last = 0;
+    bool any = false;
+    for (uint32_t p : px) {
+        if (any && p == last) continue;  // runs are common: skip the search
+        any = true;
+        last = p;
+        auto at = std::lower_bound(colours.begin(), colours.end(), p);
+        if (at != colours.end() && *at == p) continue;
+        if (colours.size() == kMaxPalette) return {};
+        colours.insert(at, p);
+    }
+    return colours;
+}
+
+// Palette index of every pixel.
+std::vector<uint8_t> indexed(const std::vector<uint32_t>& px, const std::vector<uint32_t>& palette) {
+    std::vector<uint8_t> out(px.size());
+    for (size_t i = 0; i < px.size(); ++i)
+        out[i] = uint8_t(std::lower_bound(palette.begin(), palette.end(), px[i]) - palette.begin());
+    return out;
+}
+
+// One row in BI_RLE8: runs of one index as (count, index), stretches without
+// runs in absolute mode (0, count, indices, padded to a word), ended by (0, 0).
+void rle8Row(std::vector<uint8_t>& b, const uint8_t* row, int w) {
+    auto runAt = [&](int i) {
+        int n = 1;
+        while (i + n < w && n < 255 && row[i + n] == row[i]) ++n;
+        return n;
+    };
+    int i = 0;
+    while (i < w) {
+        const int run = runAt(i);
+        if (run >= 2) {
+            b.push_back(uint8_t(run));
+            b.push_back(row[i]);
+            i += run;
+            continue;
+        }
+        int j = i;
+        while (j < w && j - i < 255 && runAt(j) < 2) ++j;
+        const int n = j - i;
+        if (n < 3) {  // absolute mode needs three or more
+            for (int k = 0; k < n; ++k) {
+                b.push_back(1);
+                b.push_back(row[i + k]);
+            }
+        } else {
+            b.push_back(0);
+            b.push_back(uint8_t(n));
+            b.insert(b.end(), row + i, row + j);
+            if (n % 2) b.push_back(0);
+        }
+        i = j;
+    }
+    b.push_back(0);
+    b.push_back(0);
+}
+
+void writeFile(const std::string& path, const std::vector<uint8_t>& b) {
+    FILE* f = fopen(path.c_str(), "wb");
+    if (!f || fwrite(b.data(), 1, b.size(), f) != b.size()) fail("cannot write " + path);
+    fclose(f);
+}
+
+void bmpFileHeader(std::vector<uint8_t>& b, uint32_t header, uint32_t paletteBytes, uint32_t imageBytes) {
+    b.push_back('B');
+    b.push_back('M');
+    put32(b, kBmpFileHeader + header + paletteBytes + imageBytes);
+    put32(b, 0);
+    put32(b, kBmpFileHeader + header + paletteBytes);
+}
+
+// 8-bit palette BMP, run-length encoded when that is smaller; rows bottom-up.
+void writePaletteBmp(const ImageOut& o, const std::vector<uint32_t>& palette) {
+    const std::vector<uint8_t> idx = indexed(o.rows, palette);
+    const size_t stride = (size_t(o.width) + 3) & ~size_t(3);
+    std::vector<uint8_t> rle;
+    for (int y = o.height - 1; y >= 0; --y) rle8Row(rle, idx.data() + size_t(y) * o.width, o.width);
+    rle.push_back(0);
+    rle.push_back(1);  // end of the picture
+    const bool useRle = rle.size() < stride * o.height;
+    std::vector<uint8_t> data;
+    if (useRle) {
+        data.swap(rle);
+    } else {
+        data.assign(stride * o.height, 0);
+        for (int y = 0; y < o.height; ++y)
+            memcpy(&data[size_t(o.height - 1 - y) * stride], idx.data() + size_t(y) * o.width, o.width);
+    }
+    std::vector<uint8_t> b;
+    bmpFileHeader(b, kBmpInfoHeader, uint32_t(palette.size() * 4), uint32_t(data.size()));
+    put32(b, kBmpInfoHeader);
+    put32(b, o.width);
+    put32(b, o.height);  // positive: rows bottom-up, as run-length encoding needs
+    put16(b, 1);         // planes
+    put16(b, 8);         // bits per pixel
+    put32(b, useRle ? kBmpRle8 : kBmpPlain);
+    put32(b, uint32_t(data.size()));
+    put32(b, kDotsPerMetre);
+    put32(b, kDotsPerMetre);
+    put32(b, uint32_t(palette.size()));  // colours used
+    put32(b, 0);                         // all of them important
+    for (uint32_t c : palette) put32(b, c & 0xffffff);  // B, G, R, 0
+    b.insert(b.end(), data.begin(), data.end());
+    writeFile(o.path, b);
+}
+
+// 24-bit BMP, rows bottom-up and padded to a word.
+void writeRgbBmp(const ImageOut& o) {
+    const size_t stride = (size_t(o.width) * 3 + 3) & ~size_t(3);
+    std::vector<uint8_t> data(stride * o.height, 0);
+    for (int y = 0; y < o.height; ++y) {
+        uint8_t* row = &data[size_t(o.height - 1 - y) * stride];
+        const uint32_t* src = &o.rows[size_t(y) * o.width];
+        for (int x = 0; x < o.width; ++x) {
+            row[x * 3] = src[x] & 255;  // B, G, R
+            row[x * 3 + 1] = (src[x] >> 8) & 255;
+            row[x * 3 + 2] = (src[x] >> 16) & 255;
+        }
+    }
+    std::vector<uint8_t> b;
+    bmpFileHeader(b, kBmpInfoHeader, 0, uint32_t(data.size()));
+    put32(b, kBmpInfoHeader);
+    put32(b, o.width);
+    put32(b, o.height);  // positive: rows bottom-up
+    put16(b, 1);         // planes
+    put16(b, 24);        // bits per pixel
+    put32(b, kBmpPlain);
+    put32(b, uint32_t(data.size()));
+    put32(b, kDotsPerMetre);
+    put32(b, kDotsPerMetre);
+    put32(b, 0);  // no palette
+    put32(b, 0);
+    b.insert(b.end(), data.begin(), data.end());
+    writeFile(o.path, b);
+}
+
+// Palette PNG at the fewest bits per pixel that index it, or 8-bit RGB.
+void writePng(const ImageOut& o, const std::vector<uint32_t>& palette) {
+    FILE* file = fopen(o.path.c_str(), "wb");
+    if (!file) fail("cannot write " + o.path);
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    if (setjmp(png_jmpbuf(png))) fail("PNG error in " + o.path);
+    png_init_io(png, file);
+    png_set_compression_level(png, kPngCompression);
+    const bool indexedColours = !palette.empty();
+    std::vector<uint8_t> idx;
+    if (indexedColours) {
+        const int depth = palette.size() <= 2 ? 1 : palette.size() <= 4 ? 2 : palette.size() <= 16 ? 4 : 8;
+        png_set_IHDR(png, info, o.width, o.height, depth, PNG_COLOR_TYPE_PALETTE, PNG_INTERLACE_NONE,
+                     PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+        std::vector<png_color> entries;
+        for (uint32_t c : palette)
+            entries.push_back({png_byte(c >> 16 & 255), png_byte(c >> 8 & 255), png_byte(c & 255)});
+        png_set_PLTE(png, info, entries.data(), int(entries.size()));
+        png_write_info(png, info);
+        png_set_packing(png);  // rows are given one index per byte
+        idx = indexed(o.rows, palette);
+    } else {
+        png_set_IHDR(png, info, o.width, o.height, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                     PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+        png_write_info(png, info);
+    }
+    std::vector<uint8_t> line(size_t(o.width) * 3);
+    for (int y = 0; y < o.height; ++y) {
+        if (indexedColours) {
+            png_write_row(png, &idx[size_t(y) * o.width]);
+            continue;
+        }
+        const uint32_t* src = &o.rows[size_t(y) * o.width];
+        for (int x = 0; x < o.width; ++x) {
+            line[x * 3] = (src[x] >> 16) & 255;
+            line[x * 3 + 1] = (src[x] >> 8) & 255;
+            line[x * 3 + 2] = src[x] & 255;
+        }
+        png_write_row(png, line.data());
+    }
+    png_write_end(png, info);
+    png_destroy_write_struct(&png, &info);
+    fclose(file);
+}
 }  // namespace
 
 void makeDirs(const std::string& filePath) {
@@ -46,26 +241,12 @@ void beginImage(ImageOut& o, const std::string& path, int w, int h) {
     o.path = path;
     o.width = w;
     o.height = h;
-    o.format = endsWith(path, ".bmp") ? Format::Bmp32 : Format::Png;
+    o.format = endsWith(path, ".bmp") ? Format::Bmp : Format::Png;
     makeDirs(path);
-    if (o.format == Format::Bmp32) {
-        o.bmpRows.reserve(size_t(w) * h);
-        return;
-    }
-    o.file = fopen(path.c_str(), "wb");
-    if (!o.file) fail("cannot write " + path);
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png_create_info_struct(png);
-    if (setjmp(png_jmpbuf(png))) fail("PNG error in " + path);
-    png_init_io(png, o.file);
-    png_set_compression_level(png, kPngCompression);
-    png_set_IHDR(png, info, w, h, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
-                 PNG_FILTER_TYPE_DEFAULT);
-    png_write_info(png, info);
-    o.png = png;
-    o.info = info;
+    o.rows.reserve(size_t(w) * h);
 }
 
+// Pixels with less than half alpha are the colour key, black.
 void appendRows(ImageOut& o, cairo_surface_t* s, int rows) {
     cairo_surface_flush(s);
     const unsigned char* data = cairo_image_surface_get_data(s);
@@ -73,74 +254,24 @@ void appendRows(ImageOut& o, cairo_surface_t* s, int rows) {
     int sw = cairo_image_surface_get_width(s);
     if (sw < o.width) fail("surface narrower than " + o.path);
     if (o.rowsWritten + rows > o.height) fail("too many rows for " + o.path);
-    std::vector<uint8_t> line(size_t(o.width) * 3);
     for (int y = 0; y < rows; ++y) {
         const uint32_t* src = (const uint32_t*)(data + y * stride);
-        if (o.format == Format::Bmp32) {
-            for (int x = 0; x < o.width; ++x) {
-                uint32_t p = src[x];
-                o.bmpRows.push_back((p >> 24) < 128 ? 0 : (p & 0xffffff));
-            }
-        } else {
-            for (int x = 0; x < o.width; ++x) {
-                uint32_t p = src[x];
-                if ((p >> 24) < 128) p = 0;
-                line[x * 3] = (p >> 16) & 255;
-                line[x * 3 + 1] = (p >> 8) & 255;
-                line[x * 3 + 2] = p & 255;
-            }
-            png_structp png = (png_structp)o.png;
-            if (setjmp(png_jmpbuf(png))) fail("PNG error in " + o.path);
-            png_write_row(png, line.data());
-        }
+        for (int x = 0; x < o.width; ++x) o.rows.push_back((src[x] >> 24) < 128 ? 0 : (src[x] & 0xffffff));
         ++o.rowsWritten;
     }
 }
 
 void endImage(ImageOut& o) {
     if (o.rowsWritten != o.height) fail("incomplete image " + o.path);
-    if (o.format == Format::Png) {
-        png_structp png = (png_structp)o.png;
-        png_infop info = (png_infop)o.info;
-        png_write_end(png, info);
-        png_destroy_write_struct(&png, &info);
-        fclose(o.file);
-        o.file = nullptr;
-        return;
-    }
-    // BITMAPV4HEADER with explicit bit fields and an alpha mask of 0: SDL then
-    // reads the pixels as plain RGB and black as the value 0.
-    constexpr uint32_t kFileHeader = 14, kV4Header = 108, kBitFields = 3;
-    uint32_t imageBytes = uint32_t(o.width) * o.height * 4;
-    std::vector<uint8_t> b;
-    b.push_back('B');
-    b.push_back('M');
-    put32(b, kFileHeader + kV4Header + imageBytes);
-    put32(b, 0);
-    put32(b, kFileHeader + kV4Header);
-    put32(b, kV4Header);
-    put32(b, o.width);
-    put32(b, o.height);  // positive: rows bottom-up
-    put16(b, 1);         // planes
-    put16(b, 32);        // bits per pixel
-    put32(b, kBitFields);
-    put32(b, imageBytes);
-    put32(b, 2835);  // 72 dpi
-    put32(b, 2835);
-    put32(b, 0);  // palette colours
-    put32(b, 0);
-    put32(b, 0x00ff0000);  // red mask
-    put32(b, 0x0000ff00);  // green mask
-    put32(b, 0x000000ff);  // blue mask
-    put32(b, 0x00000000);  // alpha mask: none
-    put32(b, 0x73524742);  // colour space 'sRGB'
-    for (int i = 0; i < 12; ++i) put32(b, 0);  // endpoints and gamma
-    for (int y = o.height - 1; y >= 0; --y)
-        for (int x = 0; x < o.width; ++x) put32(b, o.bmpRows[size_t(y) * o.width + x]);
-    FILE* f = fopen(o.path.c_str(), "wb");
-    if (!f || fwrite(b.data(), 1, b.size(), f) != b.size()) fail("cannot write " + o.path);
-    fclose(f);
-    o.bmpRows.clear();
+    const std::vector<uint32_t> palette = paletteOf(o.rows);
+    if (o.format == Format::Png)
+        writePng(o, palette);
+    else if (!palette.empty())
+        writePaletteBmp(o, palette);
+    else
+        writeRgbBmp(o);
+    o.rows.clear();
+    o.rows.shrink_to_fit();
 }
 
 void writeSurface(const std::string& path, cairo_surface_t* s) {
@@ -157,19 +288,61 @@ bool readImage(const std::string& path, Pixels& out, int maxRows) {
     if (!f) return false;
     out = Pixels();
     if (endsWith(path, ".bmp")) {
-        uint8_t h[122];
-        if (fread(h, 1, 54, f) != 54) return fclose(f), false;
-        auto u32 = [&](int at) { return uint32_t(h[at]) | h[at + 1] << 8 | h[at + 2] << 16 | uint32_t(h[at + 3]) << 24; };
-        uint32_t offset = u32(10);
-        int w = (int)u32(18), hgt = (int)u32(22);
-        int bpp = h[28] | h[29] << 8;
-        if (bpp != 32 || w <= 0 || hgt <= 0) return fclose(f), false;
+        std::vector<uint8_t> file;
+        uint8_t buf[65536];
+        for (size_t n; (n = fread(buf, 1, sizeof buf, f)) > 0;) file.insert(file.end(), buf, buf + n);
+        fclose(f);
+        if (file.size() < 54) return false;
+        auto u32 = [&](size_t at) {
+            return uint32_t(file[at]) | file[at + 1] << 8 | file[at + 2] << 16 | uint32_t(file[at + 3]) << 24;
+        };
+        const uint32_t offset = u32(10), header = u32(14), compression = u32(30);
+        const int w = int(u32(18)), hgt = int(u32(22)), bpp = file[28] | file[29] << 8;
+        if (w <= 0 || hgt <= 0 || offset > file.size() || (bpp != 32 && bpp != 24 && bpp != 8)) return false;
+        std::vector<uint32_t> all(size_t(w) * hgt);  // bottom-up, as stored
+        if (bpp == 32) {
+            if (offset + all.size() * 4 > file.size()) return false;
+            memcpy(all.data(), &file[offset], all.size() * 4);
+        } else if (bpp == 24) {
+            const size_t stride = (size_t(w) * 3 + 3) & ~size_t(3);
+            if (offset + stride * hgt > file.size()) return false;
+            for (int y = 0; y < hgt; ++y)
+                for (int x = 0; x < w; ++x) {
+                    const uint8_t* p = &file[offset + y * stride + x * 3];
+                    all[size_t(y) * w + x] = p[0] | p[1] << 8 | p[2] << 16;
+                }
+        } else {
+            const size_t pal = 14 + header, colours = u32(46) ? u32(46) : 256;
+            if (pal + colours * 4 > file.size()) return false;
+            auto colour = [&](size_t i) { return i < colours ? u32(pal + i * 4) : 0u; };
+            if (compression == kBmpRle8) {  // runs and absolute stretches, row ends, the picture's end
+                size_t at = offset;
+                int x = 0, y = 0;
+                while (at + 1 < file.size() && y < hgt) {
+                    const uint8_t n = file[at], v = file[at + 1];
+                    at += 2;
+                    if (n > 0) {
+                        for (int k = 0; k < n && x < w; ++k) all[size_t(y) * w + x++] = colour(v);
+                    } else if (v == 0) {
+                        x = 0, ++y;
+                    } else if (v == 1) {
+                        break;
+                    } else if (v == 2) {
+                        return false;  // the generator never moves the pen
+                    } else {
+                        for (int k = 0; k < v && at < file.size() && x < w; ++k) all[size_t(y) * w + x++] = colour(file[at++]);
+                        at = offset + ((at - offset + 1) & ~size_t(1));
+                    }
+                }
+            } else {
+                const size_t stride = (size_t(w) + 3) & ~size_t(3);
+                if (offset + stride * hgt > file.size()) return false;
+                for (int y = 0; y < hgt; ++y)
+                    for (int x = 0; x < w; ++x) all[size_t(y) * w + x] = colour(file[offset + y * stride + x]);
+            }
+        }
         out.w = w;
         out.h = std::min(hgt, maxRows);
-        std::vector<uint32_t> all(size_t(w) * hgt);
-        fseek(f, offset, SEEK_SET);
-        if (fread(all.data(), 4, all.size(), f) != all.size()) return fclose(f), false;
-        fclose(f);
         out.px.resize(size_t(w) * out.h);
         for (int y = 0; y < out.h; ++y)
             for (int x = 0; x < w; ++x) out.px[size_t(y) * w + x] = all[size_t(hgt - 1 - y) * w + x] & 0xffffff;

@@ -1,0 +1,176 @@
+// writers_test.cpp - the generator's smaller files decode to exactly the pixels
+// its former writer (24-bit PNG, 32-bit BMP, kept here) produced: through
+// SDL_image, through the game's own picture loading, and through the
+// generator's reader; few-colour pictures take a palette, many-colour ones not.
+#include <SDL.h>
+#include <SDL_image.h>
+#include <cairo.h>
+#include <gtest/gtest.h>
+#include <png.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "art.h"
+#include "gfx/display.h"
+#include "gfx/graphic.h"
+#include "harness.h"
+
+namespace {
+
+// ---- the former writer: every pixel at full depth ----
+void put32(std::vector<uint8_t>& b, uint32_t v) {
+    for (int i = 0; i < 4; ++i) b.push_back(uint8_t(v >> (8 * i)));
+}
+
+// The cut every writer makes: under half alpha is the key, black.
+uint32_t keyCut(uint32_t p) { return (p >> 24) < 128 ? 0 : (p & 0xffffff); }
+
+void formerPng(const std::string& path, cairo_surface_t* s) {
+    const int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
+    const int stride = cairo_image_surface_get_stride(s);
+    const unsigned char* data = cairo_image_surface_get_data(s);
+    FILE* f = fopen(path.c_str(), "wb");
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    png_init_io(png, f);
+    png_set_IHDR(png, info, w, h, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                 PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    std::vector<uint8_t> line(size_t(w) * 3);
+    for (int y = 0; y < h; ++y) {
+        const uint32_t* src = (const uint32_t*)(data + y * stride);
+        for (int x = 0; x < w; ++x) {
+            const uint32_t p = keyCut(src[x]);
+            line[x * 3] = p >> 16 & 255;
+            line[x * 3 + 1] = p >> 8 & 255;
+            line[x * 3 + 2] = p & 255;
+        }
+        png_write_row(png, line.data());
+    }
+    png_write_end(png, info);
+    png_destroy_write_struct(&png, &info);
+    fclose(f);
+}
+
+void formerBmp(const std::string& path, cairo_surface_t* s) {
+    const int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
+    const int stride = cairo_image_surface_get_stride(s);
+    const unsigned char* data = cairo_image_surface_get_data(s);
+    const uint32_t imageBytes = uint32_t(w) * h * 4;
+    std::vector<uint8_t> b = {'B', 'M'};
+    put32(b, 14 + 108 + imageBytes);
+    put32(b, 0);
+    put32(b, 14 + 108);
+    for (uint32_t v : {108u, uint32_t(w), uint32_t(h)}) put32(b, v);
+    b.insert(b.end(), {1, 0, 32, 0});  // planes, bits per pixel
+    for (uint32_t v : {3u, imageBytes, 2835u, 2835u, 0u, 0u, 0xff0000u, 0xff00u, 0xffu, 0u, 0x73524742u}) put32(b, v);
+    for (int i = 0; i < 12; ++i) put32(b, 0);
+    for (int y = h - 1; y >= 0; --y)
+        for (int x = 0; x < w; ++x) put32(b, keyCut(((const uint32_t*)(data + y * stride))[x]));
+    FILE* f = fopen(path.c_str(), "wb");
+    fwrite(b.data(), 1, b.size(), f);
+    fclose(f);
+}
+
+// ---- test pictures ----
+// colours 0: a smooth gradient of thousands of colours; else that many flat
+// bands. A disc cut out of each (alpha under half) tests the key; long runs,
+// single pixels and short stretches test the run-length encoding.
+cairo_surface_t* testPicture(int w, int h, int colours) {
+    cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
+    uint32_t* px = (uint32_t*)cairo_image_surface_get_data(s);
+    const int stride = cairo_image_surface_get_stride(s) / 4;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            uint32_t rgb;
+            if (colours == 0)
+                rgb = uint32_t(x * 255 / w) << 16 | uint32_t(y * 255 / h) << 8 | uint32_t((x ^ y) & 255);
+            else
+                rgb = 0x102030u + uint32_t(((x / 3 + (x * y) % 7 + y / 5) % colours) * 0x010305u);
+            const int dx = x - w / 2, dy = y - h / 2;
+            const bool hole = dx * dx + dy * dy < (w * w) / 16;
+            const uint32_t alpha = hole ? ((x + y) % 3 == 0 ? 0x7f : 0) : 0xff;
+            px[y * stride + x] = alpha << 24 | (hole && alpha == 0 ? 0 : rgb);
+        }
+    cairo_surface_mark_dirty(s);
+    return s;
+}
+
+// 0x00RRGGBB of every pixel.
+std::vector<uint32_t> pixelsOf(SDL_Surface* plain) {
+    std::vector<uint32_t> out;
+    for (int y = 0; y < plain->h; ++y)
+        for (int x = 0; x < plain->w; ++x)
+            out.push_back(((const uint32_t*)((const uint8_t*)plain->pixels + y * plain->pitch))[x] & 0xffffff);
+    return out;
+}
+
+std::vector<uint32_t> sdlImagePixels(const std::string& path) {
+    SDL_Surface* s = asPlainRgb(IMG_Load(path.c_str()));
+    if (!s) return {};
+    std::vector<uint32_t> out = pixelsOf(s);
+    SDL_FreeSurface(s);
+    return out;
+}
+
+// Drawn whole by the game on a canvas of another colour: the key shows it.
+std::vector<uint32_t> gamePixels(const std::string& path, int w, int h) {
+    Graphic* g = newSpriteGraphic(path, "Probe", 0, 0, 0, 0, 0, 0, 0);
+    SDL_Surface* canvas = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 32, 0xff0000, 0xff00, 0xff, 0);
+    SDL_FillRect(canvas, nullptr, 0x123456);
+    drawSprite(canvas, *g);
+    std::vector<uint32_t> out = pixelsOf(canvas);
+    SDL_FreeSurface(canvas);
+    deleteGraphic(g);
+    return out;
+}
+
+int bitsOf(const std::string& path) {
+    SDL_Surface* s = IMG_Load(path.c_str());
+    const int bits = s ? s->format->BitsPerPixel : 0;
+    if (s) SDL_FreeSurface(s);
+    return bits;
+}
+
+}  // namespace
+
+TEST(Writers, SmallerFilesDecodeToTheFormerPixels) {
+    TestEngine t;  // SDL for the game's loading
+    TempFolder dir;
+    struct Case {
+        int w, h, colours, paletteBits;  // paletteBits: what IMG_Load gives
+    };
+    const Case cases[] = {
+        {64, 48, 2, 8},      // two colours: a 1-bit palette PNG
+        {37, 41, 4, 8},      // odd sizes pad rows
+        {90, 30, 16, 8},     // a 4-bit palette PNG
+        {120, 80, 200, 8},   // many colours, still a palette
+        {300, 2500, 7, 8},   // a tall strip, read a window at a time by the game
+        {96, 64, 0, 24},     // thousands of colours: full depth
+    };
+    for (const Case& c : cases) {
+        cairo_surface_t* s = testPicture(c.w, c.h, c.colours);
+        for (const char* ext : {".png", ".bmp"}) {
+            const std::string name = std::to_string(c.w) + "x" + std::to_string(c.h) + "_" + std::to_string(c.colours);
+            SCOPED_TRACE(name + ext);
+            const std::string former = dir / ("former_" + name + ext), smaller = dir / (name + ext);
+            if (std::string(ext) == ".png")
+                formerPng(former, s);
+            else
+                formerBmp(former, s);
+            writeSurface(smaller, s);
+            EXPECT_EQ(bitsOf(smaller), c.paletteBits);
+            const std::vector<uint32_t> expected = sdlImagePixels(former);
+            ASSERT_EQ(expected.size(), size_t(c.w) * c.h);
+            EXPECT_TRUE(sdlImagePixels(smaller) == expected) << "through SDL_image";
+            EXPECT_TRUE(gamePixels(smaller, c.w, c.h) == gamePixels(former, c.w, c.h)) << "as the game draws it";
+            Pixels back;
+            ASSERT_TRUE(readImage(smaller, back));
+            EXPECT_TRUE(back.px == expected) << "through the generator's reader";
+        }
+        cairo_surface_destroy(s);
+    }
+    releasePictures();
+}
