@@ -38,6 +38,7 @@ set(WEB_LINK_OPTIONS
   -sENVIRONMENT=web
   -sEXIT_RUNTIME=0              # the page lives on after main() hands the loop over
   -lidbfs.js                    # the player's files in IndexedDB
+  -sEXPORTED_RUNTIME_METHODS=FS # the page's tests read the game's files
   "SHELL:--pre-js ${CMAKE_SOURCE_DIR}/web/pre.js")
 
 foreach(ED en de)

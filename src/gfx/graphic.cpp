@@ -26,6 +26,9 @@ constexpr int32_t kReadAheadParts = 8;
 // that its first frame shows without a whole frame read in that draw.
 constexpr int32_t kHeadRows = 600;
 constexpr size_t kPngSignature = 8;
+#ifndef HOLLOWMERE_THREADS
+#define HOLLOWMERE_THREADS 1  // the browser edition builds without the worker
+#endif
 
 // Every picture by path, and the missing templates already reported.
 struct PictureCache {
@@ -710,7 +713,9 @@ void decodeAhead(const std::vector<std::string>& paths, const std::vector<std::s
     for (const std::string& path : floorPaths) gCache.ahead.push_back(acquirePicture(path));
     gCache.stopWorker = false;
     if (!gCache.stopsAtExit) gCache.stopsAtExit = std::atexit(stopWorkerAtExit) == 0;
+#if HOLLOWMERE_THREADS
     gCache.worker = std::thread(workAhead);
+#endif  // without threads (the browser) each picture is read when first drawn
 }
 
 void waitForDecodingAhead() {
