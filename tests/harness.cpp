@@ -16,14 +16,14 @@ TestEngine::TestEngine() : e(), input(), videoOk(false) {
     useVirtualClock(1000);
     srand(1);
     linkEngine(e);
-    videoOk = initVideo(e) == 0;
+    videoOk = platformStartVideo(windowChoice(e)) && initVideo(e) == 0;
     if (videoOk) loadInterface(e);
     e.game.clockStartTicks = ticksNow();
 }
 
 TestEngine::~TestEngine() { releaseEngine(e); }
 
-void TestEngine::frame(const std::vector<SDLKey>& keys) {
+void TestEngine::frame(const std::vector<GameKey>& keys) {
     FrameEvents ev = {};
     ev.input = input;
     ev.keys = keys;

@@ -1,7 +1,7 @@
 // harness.h - an engine on a headless 800x600 screen, driven frame by frame on a
 // virtual clock through the same input path as the game.
 #pragma once
-#include <SDL.h>
+#include "platform/platform.h"
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -19,7 +19,7 @@ struct TestEngine {
     GameState& gs() { return e.game; }
 
     // One frame with the current input levels (and optional key-downs), then 16 ms pass.
-    void frame(const std::vector<SDLKey>& keys = {});
+    void frame(const std::vector<GameKey>& keys = {});
     void frames(int n);
     // Moves the pointer, presses and releases the button over two frames.
     void click(int x, int y);

@@ -1,18 +1,16 @@
-// clock.cpp - SDL ticks in the game, a virtual clock in tests.
+// clock.cpp - the platform's ticks in the game, a virtual clock in tests.
 #include "frame/clock.h"
 
-#include <SDL.h>
+#include "platform/platform.h"
 
 TickSource gTicks = {false, 0};
 
-uint32_t ticksNow() { return gTicks.virtualTime ? gTicks.virtualNow : SDL_GetTicks(); }
+uint32_t ticksNow() { return gTicks.virtualTime ? gTicks.virtualNow : platformTicks(); }
 
 void useVirtualClock(uint32_t startMs) {
     gTicks.virtualTime = true;
     gTicks.virtualNow = startMs;
 }
-
-void useRealClock() { gTicks.virtualTime = false; }
 
 void advanceVirtualClock(uint32_t ms) {
     if (gTicks.virtualTime) gTicks.virtualNow += ms;
@@ -22,5 +20,5 @@ void sleepTicks(uint32_t ms) {
     if (gTicks.virtualTime)
         gTicks.virtualNow += ms;
     else
-        SDL_Delay(ms);
+        platformSleep(ms);
 }

@@ -1,5 +1,5 @@
 // clock.h - the one tick source of the program.
-// The game reads SDL_GetTicks; tests switch to a virtual clock that only moves
+// The game reads the platform's ticks; tests switch to a virtual clock that only moves
 // when the test (or the frame wait) moves it, so every frame is reproducible.
 #pragma once
 #include <cstdint>
@@ -11,8 +11,7 @@ struct TickSource {
 
 extern TickSource gTicks;  // the one tick source
 
-uint32_t ticksNow();                    // ms since start (SDL or virtual)
+uint32_t ticksNow();                    // ms since start (platform or virtual)
 void useVirtualClock(uint32_t startMs);  // switch to virtual time starting at startMs
-void useRealClock();
 void advanceVirtualClock(uint32_t ms);  // no-op on the real clock
-void sleepTicks(uint32_t ms);           // SDL_Delay, or moves the virtual clock
+void sleepTicks(uint32_t ms);           // the platform sleeps, or the virtual clock moves

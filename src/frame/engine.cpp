@@ -6,7 +6,6 @@
 #include <cstring>
 
 #include "frame/clock.h"
-#include "frame/window.h"
 #include "gfx/graphic.h"
 #include "world/command.h"
 #include "world/markers.h"
@@ -59,47 +58,22 @@ void linkEngine(Engine& e) {
     e.caption = std::string("Quobble Tuftwhirl - ") + kWebAddress;
 }
 
+WindowChoice windowChoice(const Engine& e) {
+    WindowChoice choice;
+    choice.fullscreen = e.target.fullscreen != 0;
+    choice.scale = e.windowScale;
+    return choice;
+}
+
 int initVideo(Engine& e) {
-    chooseRenderDriver();
-    // The game makes no sound: video alone, no sound server is ever touched.
-    if (SDL_Init(SDL_INIT_VIDEO) < 0) {
-        printf("Unable to init SDL: %s\n", SDL_GetError());
-        return 1;
-    }
-    const std::string noDisplay = missingDisplayReason();
-    if (!noDisplay.empty()) {  // a game nobody can see is no start
-        printf("Unable to init SDL: %s\n", noDisplay.c_str());
-        SDL_Quit();
-        return 1;
-    }
-    static bool quitRegistered = false;  // F9 re-runs this; SDL_Quit needs registering once
-    if (!quitRegistered) {
-        atexit(SDL_Quit);
-        quitRegistered = true;
-    }
-    SDL_WM_SetCaption(e.caption.c_str(), e.caption.c_str());
-    SDL_RWops* rw = SDL_RWFromFile(kIconPath, "rb");
-    if (rw) {
-        SDL_Surface* icon = SDL_LoadBMP_RW(rw, 1);
-        if (icon) {
-            SDL_WM_SetIcon(icon, nullptr);
-            SDL_FreeSurface(icon);
-        }
-    }
-    Uint32 flags = SDL_HWSURFACE | SDL_DOUBLEBUF;
-    if (e.target.fullscreen) flags |= SDL_FULLSCREEN;
-    e.target.screen = SDL_SetVideoMode(kScreenWidth, kScreenHeight, 32, flags);
-    if (!e.target.screen) {
-        printf("Unable to set video resolution: %s\n", SDL_GetError());
-        return 1;
-    }
-    return 0;
+    e.target.screen = platformOpenWindow(windowChoice(e), e.caption, kIconPath);
+    return e.target.screen ? 0 : 1;
 }
 
 void loadInterface(Engine& e) {
     loadFonts(e.text);
     loadCursorGraphics(e.cursor);
-    SDL_ShowCursor(SDL_DISABLE);  // the game draws its own cursor sprite
+    platformHidePointer();  // the game draws its own cursor sprite
 }
 
 void releaseWorld(Engine& e) {
@@ -129,27 +103,18 @@ void releaseEngine(Engine& e) {
     }
 }
 
-FrameEvents sampleFrameEvents(Engine& e) {
-    FrameEvents ev = {};
-    bool leftWentDown = false, rightWentDown = false;
-    SDL_Event event;
-    while (SDL_PollEvent(&event)) {
-        if (event.type == SDL_QUIT) ev.quit = true;
-        if (event.type == SDL_KEYDOWN) ev.keys.push_back(event.key.keysym.sym);
-        // The window's contents may be gone: the next frame is handed over even if unchanged.
-        if (event.type == SDL_VIDEOEXPOSE || event.type == SDL_ACTIVEEVENT ||
-            event.type == SDL_VIDEORESIZE)
-            ev.exposed = true;
-        if (event.type == SDL_MOUSEBUTTONDOWN && event.button.button == SDL_BUTTON_LEFT)
-            leftWentDown = true;
-        if (event.type == SDL_MOUSEBUTTONDOWN && event.button.button == SDL_BUTTON_RIGHT)
-            rightWentDown = true;
-    }
-    ev.input = sampleInput(e.input);
+FrameEvents sampleFrameEvents() {
+    PlatformEvents happened;
+    platformPollEvents(happened);
+    FrameEvents ev;
+    ev.quit = happened.quit;
+    ev.exposed = happened.exposed;
+    ev.keys.swap(happened.keys);
+    ev.input = sampleInput();
     // A tap pressed and released between two frames still counts as held for
     // this frame, or the click would be lost.
-    ev.input.left = ev.input.left || leftWentDown;
-    ev.input.right = ev.input.right || rightWentDown;
+    ev.input.left = ev.input.left || happened.leftWentDown;
+    ev.input.right = ev.input.right || happened.rightWentDown;
     return ev;
 }
 
@@ -167,15 +132,15 @@ void advanceClock(GameState& gs) {
 }
 
 // Escape is a level for the scripts: it stays set until another key goes down.
-static void handleKey(Engine& e, SDLKey key) {
-    if (key == SDLK_ESCAPE) {
+static void handleKey(Engine& e, GameKey key) {
+    if (key == kKeyEscape) {
         e.game.escapePressed = 1;
         return;
     }
     e.game.escapePressed = 0;
-    if (key == SDLK_F5) runCallback(e.game, "SaveGame");     // the game decides when it may
-    if (key == SDLK_F7) runCallback(e.game, "RestoreGame");
-    if (key == SDLK_F9) {
+    if (key == kKeyF5) runCallback(e.game, "SaveGame");     // the game decides when it may
+    if (key == kKeyF7) runCallback(e.game, "RestoreGame");
+    if (key == kKeyF9 || key == kKeyAltReturn) {
         e.target.fullscreen = !e.target.fullscreen;
         initVideo(e);
         e.target.composedOn = nullptr;  // the new mode starts blank: compose the next frame anew
@@ -197,7 +162,7 @@ void runFrame(Engine& e, const FrameEvents& events) {
         e.running = false;
     }
     if (events.exposed) e.target.presentNext = true;
-    for (SDLKey key : events.keys) handleKey(e, key);
+    for (GameKey key : events.keys) handleKey(e, key);
 
     pollInput(e.input, events.input);
     followMouse(e.cursor);
@@ -241,15 +206,16 @@ bool presentFrame(Engine& e) {
 
 void waitForFrameEnd(const Engine& e) {
     // Sleep through the rest of the frame instead of spinning: an idle game stays quiet.
-    uint32_t elapsed = ticksNow() - e.frameStartTicks;
-    if (elapsed + 1 < kFrameMs) sleepTicks(kFrameMs - elapsed - 1);
-    while (ticksNow() - e.frameStartTicks < kFrameMs) sleepTicks(1);
+    const uint32_t elapsed = ticksNow() - e.frameStartTicks;
+    if (elapsed < kFrameMs) sleepTicks(kFrameMs - elapsed);
 }
 
-void mainLoop(Engine& e) {
-    while (e.running) {
-        FrameEvents events = sampleFrameEvents(e);
-        runFrame(e, events);
-        waitForFrameEnd(e);
-    }
+// One frame of the loop and the rest of its 16 ms; false once the game ends.
+static bool loopFrame(void* engine) {
+    Engine& e = *static_cast<Engine*>(engine);
+    runFrame(e, sampleFrameEvents());
+    waitForFrameEnd(e);
+    return e.running;
 }
+
+void mainLoop(Engine& e) { platformRunLoop(loopFrame, &e); }

@@ -10,6 +10,7 @@
 #include "gfx/display.h"
 #include "gfx/speech.h"
 #include "gfx/text.h"
+#include "platform/platform.h"
 #include "world/dialogue.h"
 #include "world/object.h"
 #include "world/scene.h"
@@ -20,12 +21,12 @@ constexpr int kScreenWidth = 800;
 constexpr int kScreenHeight = 600;
 constexpr uint32_t kFrameMs = 16;  // no frame is shorter than this
 
-// Everything SDL told us between two frames, or what a test pretends it told.
+// Everything the platform told us between two frames, or what a test pretends it told.
 struct FrameEvents {
-    bool quit = false;         // the window was closed
-    bool exposed = false;      // the window was uncovered, restored, refocused or resized
-    std::vector<SDLKey> keys;  // key-downs in the order they came
-    InputSample input = {};    // pointer and button levels
+    bool quit = false;          // the window was closed
+    bool exposed = false;       // the window was uncovered, restored, refocused or resized
+    std::vector<GameKey> keys;  // key-downs in the order they came
+    InputSample input = {};     // pointer and button levels
 };
 
 // The engine's records, one of each, linked once at start.
@@ -49,7 +50,8 @@ struct Engine {
     InputState input{};                      // mouse and keys at the last poll
     std::vector<DialoguePartner*> partners;  // every conversation built by the content
     bool running = false;                    // the loop repeats while true
-    uint32_t frameStartTicks = 0;            // SDL ticks at the top of the frame
+    uint32_t frameStartTicks = 0;            // ticks at the top of the frame
+    int windowScale = 1;                     // the window is this many times 800x600
     std::string caption;                     // window and icon title
 };
 
@@ -57,7 +59,10 @@ extern const char* const kWebAddress;  // the project's web address
 
 // Links the records and sets the start values (hero at 364, 248).
 void linkEngine(Engine& e);
-// Starts SDL video and opens the window; prints the reason and returns 1 on failure.
+// The window as e.target.fullscreen and e.windowScale say.
+WindowChoice windowChoice(const Engine& e);
+// Opens the window, or changes its mode, as e.target.fullscreen and
+// e.windowScale say (video started); prints the reason and returns 1 on failure.
 int initVideo(Engine& e);
 // Fonts, cursor images, hidden system pointer. Call after initVideo.
 void loadInterface(Engine& e);
@@ -67,11 +72,12 @@ void releaseEngine(Engine& e);
 // sprites); pictures, texts and fonts stay.
 void releaseWorld(Engine& e);
 
-FrameEvents sampleFrameEvents(Engine& e);            // SDL event queue and input levels
+FrameEvents sampleFrameEvents();                      // the platform's events and input levels
 void runFrame(Engine& e, const FrameEvents& events);  // steps 1 to 19 of a frame
 void waitForFrameEnd(const Engine& e);                // sleeps until 16 ms have passed
 void advanceClock(GameState& gs);                     // the script clock's once-a-second tick
 // Composes and flips the frame unless the window shows it already and was not
 // uncovered since; returns whether the frame was handed to the window.
 bool presentFrame(Engine& e);
+// Frames until the game ends, each followed by the rest of its 16 ms.
 void mainLoop(Engine& e);

@@ -6,22 +6,16 @@
 #include "gfx/cursor.h"
 #include "gfx/display.h"
 #include "gfx/graphic.h"
+#include "platform/platform.h"
 
-InputSample sampleInput(InputState& in) {
+InputSample sampleInput() {
     InputSample s = {};
-    int x = 0, y = 0;
-    Uint8 buttons = SDL_GetMouseState(&x, &y);
-    s.x = x;
-    s.y = y;
-    s.left = (buttons & SDL_BUTTON(SDL_BUTTON_LEFT)) != 0;
-    s.right = (buttons & SDL_BUTTON(SDL_BUTTON_RIGHT)) != 0;
-    SDL_PumpEvents();
-    in.keys = SDL_GetKeyState(nullptr);
-    s.up = in.keys[SDLK_UP] != 0;
-    s.down = in.keys[SDLK_DOWN] != 0;
-    s.arrowLeft = in.keys[SDLK_LEFT] != 0;
-    s.arrowRight = in.keys[SDLK_RIGHT] != 0;
-    s.tab = in.keys[SDLK_TAB] != 0;
+    platformPointer(s.x, s.y, s.left, s.right);
+    s.up = platformKeyHeld(kHeldUp);
+    s.down = platformKeyHeld(kHeldDown);
+    s.arrowLeft = platformKeyHeld(kHeldLeft);
+    s.arrowRight = platformKeyHeld(kHeldRight);
+    s.tab = platformKeyHeld(kHeldTab);
     return s;
 }
 

@@ -1,13 +1,12 @@
 // input.h - mouse and keyboard, sampled once per frame.
-// Sampling SDL and latching clicks are separate so tests can feed levels directly.
+// Sampling the platform and latching clicks are separate so tests can feed levels directly.
 #pragma once
-#include <SDL.h>
 #include <cstdint>
 #include <string>
 
 struct CursorState;
 
-// Raw levels read from SDL (or made up by a test) at one poll.
+// Raw levels read from the platform (or made up by a test) at one poll.
 struct InputSample {
     int x = 0, y = 0;                  // pointer in window pixels
     bool left = false, right = false;  // mouse buttons held
@@ -16,7 +15,6 @@ struct InputSample {
 };
 
 struct InputState {
-    Uint8* keys = nullptr;  // SDL's key-state array at the last poll (null in tests)
     int x = 0, y = 0;       // pointer position
     int leftClicked = 0;    // the left button went down since the last frame (one frame only)
     int rightClicked = 0;   // the same for the right button
@@ -30,7 +28,7 @@ struct InputState {
     int tabDown = 0;        // Tab is held at this poll (a level, never latched)
 };
 
-InputSample sampleInput(InputState& in);  // reads SDL; also refreshes in.keys
+InputSample sampleInput();  // the platform's pointer and keys as of its last event poll
 void pollInput(InputState& in, const InputSample& s);  // the click latch and arrow echo
 
 void followMouse(CursorState& c);  // the cursor sprite's top-left goes to the pointer

@@ -9,7 +9,6 @@
 #include "frame/datadir.h"
 #include "frame/engine.h"
 #include "frame/options.h"
-#include "frame/window.h"
 #include "game/content.h"
 #include "game/edition.h"
 #include "gfx/display.h"
@@ -34,8 +33,8 @@ static Engine gEngine;  // every engine record, once, for the whole run
 static void runTestFrames(Engine& e, int frames) {
     const int kEscapeEvery = 60;
     for (int i = 0; i < frames && e.running; ++i) {
-        FrameEvents events = sampleFrameEvents(e);
-        if (i % kEscapeEvery == kEscapeEvery - 1) events.keys.push_back(SDLK_ESCAPE);
+        FrameEvents events = sampleFrameEvents();
+        if (i % kEscapeEvery == kEscapeEvery - 1) events.keys.push_back(kKeyEscape);
         runFrame(e, events);
         waitForFrameEnd(e);
     }
@@ -67,10 +66,10 @@ int main(int argc, char** argv) {
     Engine& e = gEngine;
     linkEngine(e);
     e.target.fullscreen = chosen.fullscreen;
-    requestWindowScale(chosen.scale);
-    if (initVideo(e) != 0) return 1;  // nothing to draw into
+    e.windowScale = chosen.scale;
+    if (!platformStartVideo(windowChoice(e)) || initVideo(e) != 0) return 1;  // nothing to draw into
     int w = 0, h = 0;
-    if (chosen.scale > 1 && !chosen.fullscreen && !windowSize(w, h))
+    if (chosen.scale > 1 && !chosen.fullscreen && !platformWindowSize(w, h))
         printf("The window is not scaled: --scale needs SDL 1.2 through sdl12-compat\n");
     else if (chosen.scale > 1 && !chosen.fullscreen && w != kScreenWidth * chosen.scale)
         printf("The window could not be scaled: it is %dx%d\n", w, h);

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
-#include <glob.h>
 
 #include "gfx/graphic.h"
 #include "gfx/text.h"
@@ -95,10 +94,7 @@ void blitStep(SDL_Surface* screen, const DrawStep& step) {
     dst.h = 0;
     // An opaque sprite without an alpha channel looks the same blended or copied;
     // copying with the colour key takes the blitter's fast path.
-    if (step.alpha == 255 && picture->format->Amask == 0)
-        SDL_SetAlpha(picture, 0, 255);
-    else
-        SDL_SetAlpha(picture, SDL_SRCALPHA, step.alpha);
+    platformSetAlpha(picture, !(step.alpha == 255 && picture->format->Amask == 0), step.alpha);
     SDL_UpperBlit(picture, &src, screen, &dst);
 }
 
@@ -227,11 +223,11 @@ bool sameLayout(const SDL_PixelFormat* a, const SDL_PixelFormat* b) {
 bool copyOpaqueCover(SDL_Surface* target, const DrawStep& step, const SDL_Rect& area) {
     SDL_Surface* p = step.surface;
     if (step.alpha != 255 || p->format->Amask != 0 || !pictureCovers(step, area)) return false;
-    const bool keyed = (p->flags & SDL_SRCCOLORKEY) != 0;
-    const Uint32 key = p->format->colorkey;
-    SDL_SetColorKey(p, 0, 0);
+    Uint32 key = 0;
+    const bool keyed = platformColorKey(p, &key);
+    platformSetColorKey(p, false, 0);
     blitStep(target, step);
-    if (keyed) SDL_SetColorKey(p, SDL_SRCCOLORKEY, key);
+    if (keyed) platformSetColorKey(p, true, key);
     return true;
 }
 
@@ -245,7 +241,8 @@ bool plainRgb(const SDL_PixelFormat* f) {
 // On black (the first picture of a frame, covering the area) d is 0.
 bool blendFaded(SDL_Surface* target, const DrawStep& step, const SDL_Rect& area, bool onBlack) {
     SDL_Surface* p = step.surface;
-    if (step.alpha == 255 || !(p->flags & SDL_SRCCOLORKEY) || !plainRgb(p->format) ||
+    Uint32 key = 0;
+    if (step.alpha == 255 || !platformColorKey(p, &key) || !plainRgb(p->format) ||
         !plainRgb(target->format) || SDL_MUSTLOCK(p) || SDL_MUSTLOCK(target) || step.src.x < 0 ||
         step.src.y < 0)
         return false;
@@ -258,7 +255,6 @@ bool blendFaded(SDL_Surface* target, const DrawStep& step, const SDL_Rect& area,
     if (onBlack && step.alpha == 0) SDL_FillRect(target, nullptr, 0);  // within the clip: area
     if (x0 >= x1 || y0 >= y1 || step.alpha == 0) return true;
     const int a = step.alpha;
-    const Uint32 key = p->format->colorkey;
     int16_t towards[511];  // (s - d) * alpha / 255 for s - d from -255 to 255
     for (int diff = -255; diff <= 255; ++diff)
         towards[diff + 255] = static_cast<int16_t>(diff * a / 255);
@@ -415,7 +411,7 @@ bool composeFrame(RenderTarget& t) {
     bool handOver = false;
     SDL_Surface* screen = t.screen;
     if (screen && !noted) {
-        if (t.composeEveryFrame) SDL_Flip(screen);  // drawn as it went
+        if (t.composeEveryFrame) platformPresent(screen, nullptr);  // drawn as it went
         handOver = t.composeEveryFrame;
     } else if (screen) {
         SDL_Rect area = changedArea(t, screen);
@@ -434,19 +430,19 @@ bool composeFrame(RenderTarget& t) {
         if (area.w != 0 && (whole || !t.canvas)) {
             area = rectOf(0, 0, screen->w, screen->h);
             composeArea(t, screen, area);
-            SDL_Flip(screen);
+            platformPresent(screen, nullptr);
         } else if (area.w != 0) {
             composeArea(t, t.canvas, area);
             SDL_Rect dst = area;
             SDL_BlitSurface(t.canvas, &area, screen, &dst);
-            if (!t.presentNext) SDL_UpdateRects(screen, 1, &area);
+            if (!t.presentNext) platformPresent(screen, &area);
         }
         if (area.w != 0) {
             t.steps.swap(t.shown);
             t.shownCount = t.stepCount;
             t.composedOn = screen;
         }
-        if (t.presentNext) SDL_Flip(screen);
+        if (t.presentNext) platformPresent(screen, nullptr);
         handOver = area.w != 0 || t.presentNext;
     }
     if (handOver) {
@@ -491,14 +487,6 @@ bool noteNumber(TextRenderer& r, RenderTarget* target, int32_t value, int x, int
     step.y = y;
     step.size = size;
     return true;
-}
-
-void chooseRenderDriver() {
-    if (std::getenv("SDL_RENDER_DRIVER")) return;  // the player's choice stands
-    glob_t cards = {};
-    const bool gpu = glob("/dev/dri/card*", 0, nullptr, &cards) == 0 && cards.gl_pathc > 0;
-    globfree(&cards);
-    if (!gpu) setenv("SDL_RENDER_DRIVER", "software", 0);
 }
 
 void setAlphaAll(DisplayList& list, uint8_t alpha) {

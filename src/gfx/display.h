@@ -6,7 +6,7 @@
 // at the end of the frame only when that list differs from the one on the
 // window. An idle scene therefore costs no pixels at all.
 #pragma once
-#include <SDL.h>
+#include "platform/platform.h"
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -98,11 +98,6 @@ void releaseRenderTarget(RenderTarget& target);  // frees the canvas
 bool noteText(TextRenderer& r, RenderTarget* target, const std::string& text, int x, int y,
               int size, uint32_t colour);
 bool noteNumber(TextRenderer& r, RenderTarget* target, int32_t value, int x, int y, int size);
-
-// Without a graphics card SDL's own software renderer costs less than a software
-// OpenGL: prefer it there, unless the player chose a renderer (SDL_RENDER_DRIVER).
-// Call before SDL starts video.
-void chooseRenderDriver();
 
 // Fades: one step per frame, clamped at both ends.
 void setAlphaAll(DisplayList& list, uint8_t alpha);

@@ -3,7 +3,8 @@
 // of rows at a time, walk maps as one byte per pixel.
 #include "gfx/graphic.h"
 
-#include <SDL_image.h>
+#include "platform/platform.h"
+
 #include <png.h>
 #include <sys/stat.h>
 
@@ -97,35 +98,43 @@ SDL_Surface* widenedForDrawing(SDL_Surface* s) {
     if (s->format->BytesPerPixel != 3 || s->format->Amask != 0) return s;
     SDL_Surface* wide = SDL_CreateRGBSurface(SDL_SWSURFACE, s->w, s->h, 32, 0xff0000, 0xff00, 0xff, 0);
     if (!wide) return s;
-    SDL_SetAlpha(s, 0, 255);
-    SDL_SetColorKey(s, 0, 0);
+    platformSetAlpha(s, false, 255);
+    platformSetColorKey(s, false, 0);
     SDL_BlitSurface(s, nullptr, wide, nullptr);
     SDL_FreeSurface(s);
     return wide;
 }
 
-// The file as SDL_image reads it, at its own depth; a plain 32-bit BMP comes
+// True when the file starts as a BMP does; the read position is kept.
+bool isBmp(SDL_RWops* rw) {
+    const Sint64 start = SDL_RWtell(rw);
+    char magic[2] = {};
+    const bool bmp = SDL_RWread(rw, magic, 1, 2) == 2 && magic[0] == 'B' && magic[1] == 'M';
+    SDL_RWseek(rw, start, RW_SEEK_SET);
+    return bmp;
+}
+
+// The file as the platform reads it, at its own depth; a plain 32-bit BMP comes
 // back with an alpha channel that is all 0 (or all 255), which is dropped so
 // that it neither vanishes nor loses its black key. Prints the reason on failure.
 SDL_Surface* loadAsIs(const std::string& path) {
-    SDL_RWops* rw = SDL_RWFromFile(path.c_str(), "rb");
-    if (!rw) {
-        std::printf("IMG_Load: %s\n", SDL_GetError());
-        return nullptr;
-    }
-    const bool isBmp = IMG_isBMP(rw) != 0;
-    SDL_Surface* s = IMG_Load_RW(rw, 1);
+    SDL_Surface* s = platformLoadPicture(path);
     if (!s) {
         std::printf("IMG_Load: %s\n", SDL_GetError());
         return nullptr;
     }
-    if (isBmp && alphaIsUniform(s)) s = withoutAlphaChannel(s);
+    if (s->format->BytesPerPixel == 4 && alphaIsUniform(s)) {
+        SDL_RWops* rw = SDL_RWFromFile(path.c_str(), "rb");
+        const bool bmp = rw && isBmp(rw);
+        if (rw) SDL_RWclose(rw);
+        if (bmp) s = withoutAlphaChannel(s);
+    }
     return s;
 }
 
 // Black is the colour key of every picture.
 SDL_Surface* keyed(SDL_Surface* s) {
-    if (s) SDL_SetColorKey(s, SDL_SRCCOLORKEY, SDL_MapRGB(s->format, 0, 0, 0));
+    if (s) platformSetColorKey(s, true, SDL_MapRGB(s->format, 0, 0, 0));
     return s;
 }
 
@@ -292,7 +301,7 @@ void decodeWhole(Picture* p) {
 
 // Width and height from a BMP header; false when it is not one.
 bool bmpSize(SDL_RWops* rw, int32_t& w, int32_t& h) {
-    if (!IMG_isBMP(rw)) return false;
+    if (!isBmp(rw)) return false;
     Uint8 head[26];
     if (SDL_RWread(rw, head, 1, sizeof head) != sizeof head) return false;
     auto word = [&](int at) { return int32_t(head[at] | head[at + 1] << 8 | head[at + 2] << 16 | uint32_t(head[at + 3]) << 24); };
@@ -598,7 +607,7 @@ bool decodedLocked(Graphic& g) {
 // The walk map at the file's own depth: 1 where the colour is not black.
 void readFloor(Picture* p) {
     p->floorRead = 1;
-    SDL_Surface* s = IMG_Load(p->path.c_str());
+    SDL_Surface* s = platformLoadPicture(p->path);
     if (!s) return;
     const int bpp = s->format->BytesPerPixel;
     if (bpp >= 1 && bpp <= 4 && s->pixels && (!SDL_MUSTLOCK(s) || SDL_LockSurface(s) == 0)) {

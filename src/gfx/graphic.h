@@ -1,7 +1,7 @@
 // graphic.h - named images: templates in the store, sprites in the display list,
 // and the decoded pictures they share.
 #pragma once
-#include <SDL.h>
+#include "platform/platform.h"
 #include <cstdint>
 #include <map>
 #include <mutex>

@@ -148,7 +148,7 @@ SDL_Surface* loadFont(const char* path) {
         return nullptr;
     }
     s = toPlain32(s);
-    SDL_SetColorKey(s, SDL_SRCCOLORKEY, SDL_MapRGB(s->format, 0, 0, 0));
+    platformSetColorKey(s, true, SDL_MapRGB(s->format, 0, 0, 0));
     return s;
 }
 

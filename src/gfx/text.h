@@ -2,7 +2,7 @@
 // Markup: " /n " breaks the line, "/k" switches to magenta, "/c" back to the
 // caller's colour, "/r" draws the special glyph 94. Text arrives as Latin-1.
 #pragma once
-#include <SDL.h>
+#include "platform/platform.h"
 #include <cstdint>
 #include <string>
 

@@ -2,7 +2,7 @@
 // on and the arrow of every exit, drawn over the scene. Nothing in the display
 // list changes, so the hit test sees exactly what it sees without them.
 #pragma once
-#include <SDL.h>
+#include "platform/platform.h"
 #include <cstdint>
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
 // walk.cpp - the hero's sprite, his steps towards the walk target and the walk map.
 #include "world/walk.h"
 
-#include <SDL.h>
+#include "platform/platform.h"
 
 #include <cstdlib>
 

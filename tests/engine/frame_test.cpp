@@ -149,13 +149,13 @@ TEST(FrameClock, QuitTimerRunsOneLastFrame) {
 TEST(FrameKeys, EscapeStaysUntilAnotherKeyAndF9TogglesFullScreen) {
     TestEngine t;
     ASSERT_TRUE(t.videoOk);
-    t.frame({SDLK_ESCAPE});
+    t.frame({kKeyEscape});
     t.frame();
     EXPECT_EQ(t.gs().escapePressed, 1);
-    t.frame({SDLK_F9});
+    t.frame({kKeyF9});
     EXPECT_EQ(t.e.target.fullscreen, 1);
     EXPECT_EQ(t.gs().escapePressed, 0) << "F9 is a key other than Escape";
-    t.frame({SDLK_F9});
+    t.frame({kKeyF9});
     EXPECT_EQ(t.e.target.fullscreen, 0);
     ASSERT_NE(t.e.target.screen, nullptr);
     EXPECT_EQ(t.e.target.screen->w, 800);
@@ -178,12 +178,12 @@ TEST(FrameInput, ATapBetweenTwoFramesIsStillAClick) {
     up.button.state = SDL_RELEASED;
     SDL_PushEvent(&down);
     SDL_PushEvent(&up);
-    FrameEvents ev = sampleFrameEvents(t.e);
+    FrameEvents ev = sampleFrameEvents();
     EXPECT_TRUE(ev.input.left);
     EXPECT_FALSE(ev.input.right);
     runFrame(t.e, ev);
     EXPECT_EQ(t.e.input.leftLatch, 1) << "the click was latched";
-    ev = sampleFrameEvents(t.e);
+    ev = sampleFrameEvents();
     EXPECT_FALSE(ev.input.left) << "and the next frame sees the button up again";
 }
 
@@ -271,6 +271,6 @@ TEST(FrameScreen, RepeatedFramesStayHomeUntilTheWindowIsUncovered) {
         event.type = type;
         if (type == SDL_VIDEORESIZE) event.resize.w = 800, event.resize.h = 600;
         SDL_PushEvent(&event);
-        EXPECT_EQ(sampleFrameEvents(t.e).exposed, type != SDL_KEYUP) << int(type);
+        EXPECT_EQ(sampleFrameEvents().exposed, type != SDL_KEYUP) << int(type);
     }
 }

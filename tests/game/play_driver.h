@@ -119,7 +119,7 @@ struct PlayDriver {
     bool waitForScene(const std::string& name, int maxSeconds = 60) {
         return waitFor([&] { return scene() == name; }, maxSeconds);
     }
-    void pressEscape() { t.frame({SDLK_ESCAPE}); }
+    void pressEscape() { t.frame({kKeyEscape}); }
 
     // ---- pointing ----
     // The sprite the engine would report under (x, y), as the hit test sees it.

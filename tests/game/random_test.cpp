@@ -62,14 +62,14 @@ TEST(RandomPlay, NothingBreaksAndTheEngineKeepsItsPromises) {
 
     for (int frame = 0; frame < kRandomFrames; ++frame) {
         const int roll = std::rand() % 1000;
-        std::vector<SDLKey> keys;
+        std::vector<GameKey> keys;
         TestEngine& t = game.t;
         t.input.right = false;
         if (roll < 200) t.moveTo(std::rand() % kScreenWidth, std::rand() % kScreenHeight);
         else if (roll < 330) t.input.left = !t.input.left;
         else if (roll < 370) t.input.right = true;
-        else if (roll < 378) keys.push_back(SDLK_ESCAPE);
-        else if (roll < 380) keys.push_back(SDLK_F9);
+        else if (roll < 378) keys.push_back(kKeyEscape);
+        else if (roll < 380) keys.push_back(kKeyF9);
         else if (roll < 385) goToScene(game.gs(), scenes[std::rand() % scenes.size()]);
         else if (roll < 390) {
             const std::string& item = items[std::rand() % items.size()];

@@ -89,7 +89,7 @@ std::string outcome(PlayDriver& g) {
 }
 void restore(PlayDriver& g, const Edition& ed, const std::string& save) {
     ASSERT_TRUE(writeFileAtomically(saveSlotPath(ed), save));
-    g.t.frame({SDLK_F7});
+    g.t.frame({kKeyF7});
     EXPECT_EQ(writeSaveText(g.gs(), g.e().partners, ed.language), save) << "restored as saved";
 }
 
@@ -109,7 +109,7 @@ TEST_P(SaveRoundTrip, EveryStepPlaysTheSameFromARestoredSave) {
         if (p->name == "CryGirl") activateTopic(p, "Key");
     std::vector<std::string> saves, ends;
     for (size_t i = 0; i < kWalkthrough.size(); ++i) {
-        game.t.frame({SDLK_F5});
+        game.t.frame({kKeyF5});
         EXPECT_EQ(game.queuedLines().back(), scriptLine("SaveDone"));
         saves.push_back(slotText(ed));
         ASSERT_NO_FATAL_FAILURE(restore(restored, ed, saves[i]));
@@ -118,7 +118,7 @@ TEST_P(SaveRoundTrip, EveryStepPlaysTheSameFromARestoredSave) {
         ends.push_back(outcome(game));
         EXPECT_EQ(outcome(restored), ends[i]);
     }
-    game.t.frame({SDLK_F5});
+    game.t.frame({kKeyF5});
     EXPECT_EQ(slotText(ed), saves.back()) << "the credits are no place to save";
     ASSERT_NO_FATAL_FAILURE(skipSequence(game, "IntroCrash"));
     ASSERT_NO_FATAL_FAILURE(skipSequence(game, "Menu"));
@@ -146,7 +146,7 @@ TEST_F(SaveTest, DamagedSavesAndUnwritableFoldersChangeNothing) {
     ASSERT_TRUE(game.t.videoOk);
     ASSERT_NO_FATAL_FAILURE(startPlaying(game, kEnglish));
     const std::string path = saveSlotPath(kEnglish), state = snapshot(game);
-    auto refused = [&](SDLKey key, const char* line, const std::string& label) {
+    auto refused = [&](GameKey key, const char* line, const std::string& label) {
         SCOPED_TRACE(label);
         const std::string before = slotText(kEnglish);
         game.t.frame({key});
@@ -156,13 +156,13 @@ TEST_F(SaveTest, DamagedSavesAndUnwritableFoldersChangeNothing) {
         EXPECT_EQ(slotText(kEnglish), before);
         clearSpeech(game.e().speech);
     };
-    refused(SDLK_F7, "SaveNone", "no file");
+    refused(kKeyF7, "SaveNone", "no file");
 
-    game.t.frame({SDLK_F5});
+    game.t.frame({kKeyF5});
     const std::string good = slotText(kEnglish);
     auto damaged = [&](const std::string& text, const std::string& label) {
         std::ofstream(path, std::ios::binary | std::ios::trunc) << text;  // no flush to disk: a thousand of them
-        refused(SDLK_F7, "SaveUnreadable", label);
+        refused(kKeyF7, "SaveUnreadable", label);
     };
     auto edited = [&](const std::string& from, const std::string& to) {
         std::string text = good;
@@ -184,7 +184,7 @@ TEST_F(SaveTest, DamagedSavesAndUnwritableFoldersChangeNothing) {
     // A file where the game's folder should be stops even root from saving.
     ASSERT_EQ(std::system(("rm -rf '" + home.path + "'/*").c_str()), 0);
     ASSERT_TRUE(writeFileAtomically(home / "hollowmere", "not a folder"));
-    refused(SDLK_F5, "SaveFailed", "unwritable folder");
+    refused(kKeyF5, "SaveFailed", "unwritable folder");
 }
 
 // F5 only in play; closing the window saves in play, not in the menu or a sequence.
@@ -199,12 +199,12 @@ TEST_F(SaveTest, ClosingTheWindowSavesDuringPlayOnly) {
         game.e().running = true;
     };
     ASSERT_NO_FATAL_FAILURE(skipToMenu(game, kEnglish));
-    game.t.frame({SDLK_F5});
+    game.t.frame({kKeyF5});
     closeWindow();
     EXPECT_EQ(slotText(kEnglish), "") << "nothing saved in the menu";
     ASSERT_NO_FATAL_FAILURE(game.walkThrough("MenuExit2"));
     game.openInventory();
-    game.t.frame({SDLK_F5});
+    game.t.frame({kKeyF5});
     EXPECT_EQ(slotText(kEnglish), "") << "nor with the inventory open";
     game.closeInventory();
     ASSERT_NO_FATAL_FAILURE(playStep(game, 0));
@@ -217,7 +217,7 @@ TEST_F(SaveTest, ClosingTheWindowSavesDuringPlayOnly) {
     ASSERT_NO_FATAL_FAILURE(game.useItemOn("Klopapier", "Toilette"));
     ASSERT_EQ(game.scene(), "ToiletteVerstopftSequenz");
     ASSERT_EQ(remove(saveSlotPath(kEnglish).c_str()), 0);
-    game.t.frame({SDLK_F5});
+    game.t.frame({kKeyF5});
     closeWindow();
     EXPECT_EQ(slotText(kEnglish), "") << "nothing saved in a sequence";
 }

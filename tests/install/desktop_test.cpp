@@ -16,7 +16,7 @@
 #include "frame/engine.h"
 #include "frame/options.h"
 #include "frame/userfiles.h"
-#include "frame/window.h"
+#include "platform/platform.h"
 #include "gfx/cursor.h"
 #include "gfx/display.h"
 #include "harness.h"
@@ -166,12 +166,12 @@ TEST(Settings, RememberedAcrossRunsAndADamagedFileIsIgnored) {
 // pointer and the button go in as SDL 2 window events at window pixels, the way
 // the desktop delivers them, and come out through the game's own sampling.
 TEST(Scale, TwoGivesA1600x1200WindowWhereClicksLandOnTheSameSprite) {
-    requestWindowScale(2);
+    setenv("SDL12COMPAT_WINDOW_SCALING", "2", 1);  // what --scale 2 asks sdl12-compat for
     {
         TestEngine t;
         ASSERT_TRUE(t.videoOk);
         int w = 0, h = 0;
-        ASSERT_TRUE(windowSize(w, h));
+        ASSERT_TRUE(platformWindowSize(w, h));
         EXPECT_EQ(w, 1600);
         EXPECT_EQ(h, 1200);
         EXPECT_EQ(t.e.target.screen->w, 800) << "the game still draws 800x600";
@@ -203,7 +203,7 @@ TEST(Scale, TwoGivesA1600x1200WindowWhereClicksLandOnTheSameSprite) {
         addSprite(t.e.display, box, "Cursor", 0, 0, 2, 2, 0, 100, 1);  // the cursor is the last sprite
         send(0x400, 2 * 310, 2 * 210);  // motion
         send(0x401, 2 * 310, 2 * 210);  // left button down
-        FrameEvents ev = sampleFrameEvents(t.e);
+        FrameEvents ev = sampleFrameEvents();
         pollInput(t.e.input, ev.input);
         EXPECT_EQ(t.e.input.x, 310);
         EXPECT_EQ(t.e.input.y, 210);
