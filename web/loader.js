@@ -98,6 +98,8 @@
 
   showProgress();
   var data = null;
+  // page times of the loading steps, for the measurements
+  window.hollowmereTimes = { start: performance.now() };
   window.Module = {
     canvas: canvas,
     // the packed pictures come from our own fetch with its progress
@@ -105,7 +107,11 @@
     locateFile: function (path) { return /\.data$/.test(path) ? cfg.data : path; },
     print: function (text) { console.log(text); },
     printErr: function (text) { console.warn(text); },
-    onRuntimeInitialized: function () { loading.hidden = true; canvas.focus(); },
+    onRuntimeInitialized: function () {
+      window.hollowmereTimes.running = performance.now();
+      loading.hidden = true;
+      canvas.focus();
+    },
     onAbort: function (what) { fail(format(cfg.texts.stopped, String(what))); }
   };
   window.addEventListener("error", function (e) {
@@ -114,6 +120,7 @@
 
   Promise.all([fetchCounted(cfg.data), fetchCounted(cfg.wasm)])
     .then(function (files) {
+      window.hollowmereTimes.fetched = performance.now();
       data = files[0];
       Module.wasmBinary = files[1];
       return loadScript(cfg.dataScript).then(function () { return loadScript(cfg.script); });

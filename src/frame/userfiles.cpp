@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/platform.h"
+
 static const char* const kGameFolder = "hollowmere";
 
 // $var when set to an absolute path, else $HOME/fallback, each with our folder below.
@@ -81,6 +83,7 @@ bool writeFileAtomically(const std::string& path, const std::string& text, std::
         fsync(dir);
         close(dir);
     }
+    platformFilesWritten();  // the browser stores its files now
     return true;
 }
 

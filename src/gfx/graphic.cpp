@@ -724,7 +724,9 @@ void decodeAhead(const std::vector<std::string>& paths, const std::vector<std::s
     if (!gCache.stopsAtExit) gCache.stopsAtExit = std::atexit(stopWorkerAtExit) == 0;
 #if HOLLOWMERE_THREADS
     gCache.worker = std::thread(workAhead);
-#endif  // without threads (the browser) each picture is read when first drawn
+#else
+    (void)workAhead;  // without threads (the browser) each picture is read when first drawn
+#endif
 }
 
 void waitForDecodingAhead() {

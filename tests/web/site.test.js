@@ -68,7 +68,7 @@ async function openPage(browser, url, width, height) {
 
 async function waitForFirstPicture(page) {
   await page.waitForFunction(
-    () => window.hollowmereError || (window.Module && Module._hollowmereFirstPictureMs && Module._hollowmereFirstPictureMs() > 0),
+    () => window.hollowmereError || (window.Module && Module.calledRun && Module._hollowmereFirstPictureMs() > 0),
     { timeout: 30000, polling: 50 });
   const error = await page.evaluate(() => window.hollowmereError);
   assert.strictEqual(error, undefined, "the page shows an error");
