@@ -274,7 +274,7 @@ for (const edition of ["en", "de"]) {
         await page.waitForFunction((ed) => {
           try { Module.FS.stat(`/user/data/hollowmere/${ed}/save`); } catch (e) { return false; }
           return !Module.hollowmereSyncing;
-        }, { timeout: 10000 }, edition);
+        }, { timeout: 10000 }, edition).catch(() => failWithScreenshot(page, "F5 wrote no save"));
         assert.ok((await savedFile(page, edition)) > 0, "F5 wrote the save");
 
         // a reload, and even a browser restart, keeps it; F7 in the menu brings the field back
