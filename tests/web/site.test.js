@@ -308,3 +308,39 @@ for (const edition of ["en", "de"]) {
       }
     });
 }
+
+test("the page names what went wrong, and the game has no context menu", { timeout: 60000 }, async () => {
+  const profile = fs.mkdtempSync(path.join(os.tmpdir(), "hollowmere-chromium-"));
+  const browser = await launch(profile);
+  try {
+    // the pictures do not come
+    let page = await browser.newPage();
+    await page.setRequestInterception(true);
+    page.on("request", (r) => (r.url().endsWith("/gfx.data") ? r.respond({ status: 404, body: "" }) : r.continue()));
+    await page.goto(`${baseUrl}/en/index.html`);
+    await page.waitForFunction(() => window.hollowmereError, { timeout: 20000 });
+    const shown = await page.$eval("#message", (m) => (m.hidden ? "" : m.textContent));
+    assert.match(shown, /could not be loaded.*gfx\.data.*404/);
+    await page.close();
+
+    // a browser without WebAssembly
+    page = await browser.newPage();
+    await page.evaluateOnNewDocument(() => { delete window.WebAssembly; });
+    await page.goto(`${baseUrl}/de/index.html`);
+    assert.match(await page.$eval("#message", (m) => (m.hidden ? "" : m.textContent)), /fehlt WebAssembly/);
+    await page.close();
+
+    // the context menu is not opened over the game
+    page = await browser.newPage();
+    await page.goto(`${baseUrl}/en/index.html`);
+    const prevented = await page.$eval("#canvas", (c) => {
+      const e = new MouseEvent("contextmenu", { bubbles: true, cancelable: true });
+      c.dispatchEvent(e);
+      return e.defaultPrevented;
+    });
+    assert.ok(prevented);
+  } finally {
+    await browser.close();
+    fs.rmSync(profile, { recursive: true, force: true });
+  }
+});
