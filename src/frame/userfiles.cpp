@@ -15,6 +15,8 @@
 
 #include "platform/platform.h"
 
+#include "platform/platform.h"
+
 static const char* const kGameFolder = "hollowmere";
 static const int kTempAttempts = 100;  // fresh names tried before giving up
 
@@ -114,7 +116,7 @@ bool writeFileAtomically(const std::string& path, const std::string& text, std::
         fsync(dir);
         close(dir);
     }
-    platformFilesWritten();
+    platformFilesWritten();  // the browser stores its files now
     return true;
 }
 
