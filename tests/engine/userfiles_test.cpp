@@ -119,7 +119,7 @@ TEST(UserFiles, ReadsRefusePipesDevicesFoldersAndHugeFiles) {
     for (const std::string& path : {fifo, link, big}) {
         const Settings s = loadSettings(path);
         EXPECT_FALSE(s.fullscreen);
-        EXPECT_EQ(s.scale, Settings().scale);
+        EXPECT_EQ(s.windowWidth, Settings().windowWidth);
     }
     EXPECT_EQ(quoted(std::string(5000, 'q')).size(), kMaxQuotedChars + 3);
 }
