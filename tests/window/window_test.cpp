@@ -172,8 +172,10 @@ struct Desktop {
         std::vector<std::string> argv = {program};
         argv.insert(argv.end(), args.begin(), args.end());
         gameLog = files / ("game" + std::to_string(++launches) + ".log");
+        // The settings carry over from game to game; the saves do not, so the
+        // menu shows no Continue and stays the plain picture the checks expect.
         game = spawn(argv, {"DISPLAY=" + display(), "XDG_CONFIG_HOME=" + files / "config",
-                            "XDG_DATA_HOME=" + files / "data"},
+                            "XDG_DATA_HOME=" + files / ("data" + std::to_string(launches))},
                      gameLog);
     }
     int launches = 0;  // games started so far
