@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // loader.js - starts an edition's page: checks the browser, fetches the game and
 // its pictures with a loading bar in bytes, then runs the game on the canvas.
 // The page defines HOLLOWMERE (paths, sizes, texts) before this script.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // pre.js - runs inside the game's script before its main(): the folders the game
 // writes (settings and saves, under XDG_CONFIG_HOME and XDG_DATA_HOME) live in
 // the page's IndexedDB, so they outlast a reload and a browser restart.

@@ -1,4 +1,5 @@
 #!/usr/bin/env node
+// SPDX-License-Identifier: MIT
 // serve.js - serves the browser edition's static site on this machine only.
 // Usage: node web/serve.js SITE_FOLDER [PORT]   (PORT 0 picks a free one)
 // Prints "Serving SITE at http://127.0.0.1:PORT/" once it listens. A request

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # web.cmake - the browser edition, included by the top-level CMakeLists.txt when
 # it is configured with emcmake (EMSCRIPTEN). Built by web/build-site with
 #   emcmake cmake -S . -B build-web/wasm -DWASM_LIBS=<zlib, libpng, SDL 2 for WebAssembly>

@@ -1,4 +1,5 @@
 #!/usr/bin/env node
+// SPDX-License-Identifier: MIT
 // measure.js - the browser edition's figures in Debian's headless chromium on
 // this machine: bytes the page transfers, time to the first picture, main-thread
 // time of idle frames and of the frames that enter a scene, each beside a floor

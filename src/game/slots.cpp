@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // slots.cpp - the saved-games screen. It is a scene of its own without a hero:
 // its Enter script reads the slots, its Always script draws the screen and
 // answers the mouse. Opened in play it keeps the moment F6 was pressed (the

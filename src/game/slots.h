@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // slots.h - the saved-games screen: the ten slots with their pictures, where
 // the player saves, loads and deletes with the mouse; and the menu's Continue.
 #pragma once

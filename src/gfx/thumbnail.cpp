@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // thumbnail.cpp - shrinking the screen by averaging and writing it as a PNG in memory.
 #include "gfx/thumbnail.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // thumbnail.h - the small picture of the screen kept beside a saved game.
 #pragma once
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // web.cpp - the platform in the browser: SDL 2 under emscripten on the page's
 // canvas, libpng for PNG files and SDL's reader for BMPs, the page's animation
 // frames as the loop's driver, and the player's files in the page's IndexedDB
@@ -192,6 +193,9 @@ bool platformWindowSize(int& w, int& h) {
     SDL_GetWindowSize(gWeb.window, &w, &h);
     return true;
 }
+
+// The page sizes the canvas itself: the game never fits a window to a screen here.
+bool platformScreenSize(int&, int&) { return false; }
 
 void platformHidePointer() { SDL_ShowCursor(SDL_DISABLE); }
 

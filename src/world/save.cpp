@@ -25,8 +25,8 @@ constexpr const char* kMagic = "hollowmere save";  // the first line of every sa
 constexpr int32_t kScreenW = 800;  // the hero's foot point lies on the screen
 constexpr int32_t kScreenH = 600;
 constexpr int32_t kFloorSlack = 2;  // a step may end this far beside the floor (walk.cpp)
-constexpr long kMaxPlayed = 100L * 365 * 24 * 3600;  // no one plays longer
-constexpr long kMaxTime = 1L << 40;                  // seconds since 1970, far beyond any clock
+constexpr long long kMaxPlayed = int64_t(100) * 365 * 24 * 3600;  // no one plays longer
+constexpr long long kMaxTime = int64_t(1) << 40;                 // seconds since 1970, far beyond any clock
 
 // The story flags under their names, in the order of StoryFlag.
 const char* const kFlagNames[] = {
@@ -56,7 +56,7 @@ int32_t currentVerb(const GameState& gs) {
 struct Writer {
     std::string text;
     void line(const std::string& key, const std::string& value) { text += key + "=" + value + "\n"; }
-    void line(const std::string& key, long value) { line(key, std::to_string(value)); }
+    void line(const std::string& key, long long value) { line(key, std::to_string(value)); }
 };
 
 // Reads the lines in order; every read names the key it expects.
@@ -78,18 +78,18 @@ struct Reader {
         value = l.substr(key.size() + 1);
         return true;
     }
-    bool number(const std::string& key, long lo, long hi, long& value) {
+    bool number(const std::string& key, long long lo, long long hi, long long& value) {
         std::string s;
         if (!text(key, s)) return false;
         errno = 0;
         char* end = nullptr;
-        value = std::strtol(s.c_str(), &end, 10);
+        value = std::strtoll(s.c_str(), &end, 10);
         if (s.empty() || *end != '\0' || errno != 0 || value < lo || value > hi)
             return fail(key + " is not a number from " + std::to_string(lo) + " to " + std::to_string(hi));
         return true;
     }
     bool flag(const std::string& key, bool& value) {
-        long v = 0;
+        long long v = 0;
         if (!number(key, 0, 1, v)) return false;
         value = v != 0;
         return true;
@@ -132,18 +132,18 @@ bool readObject(Reader& r, const GameState& gs, const std::vector<DialoguePartne
 }
 
 bool readTopics(Reader& r, const std::vector<DialoguePartner*>& partners, SavedGame& out) {
-    long count = 0;
-    if (!r.number("partners", 0, static_cast<long>(partners.size()), count)) return false;
+    long long count = 0;
+    if (!r.number("partners", 0, static_cast<long long>(partners.size()), count)) return false;
     std::set<std::string> seen;
-    for (long i = 0; i < count; ++i) {
+    for (long long i = 0; i < count; ++i) {
         std::string name;
         if (!r.text("partner", name)) return false;
         const DialoguePartner* p = partnerNamed(partners, name);
         if (!p || !seen.insert(name).second) return r.fail("no partner or twice:", name);
-        long topics = 0;
-        if (!r.number("topics", 0, static_cast<long>(p->topics.size()), topics)) return false;
+        long long topics = 0;
+        if (!r.number("topics", 0, static_cast<long long>(p->topics.size()), topics)) return false;
         std::vector<std::string> ids;
-        for (long t = 0; t < topics; ++t) {
+        for (long long t = 0; t < topics; ++t) {
             std::string id;
             if (!r.text("topic", id)) return false;
             if (!p->topics.count(id)) return r.fail(name + " has no topic", id);
@@ -155,10 +155,10 @@ bool readTopics(Reader& r, const std::vector<DialoguePartner*>& partners, SavedG
 }
 
 // The hero's foot point on the scene's floor, or beside it by no more than a step.
-bool nearFloor(const GameState& gs, const Scene& scene, long x, long y) {
+bool nearFloor(const GameState& gs, const Scene& scene, long long x, long long y) {
     Graphic* map = findGraphic(*gs.graphics, scene.walkMapName);
-    for (long dy = -kFloorSlack; map && dy <= kFloorSlack; ++dy)
-        for (long dx = -kFloorSlack; dx <= kFloorSlack; ++dx)
+    for (long long dy = -kFloorSlack; map && dy <= kFloorSlack; ++dy)
+        for (long long dx = -kFloorSlack; dx <= kFloorSlack; ++dx)
             if (pictureFloorAt(*map, static_cast<int32_t>(x + dx), static_cast<int32_t>(y + dy))) return true;
     return false;
 }
@@ -171,8 +171,8 @@ std::string writeSaveText(const GameState& gs, const std::vector<DialoguePartner
     w.text = std::string(kMagic) + "\n";
     w.line("format", kSaveFormat);
     w.line("edition", edition);
-    w.line("played", static_cast<long>(gs.playedSeconds));
-    w.line("time", static_cast<long>(savedAt));
+    w.line("played", static_cast<long long>(gs.playedSeconds));
+    w.line("time", static_cast<long long>(savedAt));
     w.line("scene", gs.scenes->currentScene);
     int32_t footX = 0, footY = 0;
     heroFootPoint(*gs.player, footX, footY);
@@ -181,9 +181,9 @@ std::string writeSaveText(const GameState& gs, const std::vector<DialoguePartner
     w.line("verb", currentVerb(gs));
     w.line("held", nameOf(gs.heldItem));
     for (int f = 0; f < kStoryFlagCount; ++f) w.line(std::string("flag.") + kFlagNames[f], gs.storyFlags[f]);
-    w.line("items", static_cast<long>(gs.player->inventory.size()));
+    w.line("items", static_cast<long long>(gs.player->inventory.size()));
     for (const auto& item : gs.player->inventory) w.line("item", item.first);
-    w.line("objects", static_cast<long>(gs.objects->size()));
+    w.line("objects", static_cast<long long>(gs.objects->size()));
     for (const auto& it : *gs.objects) {
         const SceneObject& o = *it.second;
         w.line("object", it.first);
@@ -199,10 +199,10 @@ std::string writeSaveText(const GameState& gs, const std::vector<DialoguePartner
         w.line("combineResult", nameOf(o.combineResult));
         w.line("dialogue", nameOf(o.dialoguePartner));
     }
-    w.line("partners", static_cast<long>(partners.size()));
+    w.line("partners", static_cast<long long>(partners.size()));
     for (const DialoguePartner* p : partners) {
         w.line("partner", p->name);
-        w.line("topics", static_cast<long>(p->activeTopics.size()));
+        w.line("topics", static_cast<long long>(p->activeTopics.size()));
         for (const std::string& id : p->activeTopics) w.line("topic", id);
     }
     w.text += "end\n";
@@ -214,7 +214,7 @@ bool readSaveText(const std::string& text, const std::string& edition, const Gam
     Reader r;
     r.lines = splitLines(text);
     SavedGame s;
-    long format = 0, x = 0, y = 0, verb = 0;
+    long long format = 0, x = 0, y = 0, verb = 0;
     bool ok = !r.lines.empty() && r.lines[r.next++] == kMagic;
     if (!ok) r.fail("not a saved game");
     ok = ok && r.number("format", 1, 1000000, format);
@@ -224,7 +224,7 @@ bool readSaveText(const std::string& text, const std::string& edition, const Gam
         out.edition = s.edition;
         ok = r.fail("from the other edition:", s.edition);
     }
-    long played = 0, time = 0;
+    long long played = 0, time = 0;
     if (format >= 2) ok = ok && r.number("played", 0, kMaxPlayed, played) && r.number("time", 0, kMaxTime, time);
     ok = ok && r.text("scene", s.scene);
     const Scene* scene = ok ? findScene(*gs.scenes, s.scene) : nullptr;
@@ -239,10 +239,10 @@ bool readSaveText(const std::string& text, const std::string& edition, const Gam
         ok = r.flag(std::string("flag.") + kFlagNames[f], v);
         s.flags[f] = v;
     }
-    long count = 0;
-    ok = ok && r.number("items", 0, static_cast<long>(gs.objects->size()), count);
+    long long count = 0;
+    ok = ok && r.number("items", 0, static_cast<long long>(gs.objects->size()), count);
     std::set<std::string> seen;
-    for (long i = 0; ok && i < count; ++i) {
+    for (long long i = 0; ok && i < count; ++i) {
         std::string item;
         ok = r.objectName(gs, "item", false, item);
         if (ok && !seen.insert(item).second) ok = r.fail("carried twice:", item);
@@ -251,10 +251,10 @@ bool readSaveText(const std::string& text, const std::string& edition, const Gam
     }
     if (ok && !s.heldItem.empty() && !seen.count(s.heldItem)) ok = r.fail("held item not carried");
     // Every object is listed once, so the save fixes the whole world.
-    const long objects = static_cast<long>(gs.objects->size());
+    const long long objects = static_cast<long long>(gs.objects->size());
     ok = ok && r.number("objects", objects, objects, count);
     seen.clear();
-    for (long i = 0; ok && i < count; ++i) {
+    for (long long i = 0; ok && i < count; ++i) {
         SavedObject o;
         ok = readObject(r, gs, partners, o);
         if (ok && !seen.insert(o.name).second) ok = r.fail("object twice:", o.name);
@@ -335,7 +335,7 @@ void applySavedGame(const SavedGame& s, GameState& gs, const std::vector<Dialogu
 bool readSaveSummary(const std::string& text, SaveSummary& out) {
     Reader r;
     r.lines = splitLines(text.substr(0, text.find("\nheroX=")));
-    long format = 0, played = 0, time = 0;
+    long long format = 0, played = 0, time = 0;
     SaveSummary s;
     bool ok = !r.lines.empty() && r.lines[r.next++] == kMagic && r.number("format", 1, kSaveFormat, format) &&
               r.text("edition", s.edition);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // writers_test.cpp - the generator's smaller files decode to exactly the pixels
 // its former writer (24-bit PNG, 32-bit BMP, kept here) produced: through
 // SDL_image, through the game's own picture loading, and through the

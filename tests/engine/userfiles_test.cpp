@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // userfiles_test.cpp - the files the game writes and reads, attacked: links
 // planted at temporary names, a check that refuses what was written, two
 // writers at once, reads of pipes, devices, folders and huge files, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // site.test.js - plays the built site in Debian's headless chromium, as a player
 // would, for both editions: the page loads without an error, the intro shows,
 // Escape reaches the menu, Start reaches the barn, a walk and a take, F5, a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // window_test.cpp - the real programs on a real X server (Xvfb), with and without
 // a window manager (openbox), driven as a player would through XTest (xdotool).
 // Each test is one screen size walking through the modes: a plain window, every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // slots.cpp - the saved-games screen and the menu's two buttons for it: the
 // menu's night sky, purple plates like the menu's, the chosen slot lit yellow.
 #include "painters.h"
