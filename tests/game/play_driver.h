@@ -316,3 +316,16 @@ struct PlayDriver {
         }
     }
 };
+
+// The random player's hand: of a roll from 0 to 999, the first 378 move the
+// pointer, toggle the left button, right-click or press Escape. True when the
+// roll was one of those; the caller gives the rest its own meaning.
+inline bool rollPointer(TestEngine& t, int roll, std::vector<GameKey>& keys) {
+    t.input.right = false;
+    if (roll < 200) t.moveTo(std::rand() % kScreenWidth, std::rand() % kScreenHeight);
+    else if (roll < 330) t.input.left = !t.input.left;
+    else if (roll < 370) t.input.right = true;
+    else if (roll < 378) keys.push_back(kKeyEscape);
+    else return false;
+    return true;
+}

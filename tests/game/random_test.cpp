@@ -65,12 +65,8 @@ TEST(RandomPlay, NothingBreaksAndTheEngineKeepsItsPromises) {
         const int roll = std::rand() % 1000;
         std::vector<GameKey> keys;
         TestEngine& t = game.t;
-        t.input.right = false;
-        if (roll < 200) t.moveTo(std::rand() % kScreenWidth, std::rand() % kScreenHeight);
-        else if (roll < 330) t.input.left = !t.input.left;
-        else if (roll < 370) t.input.right = true;
-        else if (roll < 378) keys.push_back(kKeyEscape);
-        else if (roll < 380) keys.push_back(kKeyF9);
+        if (rollPointer(t, roll, keys)) {  // the pointer, the buttons or Escape
+        } else if (roll < 380) keys.push_back(kKeyF9);
         else if (roll < 385) goToScene(game.gs(), scenes[std::rand() % scenes.size()]);
         else if (roll < 390) {
             const std::string& item = items[std::rand() % items.size()];
