@@ -222,11 +222,8 @@ void runFrame(Engine& e, const FrameEvents& events) {
     if (e.scenes.enteredScene != e.frameScene) {  // after the frame is drawn: saves take its picture
         e.frameScene = e.scenes.enteredScene;
         runCallback(gs, "SceneChanged");
-    }
-    // A new scene: read ahead what it and the scenes after it show, nearest first.
-    if (e.readsAhead && e.scenes.enteredScene != e.readAheadFrom) {
-        e.readAheadFrom = e.scenes.enteredScene;
-        decodeAhead(picturesAheadOf(e.scenes, e.graphics, e.readAheadFrom));
+        // and what the new scene and the scenes after it show is read ahead, nearest first
+        if (e.readsAhead) decodeAhead(picturesAheadOf(e.scenes, e.graphics, e.frameScene));
     }
     e.input.leftClicked = 0;
     e.input.rightClicked = 0;

@@ -55,7 +55,6 @@ struct Engine {
     int windowWidth = kScreenWidth;          // the window's size out of full screen
     int windowHeight = kScreenHeight;
     bool readsAhead = false;                 // the pictures of the scenes ahead are read before they are needed
-    std::string readAheadFrom = "";          // the scene the read-ahead list was last made for
     std::string caption;                     // window and icon title
     std::string frameScene;                  // the scene the last frame ended in
 };

@@ -227,5 +227,13 @@ TEST(ReadAhead, WorkerReadsWhileTheScenesDraw) {
         EXPECT_TRUE(decoded(findGraphic(t.e.graphics, findScene(t.e.scenes, scene)->backgroundName)->path));
     }
     waitForDecodingAhead();
+    // The frames set the reading off: the nearest other scene's background is read, never drawn.
+    const std::string own = findGraphic(t.e.graphics, findScene(t.e.scenes, "Farmhaus")->backgroundName)->path;
+    std::string neighbour;
+    for (const PictureWish& w : picturesAheadOf(t.e.scenes, t.e.graphics, "Farmhaus"))
+        if (neighbour.empty() && !w.floor && w.path != own && w.path.find("/bg.") != std::string::npos)
+            neighbour = w.path;
+    ASSERT_FALSE(neighbour.empty());
+    EXPECT_TRUE(decoded(neighbour)) << neighbour;
     stopDecodingAhead();
 }
