@@ -30,7 +30,7 @@ bool startGame() {
     loadInterface(e);
     buildContent(e, kEnglish);
     enterScene(e.game);
-    e.readsAhead = true;
+    e.target.readsAhead = true;
     FrameEvents ev = {};
     runFrame(e, ev);
     return true;

@@ -219,11 +219,15 @@ void runFrame(Engine& e, const FrameEvents& events) {
 
     updateSpeech(e.text);
     presentFrame(e);
-    if (e.scenes.enteredScene != e.frameScene) {  // after the frame is drawn: saves take its picture
+    // A new scene: what it and the scenes after it show is read ahead, nearest first.
+    if (e.target.readsAhead && e.scenes.enteredScene != e.readAheadFrom) {
+        e.readAheadFrom = e.scenes.enteredScene;
+        decodeAhead(picturesAheadOf(e.scenes, e.graphics, e.readAheadFrom));
+    }
+    // Once the new scene is on the window: saves take its picture.
+    if (e.scenes.enteredScene != e.frameScene && !e.target.picturesMissing) {
         e.frameScene = e.scenes.enteredScene;
         runCallback(gs, "SceneChanged");
-        // and what the new scene and the scenes after it show is read ahead, nearest first
-        if (e.readsAhead) decodeAhead(picturesAheadOf(e.scenes, e.graphics, e.frameScene));
     }
     e.input.leftClicked = 0;
     e.input.rightClicked = 0;
@@ -235,13 +239,17 @@ bool presentFrame(Engine& e) {
     return composeFrame(e.target);
 }
 
-void waitForFrameEnd(const Engine& e) {
+void waitForFrameEnd(Engine& e) {
     // The frame's spare time reads pictures ahead (all there is without a
     // worker thread), then the loop sleeps through the rest instead of
     // spinning: an idle game stays quiet.
     uint32_t elapsed = ticksNow() - e.frameStartTicks;
-    if (e.readsAhead && elapsed + kSpareMarginMs < kFrameMs) {
-        decodeAheadFor(kFrameMs - elapsed - kSpareMarginMs);
+    if (e.target.readsAhead && elapsed + kSpareMarginMs < kFrameMs) {
+        // what the frame waits for first, then what comes after it
+        if (readMissingPictures(e.target, kFrameMs - elapsed - kSpareMarginMs)) {
+            elapsed = ticksNow() - e.frameStartTicks;
+            if (elapsed + kSpareMarginMs < kFrameMs) decodeAheadFor(kFrameMs - elapsed - kSpareMarginMs);
+        }
         elapsed = ticksNow() - e.frameStartTicks;
     }
     if (elapsed < kFrameMs) sleepTicks(kFrameMs - elapsed);

@@ -54,9 +54,9 @@ struct Engine {
     bool smooth = false;                     // the picture is scaled filtered, not sharp
     int windowWidth = kScreenWidth;          // the window's size out of full screen
     int windowHeight = kScreenHeight;
-    bool readsAhead = false;                 // the pictures of the scenes ahead are read before they are needed
     std::string caption;                     // window and icon title
-    std::string frameScene;                  // the scene the last frame ended in
+    std::string frameScene;                  // the scene the window last showed a frame of
+    std::string readAheadFrom;               // the scene the read-ahead list was last made for
 };
 
 extern const char* const kWebAddress;  // the project's web address
@@ -81,7 +81,7 @@ void releaseWorld(Engine& e);
 
 FrameEvents sampleFrameEvents();                      // the platform's events and input levels
 void runFrame(Engine& e, const FrameEvents& events);  // steps 1 to 19 of a frame
-void waitForFrameEnd(const Engine& e);                // sleeps until 16 ms have passed
+void waitForFrameEnd(Engine& e);                // sleeps until 16 ms have passed
 void advanceClock(GameState& gs);                     // the script clock's once-a-second tick
 // Composes and flips the frame unless the window shows it already and was not
 // uncovered since; returns whether the frame was handed to the window.

@@ -130,7 +130,7 @@ int main(int argc, char** argv) {
     if (chosen.fullscreen) switchFullscreen(e);
     buildContent(e, kEdition);
     enterScene(e.game);
-    e.readsAhead = true;  // from the first frame on, the scenes ahead are read while it plays
+    e.target.readsAhead = true;  // from the first frame on, the scenes ahead are read while it plays
     const char* testFrames = getenv("HOLLOWMERE_TEST_FRAMES");
     if (testFrames && atoi(testFrames) > 0) {
         runTestFrames(e, atoi(testFrames));

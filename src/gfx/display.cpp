@@ -3,6 +3,7 @@
 #include "gfx/display.h"
 
 #include <algorithm>
+#include <chrono>
 #include <climits>
 #include <cstdlib>
 
@@ -142,6 +143,12 @@ void noteOrDrawStep(RenderTarget& target, const DrawStep& step) {
 }
 
 void noteOrDraw(RenderTarget& target, Graphic& g, bool animate = true) {
+    if (target.noting && target.readsAhead && g.visible == 1 && !graphicReady(g)) {
+        // Not read yet: the frame waits for it, and the animation plays on unseen.
+        target.picturesMissing = true;
+        if (animate && g.stripEnd != 0 && g.animMode != 0) stepAnimation(g);
+        return;
+    }
     if (target.noting) {
         DrawStep& step = nextStep(target);
         if (!spriteStep(g, step, animate)) --target.stepCount;
@@ -419,6 +426,7 @@ void beginFrameDrawing(RenderTarget& target) {
         return;
     }
     target.noting = true;
+    target.picturesMissing = false;
     if (target.displayList) target.displayList->holdRemoved = true;
 }
 
@@ -430,7 +438,7 @@ bool composeFrame(RenderTarget& t) {
     if (screen && !noted) {
         if (t.testHookDrawAtOnce) platformPresent(screen, nullptr);  // drawn as it went
         handOver = t.testHookDrawAtOnce;
-    } else if (screen) {
+    } else if (screen && !t.picturesMissing) {
         SDL_Rect area = changedArea(t, screen);
         const bool whole = area.w == screen->w && area.h == screen->h;
         if (area.w != 0 && !whole) {
@@ -472,6 +480,15 @@ bool composeFrame(RenderTarget& t) {
         freeRemoved(*t.displayList);
     }
     return handOver;
+}
+
+bool readMissingPictures(RenderTarget& t, uint32_t budgetMs) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(budgetMs);
+    bool all = true;
+    if (t.displayList)
+        for (Graphic* g : t.displayList->sprites)
+            if (g->visible == 1 && !readGraphicUntil(*g, deadline)) all = false;
+    return all;
 }
 
 void releaseRenderTarget(RenderTarget& t) {

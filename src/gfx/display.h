@@ -56,6 +56,10 @@ struct RenderTarget {
     bool testHookDrawAtOnce = false;       // test hook: draw at once and hand every frame over, as the
                                            // game once did; tests compare the noted frames with it
     bool presentNext = false;              // the window needs the next frame even if unchanged
+    bool readsAhead = false;               // pictures are read ahead and in the frames' spare time: a
+                                           // frame never reads a picture itself, it waits for it
+    bool picturesMissing = false;          // this frame has a sprite whose picture is not read yet: it
+                                           // is not composed, the window keeps the last one
     std::vector<DrawStep> steps;           // what this frame draws, in order
     size_t stepCount = 0;                  // steps used this frame (the rest keep their capacity)
     std::vector<DrawStep> shown;           // what the screen shows now, in order
@@ -92,10 +96,14 @@ void drawPicture(RenderTarget& target, SDL_Surface* picture, const std::string& 
 // numbers are noted through noteText/noteNumber, which the text drawing asks first.
 void beginFrameDrawing(RenderTarget& target);
 // Composes and hands the frame to the window unless it is the frame already
-// shown (and nothing asked for it again); returns whether it was handed over.
-// Only the part that changed is composed again and handed over.
+// shown (and nothing asked for it again) or a picture it needs is not read yet;
+// returns whether it was handed over. Only the part that changed is composed
+// again and handed over.
 bool composeFrame(RenderTarget& target);
 void releaseRenderTarget(RenderTarget& target);  // frees the canvas
+// Reads the pictures the display list's sprites still miss, a few rows at a
+// time, until budgetMs have passed; true when none is missing.
+bool readMissingPictures(RenderTarget& target, uint32_t budgetMs);
 // True when the text was noted for later instead of drawn now.
 bool noteText(TextRenderer& r, RenderTarget* target, const std::string& text, int x, int y,
               int size, uint32_t colour);

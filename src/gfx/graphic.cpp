@@ -29,7 +29,12 @@ constexpr int32_t kReadAheadParts = 8;
 // Rows of a streamed strip read ahead before its scene: a screen's height, so
 // that its first frame shows without a whole frame read in that draw.
 constexpr int32_t kHeadRows = 600;
+// Rows read between two looks at the clock when a picture is read in parts:
+// about a tenth of a millisecond of a screen-wide picture.
+constexpr int32_t kPartRows = 16;
 constexpr size_t kPngSignature = 8;
+// Picture::broken: the head read ahead broke off, said at the first draw.
+constexpr uint8_t kBrokenUnreported = 2;
 
 // Bytes of decoded pixels and walk maps the pictures wanted ahead may take:
 // what lies beyond it in the order of the scenes is not read, and let go.
@@ -54,6 +59,7 @@ struct PictureCache {
     std::atomic<bool> stopWorker{false};     // the worker stops after the entry in hand
     std::vector<AheadEntry> ahead;           // nearest first, within the budget; fixed while anyone reads it
     std::atomic<size_t> aheadNext{0};        // the next entry to read, taken by worker or spare time
+    const AheadEntry* inHand = nullptr;      // the entry the spare time read only in part; main thread
     uint64_t frame = 1;                      // counts beginPictureFrame; main thread
     bool stopsAtExit = false;                // the exit handler that stops the worker is registered
 };
@@ -264,7 +270,8 @@ void freePixels(Picture* p) {
     if (p->retired) SDL_FreeSurface(p->retired);
     if (p->next) SDL_FreeSurface(p->next);
     if (p->head) SDL_FreeSurface(p->head);
-    p->surface = p->retired = p->next = p->head = nullptr;
+    if (p->filling) SDL_FreeSurface(p->filling);
+    p->surface = p->retired = p->next = p->head = p->filling = nullptr;
     p->nextFirst = p->nextRows = 0;
     closeReader(p->reader);
     p->reader = nullptr;
@@ -292,27 +299,73 @@ void decodeAsIs(Picture* p) {
     p->state = kPictureDecoded;
 }
 
-// The whole picture in surface: read row by row where the fast path can, else
-// through SDL_image (which reports a broken file).
-void decodeWhole(Picture* p) {
-    PictureReader* r = gCache.sdlImageOnly ? nullptr : openReader(p->path);
-    if (r && r->screenLayout) {
-        SDL_Surface* s = newScreenLayoutSurface(r->width, r->height);
-        const bool ok = s && readRows(r, s, 0, 0, r->height);
-        closeReader(r);
-        if (ok) {
-            p->surface = keyed(s);
-            p->width = s->w;
-            p->height = s->h;
-            p->whole = 1;
-            p->state = kPictureDecoded;
-            return;
+// A strip whose rows break off is drawn no more; SDL_image says why, once
+// (on the main thread: a head read ahead that broke off waits for its draw).
+void reportBroken(Picture* p) {
+    if (p->broken) return;
+    p->broken = 1;
+    if (SDL_Surface* s = loadAsIs(p->path)) SDL_FreeSurface(s);  // prints why
+}
+
+// Reads a picture in parts of at most maxRows rows (read or passed over),
+// straight into the screen's layout: the whole picture, or (head) only the
+// rows of a streamed strip from row from on. Between calls filling holds the
+// rows read and reader stands after them. True once done: the picture decoded
+// (through SDL_image where the fast path cannot, which reports a broken file),
+// the head read, or nothing to read.
+bool readPart(Picture* p, int32_t maxRows, bool head, int32_t from = 0) {
+    if (!p->filling) {
+        PictureReader* r = gCache.sdlImageOnly ? nullptr : openReader(p->path);
+        from = head ? std::max(0, std::min(from, p->height - 1)) : 0;
+        const int32_t rows = !r || !r->screenLayout ? 0 : head ? std::min(r->height - from, kHeadRows) : r->height;
+        p->headFirst = from;
+        p->filling = rows > 0 ? newScreenLayoutSurface(r->width, rows) : nullptr;
+        if (!p->filling) {
+            closeReader(r);
+            if (head)
+                p->broken = kBrokenUnreported;
+            else
+                decodeAsIs(p);  // reports an unreadable file
+            return true;
         }
-        if (s) SDL_FreeSurface(s);
-        r = nullptr;
+        closeReader(p->reader);
+        p->reader = r;
+    }
+    PictureReader* r = p->reader;
+    SDL_Surface* s = p->filling;
+    const int32_t end = p->headFirst + s->h;
+    const int32_t count = std::min(maxRows, end - r->nextRow);
+    const bool ok = r->nextRow < p->headFirst  // the rows before it are passed over, a part at a time
+                        ? readRows(r, s, std::min(r->nextRow + maxRows, p->headFirst), 0, 0)
+                        : readRows(r, s, r->nextRow, r->nextRow - p->headFirst, count);
+    if (ok && r->nextRow < end) return false;
+    p->filling = nullptr;
+    if (ok && head) {
+        p->head = s;  // the reader stays after it
+        return true;
     }
     closeReader(r);
-    decodeAsIs(p);
+    p->reader = nullptr;
+    if (!ok) {
+        SDL_FreeSurface(s);
+        if (head)
+            p->broken = kBrokenUnreported;
+        else
+            decodeAsIs(p);
+        return true;
+    }
+    p->surface = keyed(s);
+    p->width = s->w;
+    p->height = s->h;
+    p->whole = 1;
+    p->state = kPictureDecoded;
+    return true;
+}
+
+// The whole picture in surface at once.
+void decodeWhole(Picture* p) {
+    while (!readPart(p, INT32_MAX, false)) {
+    }
 }
 
 // Width and height from a BMP header; false when it is not one.
@@ -421,10 +474,7 @@ bool holdRows(Picture* p, int32_t first, int32_t count) {
     if (!p->reader || !p->reader->screenLayout || !readRows(p->reader, p->surface, first, 0, count)) {
         closeReader(p->reader);
         p->reader = nullptr;
-        if (!p->broken) {
-            p->broken = 1;
-            if (SDL_Surface* s = loadAsIs(p->path)) SDL_FreeSurface(s);  // prints why
-        }
+        reportBroken(p);
         return false;
     }
     p->firstRow = first;
@@ -473,20 +523,6 @@ void holdWhole(Picture* p) {
     p->state = p->surface ? kPictureDecoded : kPictureUnread;
 }
 
-// The first rows of a streamed strip, read before its scene (the worker, with
-// the picture's lock); the reader stays open after them.
-void readHead(Picture* p) {
-    PictureReader* r = openReader(p->path);
-    SDL_Surface* h = r && r->screenLayout ? newScreenLayoutSurface(p->width, std::min(p->height, kHeadRows)) : nullptr;
-    if (!h || !readRows(r, h, 0, 0, h->h)) {  // a broken file is reported when it is drawn
-        if (h) SDL_FreeSurface(h);
-        closeReader(r);
-        return;
-    }
-    p->head = h;
-    p->reader = r;
-}
-
 // A new window takes its rows from the head read ahead: the first frame, and
 // the rows after it as the start of the next frame. A frame too short or too
 // tall for the head reads from the file as usual.
@@ -507,9 +543,9 @@ void takeHead(Picture* p) {
                 std::memcpy(static_cast<uint8_t*>(dst->pixels) + static_cast<size_t>(at) * dst->pitch,
                             src + static_cast<size_t>(y) * h->pitch, bytes);
             }
-            p->firstRow = 0;
+            p->firstRow = p->headFirst;
             p->rowsHeld = rows;
-            p->nextFirst = rows;
+            p->nextFirst = p->headFirst + rows;
             p->nextRows = rest;
             SDL_FreeSurface(h);
             return;
@@ -549,8 +585,7 @@ Graphic* newSpriteGraphic(const std::string& path, const std::string& name, int3
     g->stripEnd = stripEnd;
     g->animMode = animMode;
     if (path.empty()) return g;  // its template was missing and has been reported
-    g->picture = acquirePicture(path);
-    graphicDecoded(*g);
+    g->picture = acquirePicture(path);  // its pixels are read when it is first drawn
     return g;
 }
 
@@ -593,21 +628,22 @@ namespace {
 // graphicDecoded with the picture's lock held.
 bool decodedLocked(Graphic& g) {
     Picture* p = g.picture;
+    if (p->broken == kBrokenUnreported) {
+        p->broken = 0;
+        reportBroken(p);
+    }
     if (p->state == kPictureFailed || p->broken) return false;
     if (p->state == kPictureUnread) {
         if (p->streamed && drawsWindow(g, *p)) {
+            while (p->filling && !readPart(p, INT32_MAX, true)) {  // a head begun is finished
+            }
             p->surface = newScreenLayoutSurface(p->width, g.frameHeight);
             if (!p->surface) return false;
             keyed(p->surface);
             p->state = kPictureDecoded;  // the rows are read as they are drawn
             takeHead(p);
         } else {
-            if (p->head) {  // the whole picture is read from the start
-                SDL_FreeSurface(p->head);
-                p->head = nullptr;
-                closeReader(p->reader);
-                p->reader = nullptr;
-            }
+            if (p->streamed) freePixels(p);  // the whole picture is read from the start, not the head
             decodeWhole(p);
             if (p->state != kPictureDecoded) return false;
         }
@@ -629,7 +665,18 @@ void readFloor(Picture* p) {
     if (bpp >= 1 && bpp <= 4 && s->pixels && (!SDL_MUSTLOCK(s) || SDL_LockSurface(s) == 0)) {
         p->floorWidth = s->w;
         p->floor.resize(static_cast<size_t>(s->w) * s->h);
-        for (int row = 0; row < s->h; ++row) {
+        const SDL_Palette* colours = s->format->palette;
+        if (bpp == 1 && colours) {  // the generator's maps: a look-up per colour, not per pixel
+            uint8_t isFloor[256] = {};
+            for (int i = 0; i < colours->ncolors && i < 256; ++i)
+                isFloor[i] = (colours->colors[i].r | colours->colors[i].g | colours->colors[i].b) != 0;
+            for (int row = 0; row < s->h; ++row) {
+                const uint8_t* src = static_cast<const uint8_t*>(s->pixels) + static_cast<size_t>(row) * s->pitch;
+                uint8_t* dst = p->floor.data() + static_cast<size_t>(row) * s->w;
+                for (int col = 0; col < s->w; ++col) dst[col] = isFloor[src[col]];
+            }
+        }
+        for (int row = 0; row < s->h && !(bpp == 1 && colours); ++row) {
             for (int col = 0; col < s->w; ++col) {
                 Uint8 r, gr, b;
                 SDL_GetRGB(readPixel(s, col, row), s->format, &r, &gr, &b);
@@ -642,21 +689,28 @@ void readFloor(Picture* p) {
     SDL_FreeSurface(s);
 }
 
-// Reads the next entry of the list not taken yet; false when none is left.
-// The worker and the frame's spare time both take entries, each under the
-// picture's lock.
+// Reads an entry of the list, with its picture's lock held, until it is done
+// or deadline has passed; true when done.
+bool readEntryUntil(const AheadEntry& e, std::chrono::steady_clock::time_point deadline) {
+    Picture* p = e.picture;
+    if (e.floor) {
+        if (!p->floorRead && p->state != kPictureFailed) readFloor(p);
+        return true;
+    }
+    if (p->state != kPictureUnread || (p->streamed && p->head)) return true;
+    while (!readPart(p, kPartRows, p->streamed != 0))  // a strip's head: its first rows
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+    return true;
+}
+
+// The worker reads the next entry of the list not taken yet, whole; false
+// when none is left. The worker and the frame's spare time both take
+// entries, each under the picture's lock.
 bool readNextAhead() {
     const size_t i = gCache.aheadNext.fetch_add(1);
     if (i >= gCache.ahead.size()) return false;
-    Picture* p = gCache.ahead[i].picture;
-    std::lock_guard<std::mutex> hold(p->lock);
-    if (gCache.ahead[i].floor) {
-        if (!p->floorRead && p->state != kPictureFailed) readFloor(p);
-    } else if (p->state == kPictureUnread && !p->streamed) {
-        decodeWhole(p);
-    } else if (p->state == kPictureUnread && p->streamed && !p->head) {
-        readHead(p);
-    }
+    std::lock_guard<std::mutex> hold(gCache.ahead[i].picture->lock);
+    readEntryUntil(gCache.ahead[i], std::chrono::steady_clock::time_point::max());
     return true;
 }
 
@@ -683,7 +737,7 @@ void letGoOfUnwanted() {
         if (p->drawers == 0 && p->state == kPictureDecoded && !pixels.count(p)) {
             freePixels(p);
             p->state = kPictureUnread;
-        } else if (p->drawers == 0 && p->head && !pixels.count(p)) {
+        } else if (p->drawers == 0 && (p->head || p->filling) && !pixels.count(p)) {
             freePixels(p);
         }
         if (p->floorRead && !floors.count(p)) {
@@ -700,6 +754,42 @@ bool graphicDecoded(Graphic& g) {
     if (!g.picture) return false;
     std::lock_guard<std::mutex> hold(g.picture->lock);
     return decodedLocked(g);
+}
+
+namespace {
+
+// graphicReady with the picture's lock held.
+bool readyLocked(const Graphic& g) {
+    const Picture& p = *g.picture;
+    if (p.state != kPictureUnread || p.broken) return true;
+    if (!p.streamed) return false;
+    // a strip drawn whole is read when drawn; a window needs its rows read ahead
+    return !drawsWindow(g, p) || (p.head && p.headFirst == g.srcY);
+}
+
+}  // namespace
+
+bool graphicReady(Graphic& g) {
+    if (!g.picture) return true;
+    std::unique_lock<std::mutex> hold(g.picture->lock, std::try_to_lock);
+    return hold.owns_lock() && readyLocked(g);
+}
+
+bool readGraphicUntil(Graphic& g, std::chrono::steady_clock::time_point deadline) {
+    if (!g.picture) return true;
+    std::unique_lock<std::mutex> hold(g.picture->lock, std::try_to_lock);
+    if (!hold.owns_lock()) return false;  // the worker reads it
+    Picture* p = g.picture;
+    const bool head = p->streamed != 0;
+    if (head && (p->head || p->filling) && p->headFirst != g.srcY) {
+        freePixels(p);  // read ahead from another frame than the one the sprite shows first
+        p->state = kPictureUnread;
+    }
+    while (!readyLocked(g)) {
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        readPart(p, kPartRows, head, g.srcY);
+    }
+    return true;
 }
 
 SDL_Surface* graphicRows(Graphic& g, int32_t& srcY, int32_t& rows) {
@@ -810,12 +900,24 @@ void decodeAhead(const std::vector<PictureWish>& wishes, bool worker) {
 void decodeAheadFor(uint32_t budgetMs) {
     using Clock = std::chrono::steady_clock;
     const Clock::time_point end = Clock::now() + std::chrono::milliseconds(budgetMs);
-    while (budgetMs > 0 && !gCache.stopWorker && Clock::now() < end && readNextAhead()) {
+    while (budgetMs > 0 && !gCache.stopWorker && Clock::now() < end) {
+        if (!gCache.inHand) {
+            const size_t i = gCache.aheadNext.fetch_add(1);
+            if (i >= gCache.ahead.size()) return;
+            gCache.inHand = &gCache.ahead[i];
+        }
+        std::lock_guard<std::mutex> hold(gCache.inHand->picture->lock);
+        if (readEntryUntil(*gCache.inHand, end)) gCache.inHand = nullptr;
     }
 }
 
 void waitForDecodingAhead() {
     if (gCache.worker.joinable()) gCache.worker.join();
+    if (const AheadEntry* e = gCache.inHand) {
+        std::lock_guard<std::mutex> hold(e->picture->lock);
+        readEntryUntil(*e, std::chrono::steady_clock::time_point::max());
+        gCache.inHand = nullptr;
+    }
     while (readNextAhead()) {
     }
 }
@@ -823,6 +925,7 @@ void waitForDecodingAhead() {
 void stopDecodingAhead() {
     gCache.stopWorker = true;
     if (gCache.worker.joinable()) gCache.worker.join();
+    gCache.inHand = nullptr;  // what it read stays in the picture for whoever reads it next
     for (const AheadEntry& e : gCache.ahead) {
         Graphic holder;  // lets go the way a graphic does
         holder.picture = e.picture;
@@ -861,6 +964,7 @@ size_t picturesBytes() {
         if (p->retired) bytes += static_cast<size_t>(p->retired->pitch) * p->retired->h;
         if (p->next) bytes += static_cast<size_t>(p->next->pitch) * p->next->h;
         if (p->head) bytes += static_cast<size_t>(p->head->pitch) * p->head->h;
+        if (p->filling) bytes += static_cast<size_t>(p->filling->pitch) * p->filling->h;
         bytes += p->floor.size();
     }
     return bytes;

@@ -3,6 +3,7 @@
 // and the decoded pictures they share.
 #pragma once
 #include "platform/platform.h"
+#include <chrono>
 #include <cstdint>
 #include <map>
 #include <mutex>
@@ -62,7 +63,11 @@ struct Picture {
     int32_t nextRows = 0;                  // streamed: rows of next read so far
     SDL_Surface* retired = nullptr;        // a streamed window replaced by the whole picture; owned
     SDL_Surface* head = nullptr;           // streamed, unread: the first rows read ahead, reader after them; owned
-    uint8_t broken = 0;                    // 1 = the pixels broke off after a good header (reported)
+    SDL_Surface* filling = nullptr;        // unread: the rows read so far of a picture read in parts (the
+                                           // whole picture, or a strip's head), reader after them; owned
+    int32_t headFirst = 0;                 // streamed: file row of head's (or filling's) row 0
+    uint8_t broken = 0;                    // 1 = the pixels broke off after a good header (reported),
+                                           // 2 = the head read ahead broke off (said at the first draw)
     uint64_t fileStamp = 0;                // size, inode and change time of the file when read
     std::vector<uint8_t> floor;            // walk map: 1 per pixel where the hero may stand, row by row
     int32_t floorWidth = 0;                // pixels per row of floor
@@ -129,6 +134,13 @@ bool graphicDecoded(Graphic& g);
 // The surface holding rows [srcY, srcY + rows) of g's picture for a blit, with
 // srcY turned into the surface's own row; streamed strips read the rows as needed.
 SDL_Surface* graphicRows(Graphic& g, int32_t& srcY, int32_t& rows);
+// Whether g can be drawn without reading its file first: its pixels are
+// decoded, a streamed strip's first rows were read ahead, or there is nothing
+// to read (no file, an unreadable one). False while another thread reads it.
+bool graphicReady(Graphic& g);
+// Reads g's picture a few rows at a time until it is ready or deadline has
+// passed (a frame's spare time); true when it is ready.
+bool readGraphicUntil(Graphic& g, std::chrono::steady_clock::time_point deadline);
 // Whole picture size of g (decoding nothing); false when the file was unreadable.
 bool graphicSize(Graphic& g, int32_t& width, int32_t& height);
 // The area g covers on screen, the hot area of the hit test: its frame, or the
@@ -157,7 +169,8 @@ struct PictureWish {
 // What the main thread needs first it reads itself.
 void decodeAhead(const std::vector<PictureWish>& wishes, bool worker = kDecodeWorker);
 // Reads entries of the list on this thread until budgetMs have passed (the
-// frame's spare time, before the loop sleeps); at least one when budgetMs > 0.
+// frame's spare time, before the loop sleeps), a few rows at a time: a
+// picture it could not finish is finished by the next call.
 void decodeAheadFor(uint32_t budgetMs);
 // Stops the worker after the entry in hand and lets go of the list's holds.
 void stopDecodingAhead();

@@ -52,7 +52,7 @@ protected:
 
 TEST_F(GfxSprite, DelayShowsFirstFrameOneDrawLongerThenLoopsOrRests) {
     Graphic* g = newSpriteGraphic(strip, "s", 0, 0, 4, kFrameH, 2, kFrameH * kFrames, 1);
-    ASSERT_NE(g->surface, nullptr);
+    ASSERT_TRUE(graphicDecoded(*g));
     EXPECT_EQ(frames(*g, 14), (std::vector<int>{0, 0, 0, 1, 1, 2, 2, 3, 3, 0, 0, 1, 1, 2}));
 
     // A script's working delay survives the wrap of a loop; frameDelay only refills a 0.
@@ -119,7 +119,7 @@ TEST_F(GfxSprite, BlackIsTransparentAndNearBlackIsDrawn) {
         SCOPED_TRACE(path);
         clear(0x0000c8);
         Graphic* g = newSpriteGraphic(path, "k", 10, 10, 0, 0, 0, 0, 0);
-        ASSERT_NE(g->surface, nullptr);
+        ASSERT_TRUE(graphicDecoded(*g));
         drawSprite(screen, *g);
         EXPECT_EQ(pixel(10, 10), 0x0000c8u);
         EXPECT_EQ(pixel(11, 10), 0x010101u);

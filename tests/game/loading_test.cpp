@@ -52,7 +52,7 @@ Drawn drawEverything(bool reference) {
     {
         TestEngine t;
         buildContent(t.e, kEnglish);
-        t.e.readsAhead = !reference;  // as main does: the worker reads while the scenes play
+        t.e.target.readsAhead = !reference;  // as main does: the worker reads while the scenes play
         SDL_Surface* canvas = SDL_CreateRGBSurface(SDL_SWSURFACE, 800, 600, 32, 0xff0000, 0xff00, 0xff, 0);
         for (const auto& sc : t.e.scenes.scenes) {
             t.e.scenes.currentScene = sc.first;
@@ -60,6 +60,8 @@ Drawn drawEverything(bool reference) {
             // Long enough for the sequence strips to step, loop and run on.
             const int frames = sc.second->showInterface ? 40 : 260;
             for (int f = 0; f < frames; ++f) {
+                // what the frames wait for is read as their spare time reads it: a strip from the frame it shows
+                if (!reference) readMissingPictures(t.e.target, 60000);
                 d.names.push_back(sc.first + " frame " + std::to_string(f));
                 d.prints.push_back(displayPrint(t.e, canvas));
                 t.frame();
@@ -214,12 +216,39 @@ TEST(ReadAhead, SpareTimeReadsWithoutAWorker) {
     stopDecodingAhead();
 }
 
+// A frame never reads a picture itself: it waits, the window keeping the last
+// frame, while the animations play on and the spare time reads what is
+// missing; the scene counts as shown (and is saved) once it is on the window.
+TEST(ReadAhead, AFrameWaitsForWhatItHasNotRead) {
+    TestEngine t;
+    buildContent(t.e, kEnglish);
+    t.e.target.readsAhead = true;
+    t.frames(3);
+    waitForDecodingAhead();
+    t.e.scenes.currentScene = "Kreuzung";
+    enterScene(t.gs());
+    const uint64_t presented = t.e.target.framesPresented;
+    runFrame(t.e, FrameEvents{});  // no spare time: nothing is read
+    EXPECT_TRUE(t.e.target.picturesMissing);
+    EXPECT_EQ(t.e.target.framesPresented, presented) << "the window keeps the last frame";
+    EXPECT_NE(t.e.frameScene, "Kreuzung");
+    int waited = 1;
+    while (t.e.target.picturesMissing && waited < 500) {
+        t.frame();
+        ++waited;
+    }
+    EXPECT_FALSE(t.e.target.picturesMissing) << "still waiting after " << waited << " frames";
+    EXPECT_GT(t.e.target.framesPresented, presented);
+    EXPECT_EQ(t.e.frameScene, "Kreuzung");
+    stopDecodingAhead();
+}
+
 // The worker reads while the frames draw the same pictures (ThreadSanitizer
 // runs this one): every scene entered in turn, a few frames each.
 TEST(ReadAhead, WorkerReadsWhileTheScenesDraw) {
     TestEngine t;
     buildContent(t.e, kEnglish);
-    t.e.readsAhead = true;
+    t.e.target.readsAhead = true;
     for (const char* scene : {"Kreuzung", "Schule", "Schulparty", "BurbSequenz", "Farmhaus"}) {
         t.e.scenes.currentScene = scene;
         enterScene(t.gs());

@@ -67,7 +67,7 @@ struct PlayDriver {
     // and the pictures read ahead as the program reads them.
     void startProgram(const Edition& edition) {
         if (std::getenv("HOLLOWMERE_PLAY_AS_PROGRAM"))
-            t.e.readsAhead = true;
+            t.e.target.readsAhead = true;
         else
             useTinyScreen();
         buildContent(t.e, edition);
