@@ -13,6 +13,7 @@
 #include <SDL_image.h>
 #include <dlfcn.h>
 #include <glob.h>
+#include <malloc.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -194,6 +195,11 @@ GameKey gameKey(const SDL_keysym& k) {
 }  // namespace
 
 bool platformStartVideo(const WindowChoice& choice) {
+    // Pictures come and go by the megabyte: the allocator keeps what was freed
+    // for the next one rather than giving it back to the system and taking
+    // fresh pages (each faulted in on first touch, dear on a virtual machine).
+    mallopt(M_MMAP_THRESHOLD, 32 << 20);
+    mallopt(M_TRIM_THRESHOLD, 64 << 20);
     chooseRenderDriver();
     // sdl12-compat scales its picture to the window: sharp pixels unless asked otherwise
     setenv("SDL12COMPAT_SCALE_METHOD", choice.smooth ? "linear" : "nearest", 1);
