@@ -168,15 +168,19 @@ void pngWarning(png_structp, png_const_charp) {}
 
 }  // namespace
 
-// An open PNG file, positioned at a row, giving 32-bit xRGB rows.
+// An open PNG file, or a plain 24-bit BMP, positioned at a row, giving 32-bit xRGB rows.
 struct PictureReader {
     FILE* file = nullptr;         // owned
-    png_structp png = nullptr;    // owned with info
+    png_structp png = nullptr;    // owned with info; null for a BMP
     png_infop info = nullptr;     // header of the file
     int32_t width = 0;            // of the picture
     int32_t height = 0;           // of the picture
     int32_t nextRow = 0;          // the row png_read_row gives next
     bool screenLayout = false;    // RGB or palette, not interlaced, no transparency: read by rows
+    long bmpPixels = 0;           // BMP: where the pixels start in the file; 0 = a PNG
+    int32_t bmpStride = 0;        // BMP: bytes per row in the file, padded to 4
+    bool bmpBottomUp = true;      // BMP: the last row comes first in the file
+    std::vector<uint8_t> bmpRow;  // BMP: one row as the file holds it
 
     PictureReader() = default;
     PictureReader(const PictureReader&) = delete;  // owns the file and the PNG reader
@@ -192,12 +196,56 @@ void closeReader(PictureReader* r) {
     delete r;
 }
 
-// Opens path and reads its PNG header; null when it is no readable PNG.
+uint32_t littleEndian(const uint8_t* b, int bytes) {
+    uint32_t v = 0;
+    for (int i = bytes - 1; i >= 0; --i) v = (v << 8) | b[i];
+    return v;
+}
+
+// A plain BMP of 24 bits per pixel (no compression, no masks: what SDL reads
+// as B, G, R bytes) is read by rows like a PNG; true when r's file is one.
+bool openBmp(PictureReader* r) {
+    uint8_t h[34];
+    if (std::fseek(r->file, 0, SEEK_SET) != 0 || std::fread(h, 1, sizeof h, r->file) != sizeof h ||
+        h[0] != 'B' || h[1] != 'M' || littleEndian(h + 14, 4) < 40 || littleEndian(h + 28, 2) != 24 ||
+        littleEndian(h + 30, 4) != 0)
+        return false;
+    const int32_t w = static_cast<int32_t>(littleEndian(h + 18, 4));
+    const int32_t height = static_cast<int32_t>(littleEndian(h + 22, 4));
+    if (w <= 0 || w > 32768 || height == 0 || height < -32768 || height > 32768) return false;
+    r->width = w;
+    r->height = height < 0 ? -height : height;
+    r->bmpBottomUp = height > 0;
+    r->bmpStride = (w * 3 + 3) & ~3;
+    r->bmpPixels = static_cast<long>(littleEndian(h + 10, 4));
+    r->bmpRow.resize(static_cast<size_t>(r->bmpStride));
+    r->screenLayout = r->bmpPixels > 0;
+    return r->screenLayout;
+}
+
+// Reads one row of a BMP into dst's row at in the screen's layout; false when
+// the file breaks off.
+bool readBmpRow(PictureReader* r, SDL_Surface* dst, int32_t row, int32_t at) {
+    const int32_t fileRow = r->bmpBottomUp ? r->height - 1 - row : row;
+    if (std::fseek(r->file, r->bmpPixels + static_cast<long>(fileRow) * r->bmpStride, SEEK_SET) != 0 ||
+        std::fread(r->bmpRow.data(), 1, r->bmpRow.size(), r->file) != r->bmpRow.size())
+        return false;
+    Uint32* out = reinterpret_cast<Uint32*>(static_cast<uint8_t*>(dst->pixels) + static_cast<size_t>(at) * dst->pitch);
+    const uint8_t* in = r->bmpRow.data();
+    for (int32_t x = 0; x < r->width; ++x, in += 3)
+        out[x] = (Uint32(in[2]) << 16) | (Uint32(in[1]) << 8) | in[0];  // 0x00RRGGBB, as the screen
+    return true;
+}
+
+// Opens path and reads its PNG (or plain BMP) header; null when it is no
+// readable PNG or BMP of that kind.
 PictureReader* openReader(const std::string& path) {
     PictureReader* r = new PictureReader();
     r->file = std::fopen(path.c_str(), "rb");
     png_byte sig[kPngSignature];
-    if (!r->file || std::fread(sig, 1, kPngSignature, r->file) != kPngSignature ||
+    if (r->file && openBmp(r)) return r;
+    if (!r->file || std::fseek(r->file, 0, SEEK_SET) != 0 ||
+        std::fread(sig, 1, kPngSignature, r->file) != kPngSignature ||
         png_sig_cmp(sig, 0, kPngSignature) != 0) {
         closeReader(r);
         return nullptr;
@@ -240,6 +288,12 @@ PictureReader* openReader(const std::string& path) {
 // Reads count rows into dst from its row at; rows before first are read and
 // dropped. False when the file breaks off.
 bool readRows(PictureReader* r, SDL_Surface* dst, int32_t first, int32_t at, int32_t count) {
+    if (!r->png) {  // a BMP: any row can be read at once
+        r->nextRow = std::max(r->nextRow, first);
+        for (int32_t i = 0; i < count; ++i, ++r->nextRow)
+            if (!readBmpRow(r, dst, r->nextRow, at + i)) return false;
+        return true;
+    }
     if (setjmp(png_jmpbuf(r->png))) return false;
     uint8_t* base = static_cast<uint8_t*>(dst->pixels);
     while (r->nextRow < first) {  // the window's own rows serve as scratch
@@ -390,7 +444,7 @@ void readHeader(Picture* p) {
         if (PictureReader* r = openReader(p->path)) {
             p->width = r->width;
             p->height = r->height;
-            p->streamed = r->screenLayout && r->height > kStreamMinRows;
+            p->streamed = r->screenLayout && r->height > kStreamMinRows && r->png;  // BMPs are held whole
             closeReader(r);
             return;
         }
