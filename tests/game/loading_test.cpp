@@ -244,7 +244,7 @@ TEST(ReadAhead, AFrameWaitsForWhatItHasNotRead) {
 }
 
 // The worker reads while the frames draw the same pictures (ThreadSanitizer
-// runs this one): every scene entered in turn, a few frames each.
+// runs this one): every scene entered in turn, until it shows and a few frames more.
 TEST(ReadAhead, WorkerReadsWhileTheScenesDraw) {
     TestEngine t;
     buildContent(t.e, kEnglish);
@@ -253,6 +253,7 @@ TEST(ReadAhead, WorkerReadsWhileTheScenesDraw) {
         t.e.scenes.currentScene = scene;
         enterScene(t.gs());
         t.frames(3);
+        for (int waited = 0; t.e.target.picturesMissing && waited < 1000; ++waited) t.frame();
         EXPECT_TRUE(decoded(findGraphic(t.e.graphics, findScene(t.e.scenes, scene)->backgroundName)->path));
     }
     waitForDecodingAhead();
