@@ -49,7 +49,12 @@ bool saveInPlay(GameState& gs, int slot, Telling tell) {
 
 void saveGame(GameState& gs) { saveInPlay(gs, kQuickSlot, kTellPlayer); }
 void autoSave(GameState& gs) {
-    if (!saveKeptMoment(gs, kAutoSlot)) saveInPlay(gs, kAutoSlot, kTellConsole);
+    if (saveKeptMoment(gs, kAutoSlot)) return;
+    // The inventory only looks into the hero's pockets: the game under it is kept as in play.
+    const int32_t inventory = gs.inventoryOpen;
+    gs.inventoryOpen = 0;
+    saveInPlay(gs, kAutoSlot, kTellConsole);
+    gs.inventoryOpen = inventory;
 }
 void sceneChanged(GameState& gs) { saveInPlay(gs, kAutoSlot, kTellNoOne); }  // every scene: quietly
 void restoreGame(GameState& gs) { loadFromSlot(gs, kQuickSlot); }
