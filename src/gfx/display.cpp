@@ -144,9 +144,9 @@ void noteOrDrawStep(RenderTarget& target, const DrawStep& step) {
 
 void noteOrDraw(RenderTarget& target, Graphic& g, bool animate = true) {
     if (target.noting && target.readsAhead && g.visible == 1 && !graphicReady(g)) {
-        // Not read yet: the frame waits for it, and the animation plays on unseen.
+        // Not read yet: the frame waits for it, and its animation starts once it
+        // shows (a strip's first rows are read for the frame it stands on).
         target.picturesMissing = true;
-        if (animate && g.stripEnd != 0 && g.animMode != 0) stepAnimation(g);
         return;
     }
     if (target.noting) {

@@ -217,7 +217,7 @@ TEST(ReadAhead, SpareTimeReadsWithoutAWorker) {
 }
 
 // A frame never reads a picture itself: it waits, the window keeping the last
-// frame, while the animations play on and the spare time reads what is
+// frame, while the game goes on and the spare time reads what is
 // missing; the scene counts as shown (and is saved) once it is on the window.
 TEST(ReadAhead, AFrameWaitsForWhatItHasNotRead) {
     TestEngine t;
