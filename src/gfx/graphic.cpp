@@ -768,7 +768,7 @@ bool readNextAhead() {
     return true;
 }
 
-void workAhead() {
+[[maybe_unused]] void workAhead() {  // the worker thread's whole work
     while (!gCache.stopWorker && readNextAhead()) {
     }
 }
@@ -914,7 +914,7 @@ bool pictureFloorAt(Graphic& g, int32_t x, int32_t y) {
 
 // Runs before SDL_Quit (registered after it, so it runs first): the worker
 // stops before SDL and the pictures it reads go away.
-static void stopWorkerAtExit() {
+[[maybe_unused]] static void stopWorkerAtExit() {
     gCache.stopWorker = true;
     if (gCache.worker.joinable()) gCache.worker.join();
 }
