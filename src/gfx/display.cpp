@@ -6,6 +6,7 @@
 #include <climits>
 #include <cstring>
 #include <cstdlib>
+#include <vector>
 
 #include "gfx/graphic.h"
 #include "gfx/text.h"
@@ -323,33 +324,107 @@ PIXEL_LOOP void blendRow(Uint32* dst, const Uint32* src, long n, Uint32 key, Uin
     }
 }
 
+// A row of a keyed picture: every pixel but the key is copied.
+PIXEL_LOOP void keyedRow(Uint32* dst, const Uint32* src, long n, Uint32 key) {
+    const Lanes32 keys = key + Lanes32{};
+    long i = 0;
+    for (; i + kLanePixels <= n; i += kLanePixels) {
+        Lanes32 v, d;
+        std::memcpy(&v, src + i, sizeof v);
+        std::memcpy(&d, dst + i, sizeof d);
+        const Lanes32 isKey = v == keys;  // all ones where the pixel is the key
+        const Lanes32 out = (d & isKey) | (v & ~isKey);
+        std::memcpy(dst + i, &out, sizeof out);
+    }
+    for (; i < n; ++i) {
+        if (src[i] != key) dst[i] = src[i];
+    }
+}
+
+// A row copied whole; true when it holds the key anywhere.
+PIXEL_LOOP bool copyRowFindingKey(Uint32* dst, const Uint32* src, long n, Uint32 key) {
+    const Lanes32 keys = key + Lanes32{};
+    Lanes32 found = {};
+    long i = 0;
+    for (; i + kLanePixels <= n; i += kLanePixels) {
+        Lanes32 v;
+        std::memcpy(&v, src + i, sizeof v);
+        found |= v == keys;
+        std::memcpy(dst + i, &v, sizeof v);
+    }
+    bool keyed = false;
+    for (long lane = 0; lane < kLanePixels; ++lane) keyed = keyed || found[lane] != 0;
+    for (; i < n; ++i) {
+        keyed = keyed || src[i] == key;
+        dst[i] = src[i];
+    }
+    return keyed;
+}
+
+// The pixels a sprite step puts within rect when its picture and the target
+// are plain 32-bit xRGB, which the loops here read and write themselves: the
+// screen rows y0 to y1 and columns x0 to x1.
+struct Span {
+    long x0 = 0, y0 = 0;  // first screen column and row
+    long x1 = 0, y1 = 0;  // one past the last
+};
+
+bool plainSpan(SDL_Surface* target, const DrawStep& step, const SDL_Rect& rect, Span& span) {
+    const SDL_Surface* p = step.surface;
+    if (!plainRgb(p->format) || !plainRgb(target->format) || SDL_MUSTLOCK(p) ||
+        SDL_MUSTLOCK(target) || step.src.x < 0 || step.src.y < 0)
+        return false;
+    const long w = std::min<long>(step.src.w, p->w - static_cast<long>(step.src.x));
+    const long h = std::min<long>(step.src.h, p->h - static_cast<long>(step.src.y));
+    span.x0 = std::max<long>(step.x, rect.x);
+    span.y0 = std::max<long>(step.y, rect.y);
+    span.x1 = std::max(span.x0, std::min<long>(step.x + w, rect.x + rect.w));
+    span.y1 = std::max(span.y0, std::min<long>(step.y + h, rect.y + rect.h));
+    return true;
+}
+
+// The picture's pixels for screen row y from column x, and the target's.
+const Uint32* pictureRow(const DrawStep& step, long y, long x) {
+    const SDL_Surface* p = step.surface;
+    return reinterpret_cast<const Uint32*>(static_cast<const uint8_t*>(p->pixels) +
+                                           (y - step.y + step.src.y) * p->pitch) +
+           (x - step.x + step.src.x);
+}
+
+Uint32* targetRow(SDL_Surface* target, long y, long x) {
+    return reinterpret_cast<Uint32*>(static_cast<uint8_t*>(target->pixels) + y * target->pitch) + x;
+}
+
+// An opaque keyed picture drawn as the blitter draws it, but in the loops
+// here: every pixel but the key copied.
+bool copyKeyed(SDL_Surface* target, const DrawStep& step, const SDL_Rect& rect) {
+    Uint32 key = 0;
+    Span span;
+    if (step.alpha != 255 || !platformColorKey(step.surface, &key) ||
+        !plainSpan(target, step, rect, span))
+        return false;
+    for (long y = span.y0; y < span.y1; ++y)
+        keyedRow(targetRow(target, y, span.x0), pictureRow(step, y, span.x0), span.x1 - span.x0, key);
+    return true;
+}
+
 // A half-faded keyed picture (the fades) blended as the blitter blends it,
 // d + (s - d) * alpha / 255 per channel, but without its slow keyed path.
 // On black (the first picture of a frame, covering the area) d is 0.
 bool blendFaded(SDL_Surface* target, const DrawStep& step, const SDL_Rect& area, bool onBlack) {
-    SDL_Surface* p = step.surface;
     Uint32 key = 0;
-    if (step.alpha == 255 || !platformColorKey(p, &key) || !plainRgb(p->format) ||
-        !plainRgb(target->format) || SDL_MUSTLOCK(p) || SDL_MUSTLOCK(target) || step.src.x < 0 ||
-        step.src.y < 0)
+    Span span;
+    if (step.alpha == 255 || !platformColorKey(step.surface, &key) ||
+        !plainSpan(target, step, area, span))
         return false;
     if (onBlack && !pictureCovers(step, area)) return false;
-    const long w = std::min<long>(step.src.w, p->w - static_cast<long>(step.src.x));
-    const long h = std::min<long>(step.src.h, p->h - static_cast<long>(step.src.y));
-    const long x0 = std::max<long>(step.x, area.x), y0 = std::max<long>(step.y, area.y);
-    const long x1 = std::min<long>(step.x + w, area.x + area.w);
-    const long y1 = std::min<long>(step.y + h, area.y + area.h);
     if (onBlack && step.alpha == 0) SDL_FillRect(target, nullptr, 0);  // within the clip: area
-    if (x0 >= x1 || y0 >= y1 || step.alpha == 0) return true;
+    if (step.alpha == 0) return true;
     const Uint32 a = step.alpha;
-    for (long y = y0; y < y1; ++y) {
-        const Uint32* src = reinterpret_cast<const Uint32*>(
-                                static_cast<const uint8_t*>(p->pixels) +
-                                (y - step.y + step.src.y) * p->pitch) +
-                            (x0 - step.x + step.src.x);
-        Uint32* dst = reinterpret_cast<Uint32*>(static_cast<uint8_t*>(target->pixels) +
-                                                y * target->pitch) + x0;
-        const long n = x1 - x0;
+    const long n = span.x1 - span.x0;
+    for (long y = span.y0; y < span.y1; ++y) {
+        const Uint32* src = pictureRow(step, y, span.x0);
+        Uint32* dst = targetRow(target, y, span.x0);
         if (onBlack && key == 0) {  // black stays black: the key needs no test
             scaleRowOnBlack(dst, src, n, a);
             continue;
@@ -360,28 +435,120 @@ bool blendFaded(SDL_Surface* target, const DrawStep& step, const SDL_Rect& area,
     return true;
 }
 
-// Composes area of the frame on target: black, then every step in order,
-// clipped to area. Text ignores the clip, so on a canvas only area is kept.
-void composeArea(RenderTarget& t, SDL_Surface* target, const SDL_Rect& area) {
-    SDL_Rect clip = area;
+// Draws the frame's steps from index from up to (not including) to on target,
+// clipped to rect; from 0 they go on black, which the first picture may stand in for.
+void composeSteps(RenderTarget& t, SDL_Surface* target, const SDL_Rect& rect, size_t from,
+                  size_t to) {
+    SDL_Rect clip = rect;
     SDL_SetClipRect(target, &clip);
+    size_t first = from;
+    if (from == 0) {
+        const bool pictureFirst = to > 0 && t.steps[0].kind == kDrawSprite;
+        if (pictureFirst && (copyOpaqueCover(target, t.steps[0], rect) ||
+                             blendFaded(target, t.steps[0], rect, true)))
+            first = 1;
+        else
+            SDL_FillRect(target, &clip, SDL_MapRGB(target->format, 0, 0, 0));
+    }
+    for (size_t i = first; i < to; ++i) {
+        const DrawStep& step = t.steps[i];
+        if (step.kind != kDrawSprite && step.y >= rect.y + rect.h) continue;  // text lies below
+        if (step.kind == kDrawSprite &&
+            (blendFaded(target, step, rect, false) || copyKeyed(target, step, rect)))
+            continue;
+        drawStep(target, step);
+    }
+}
+
+// The picture above the others that hides at least half of area, and a
+// quarter of the target, where it is opaque (a film frame): the steps below it
+// need drawing only around it. It must lie above every text, which would not
+// keep to the part around it.
+// Returns the step's index, or 0 when there is none (the first picture has a
+// way of its own, copyOpaqueCover).
+size_t coverStep(const RenderTarget& t, SDL_Surface* target, const SDL_Rect& area) {
+    size_t cover = 0;
+    for (size_t i = t.stepCount; i-- > 1;) {
+        const DrawStep& step = t.steps[i];
+        Span span;
+        if (step.kind != kDrawSprite) cover = 0;
+        if (step.kind != kDrawSprite || cover != 0) continue;
+        if (step.alpha != 255 || !plainSpan(target, step, area, span)) continue;
+        const long covered = (span.x1 - span.x0) * (span.y1 - span.y0);
+        if (2 * covered >= long(area.w) * area.h && 4 * covered >= long(target->w) * target->h)
+            cover = i;
+    }
+    if (cover != 0 && t.steps[0].kind != kDrawSprite) return 0;
+    return cover;
+}
+
+// Composes the cover step's part of area first, every row copied whole; the
+// steps below it are then drawn around it and under the rows that hold its
+// colour key, where it is drawn again with the key.
+void composeAroundCover(RenderTarget& t, SDL_Surface* target, const SDL_Rect& area, size_t cover) {
+    const DrawStep& step = t.steps[cover];
+    Span span;
+    plainSpan(target, step, area, span);
+    Uint32 key = 0;
+    const bool keyed = platformColorKey(step.surface, &key);
+    const long n = span.x1 - span.x0;
+    std::vector<SDL_Rect>& below = t.belowCover;
+    below.clear();
+    // Around it: the rows above and below, then the columns left and right.
+    const long ax1 = area.x + area.w, ay1 = area.y + area.h;
+    auto add = [&](long x0, long y0, long x1, long y1) {
+        if (x0 < x1 && y0 < y1) below.push_back(rectOf(int(x0), int(y0), int(x1 - x0), int(y1 - y0)));
+    };
+    add(area.x, area.y, ax1, span.y0);
+    add(area.x, span.y1, ax1, ay1);
+    add(area.x, span.y0, span.x0, span.y1);
+    add(span.x1, span.y0, ax1, span.y1);
+    const size_t around = below.size();
+    long runFrom = -1;  // first row of the current run of rows with the key
+    for (long y = span.y0; y <= span.y1; ++y) {
+        bool hasKey = false;
+        if (y < span.y1) {
+            const Uint32* src = pictureRow(step, y, span.x0);
+            Uint32* dst = targetRow(target, y, span.x0);
+            if (keyed)
+                hasKey = copyRowFindingKey(dst, src, n, key);
+            else
+                std::memcpy(dst, src, static_cast<size_t>(n) * sizeof(Uint32));
+        }
+        if (hasKey && runFrom < 0) runFrom = y;
+        if (!hasKey && runFrom >= 0) {
+            add(span.x0, runFrom, span.x1, y);
+            runFrom = -1;
+        }
+    }
+    for (size_t i = 0; i < below.size(); ++i) {
+        composeSteps(t, target, below[i], 0, cover);
+        if (i >= around) copyKeyed(target, step, below[i]);
+    }
+}
+
+// Composes area of the frame on target: black, then every step in order,
+// clipped to area (text ignores the clip).
+void composeArea(RenderTarget& t, SDL_Surface* target, const SDL_Rect& area) {
     SDL_Surface* screen = t.screen;
     t.screen = target;  // text draws on the render target's screen
-    size_t first = 0;
-    const bool pictureFirst = t.stepCount > 0 && t.steps[0].kind == kDrawSprite;
-    if (pictureFirst && (copyOpaqueCover(target, t.steps[0], area) ||
-                         blendFaded(target, t.steps[0], area, true)))
-        first = 1;
-    else
-        SDL_FillRect(target, &clip, SDL_MapRGB(target->format, 0, 0, 0));
-    for (size_t i = first; i < t.stepCount; ++i) {
-        const DrawStep& step = t.steps[i];
-        if (step.kind != kDrawSprite && step.y >= area.y + area.h) continue;  // text lies below
-        if (step.kind == kDrawSprite && blendFaded(target, step, area, false)) continue;
-        drawStep(target, step);
+    const size_t cover = coverStep(t, target, area);
+    if (cover != 0) {
+        composeAroundCover(t, target, area, cover);
+        composeSteps(t, target, area, cover + 1, t.stepCount);
+    } else {
+        composeSteps(t, target, area, 0, t.stepCount);
     }
     t.screen = screen;
     SDL_SetClipRect(target, nullptr);
+}
+
+// Whether the frame draws any text or numbers.
+bool textNoted(const RenderTarget& t) {
+    for (size_t i = 0; i < t.stepCount; ++i) {
+        if (t.steps[i].kind != kDrawSprite) return true;
+    }
+    return false;
 }
 
 bool sameSize(const SDL_Surface* a, const SDL_Surface* b) { return a->w == b->w && a->h == b->h; }
@@ -488,7 +655,9 @@ bool composeFrame(RenderTarget& t) {
     } else if (screen) {
         SDL_Rect area = changedArea(t, screen);
         const bool whole = area.w == screen->w && area.h == screen->h;
-        if (area.w != 0 && !whole) {
+        // Text ignores the clip: a part with text in the frame is composed on the canvas.
+        const bool onScreen = whole || !textNoted(t);
+        if (area.w != 0 && !onScreen) {
             if (t.canvas && (!sameSize(t.canvas, screen) ||
                              !sameLayout(t.canvas->format, screen->format))) {
                 SDL_FreeSurface(t.canvas);
@@ -499,10 +668,13 @@ bool composeFrame(RenderTarget& t) {
                                                 screen->format->Rmask, screen->format->Gmask,
                                                 screen->format->Bmask, 0);
         }
-        if (area.w != 0 && (whole || !t.canvas)) {
-            area = rectOf(0, 0, screen->w, screen->h);
+        if (area.w != 0 && !onScreen && !t.canvas) area = rectOf(0, 0, screen->w, screen->h);
+        if (area.w != 0 && area.w == screen->w && area.h == screen->h) {
             composeArea(t, screen, area);
             platformPresent(screen, nullptr);
+        } else if (area.w != 0 && onScreen) {
+            composeArea(t, screen, area);
+            if (!t.presentNext) platformPresent(screen, &area);
         } else if (area.w != 0) {
             composeArea(t, t.canvas, area);
             SDL_Rect dst = area;
