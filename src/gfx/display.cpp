@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <chrono>
 #include <climits>
+#include <cstring>
 #include <cstdlib>
+#include <vector>
 
 #include "gfx/graphic.h"
 #include "gfx/text.h"
@@ -246,7 +248,7 @@ bool plainRgb(const SDL_PixelFormat* f) {
 
 // s * alpha / 255, rounded down, of each channel of an xRGB pixel: red and
 // blue side by side in one word, green alone; x / 255 is (x + 1 + x / 256) / 256
-// for every x up to 255 * 255. Without look-ups the compiler runs it on vectors.
+// for every x up to 255 * 255.
 inline Uint32 scaledOnBlack(Uint32 v, Uint32 alpha) {
     const Uint32 rb = (v & 0xff00ffu) * alpha;
     const Uint32 g = ((v >> 8) & 0xffu) * alpha;
@@ -255,85 +257,305 @@ inline Uint32 scaledOnBlack(Uint32 v, Uint32 alpha) {
     return rbDiv | gDiv << 8;
 }
 
+// Eight pixels at a time, in the compiler's vectors (plain code where there are
+// none); on x86-64 the loops below come twice, for AVX2 and for any processor.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+#define PIXEL_LOOP __attribute__((target_clones("avx2", "default")))
+#else
+#define PIXEL_LOOP
+#endif
+using Lanes16 = uint16_t __attribute__((vector_size(32)));  // sixteen 16-bit lanes: a channel each
+using Lanes32 = uint32_t __attribute__((vector_size(32)));  // eight pixels
+constexpr long kLanePixels = 8;  // pixels in one vector
+
+// A row of scaledOnBlack. Each pixel is two 16-bit lanes, blue and green in
+// the first, red and the unused byte in the second; that byte comes out 0.
+PIXEL_LOOP void scaleRowOnBlack(Uint32* dst, const Uint32* src, long n, Uint32 alpha) {
+    const uint16_t a = static_cast<uint16_t>(alpha);
+    const Lanes16 lowBy = a + Lanes16{};
+    const Lanes16 highBy = Lanes16{a, 0, a, 0, a, 0, a, 0, a, 0, a, 0, a, 0, a, 0};  // green, then the unused byte
+    const Lanes16 low = 0xff + Lanes16{};
+    long i = 0;
+    for (; i + kLanePixels <= n; i += kLanePixels) {
+        Lanes16 v;
+        std::memcpy(&v, src + i, sizeof v);
+        const Lanes16 lo = (v & low) * lowBy;
+        const Lanes16 hi = (v >> 8) * highBy;
+        const Lanes16 out = ((lo + 1 + (lo >> 8)) >> 8) | (((hi + 1 + (hi >> 8)) >> 8) << 8);
+        std::memcpy(dst + i, &out, sizeof out);
+    }
+    for (; i < n; ++i) dst[i] = scaledOnBlack(src[i], alpha);
+}
+
+// d + (s - d) * alpha / 255 of one channel, the quotient rounded towards 0.
+inline Uint32 towards(Uint32 d, Uint32 s, Uint32 alpha) {
+    return s >= d ? d + (s - d) * alpha / 255 : d - (d - s) * alpha / 255;
+}
+
+// A row of a keyed picture blended at alpha onto what is there, as the blitter
+// blends it: towards() of each channel, the key left out, the unused byte 0.
+PIXEL_LOOP void blendRow(Uint32* dst, const Uint32* src, long n, Uint32 key, Uint32 alpha) {
+    const uint16_t a = static_cast<uint16_t>(alpha);
+    const Lanes16 by = a + Lanes16{};
+    const Lanes16 low = 0xff + Lanes16{};
+    const Lanes32 keys = key + Lanes32{};
+    const Lanes32 rgb = 0xffffff + Lanes32{};
+    long i = 0;
+    for (; i + kLanePixels <= n; i += kLanePixels) {
+        Lanes32 v, d;
+        std::memcpy(&v, src + i, sizeof v);
+        std::memcpy(&d, dst + i, sizeof d);
+        const Lanes16 sv = reinterpret_cast<Lanes16>(v), dv = reinterpret_cast<Lanes16>(d);
+        // Each channel in a lane of its own, the low bytes and then the high
+        // bytes: towards() with a quotient x / 255 that is (x + 1 + x / 256) / 256
+        // for every x up to 255 * 255.
+        Lanes16 half[2] = {};
+        for (int h = 0; h < 2; ++h) {
+            const Lanes16 s16 = h == 0 ? sv & low : sv >> 8;
+            const Lanes16 d16 = h == 0 ? dv & low : dv >> 8;
+            const Lanes16 up = reinterpret_cast<Lanes16>(s16 >= d16);  // all ones where s >= d
+            const Lanes16 x = (((s16 - d16) & up) | ((d16 - s16) & ~up)) * by;
+            const Lanes16 q = (x + 1 + (x >> 8)) >> 8;
+            half[h] = ((d16 + q) & up) | ((d16 - q) & ~up);
+        }
+        const Lanes32 mixed = reinterpret_cast<Lanes32>(half[0] | half[1] << 8) & rgb;
+        const Lanes32 isKey = v == keys;  // all ones where the pixel is the key
+        const Lanes32 out = (d & isKey) | (mixed & ~isKey);
+        std::memcpy(dst + i, &out, sizeof out);
+    }
+    for (; i < n; ++i) {
+        const Uint32 v = src[i], d = dst[i];
+        if (v == key) continue;
+        dst[i] = towards(d >> 16 & 0xff, v >> 16 & 0xff, alpha) << 16 |
+                 towards(d >> 8 & 0xff, v >> 8 & 0xff, alpha) << 8 | towards(d & 0xff, v & 0xff, alpha);
+    }
+}
+
+// A row of a keyed picture: every pixel but the key is copied.
+PIXEL_LOOP void keyedRow(Uint32* dst, const Uint32* src, long n, Uint32 key) {
+    const Lanes32 keys = key + Lanes32{};
+    long i = 0;
+    for (; i + kLanePixels <= n; i += kLanePixels) {
+        Lanes32 v, d;
+        std::memcpy(&v, src + i, sizeof v);
+        std::memcpy(&d, dst + i, sizeof d);
+        const Lanes32 isKey = v == keys;  // all ones where the pixel is the key
+        const Lanes32 out = (d & isKey) | (v & ~isKey);
+        std::memcpy(dst + i, &out, sizeof out);
+    }
+    for (; i < n; ++i) {
+        if (src[i] != key) dst[i] = src[i];
+    }
+}
+
+// A row copied whole; true when it holds the key anywhere.
+PIXEL_LOOP bool copyRowFindingKey(Uint32* dst, const Uint32* src, long n, Uint32 key) {
+    const Lanes32 keys = key + Lanes32{};
+    Lanes32 found = {};
+    long i = 0;
+    for (; i + kLanePixels <= n; i += kLanePixels) {
+        Lanes32 v;
+        std::memcpy(&v, src + i, sizeof v);
+        found |= v == keys;
+        std::memcpy(dst + i, &v, sizeof v);
+    }
+    bool keyed = false;
+    for (long lane = 0; lane < kLanePixels; ++lane) keyed = keyed || found[lane] != 0;
+    for (; i < n; ++i) {
+        keyed = keyed || src[i] == key;
+        dst[i] = src[i];
+    }
+    return keyed;
+}
+
+// The pixels a sprite step puts within rect when its picture and the target
+// are plain 32-bit xRGB, which the loops here read and write themselves: the
+// screen rows y0 to y1 and columns x0 to x1.
+struct Span {
+    long x0 = 0, y0 = 0;  // first screen column and row
+    long x1 = 0, y1 = 0;  // one past the last
+};
+
+bool plainSpan(SDL_Surface* target, const DrawStep& step, const SDL_Rect& rect, Span& span) {
+    const SDL_Surface* p = step.surface;
+    if (!plainRgb(p->format) || !plainRgb(target->format) || SDL_MUSTLOCK(p) ||
+        SDL_MUSTLOCK(target) || step.src.x < 0 || step.src.y < 0)
+        return false;
+    const long w = std::min<long>(step.src.w, p->w - static_cast<long>(step.src.x));
+    const long h = std::min<long>(step.src.h, p->h - static_cast<long>(step.src.y));
+    span.x0 = std::max<long>(step.x, rect.x);
+    span.y0 = std::max<long>(step.y, rect.y);
+    span.x1 = std::max(span.x0, std::min<long>(step.x + w, rect.x + rect.w));
+    span.y1 = std::max(span.y0, std::min<long>(step.y + h, rect.y + rect.h));
+    return true;
+}
+
+// The picture's pixels for screen row y from column x, and the target's.
+const Uint32* pictureRow(const DrawStep& step, long y, long x) {
+    const SDL_Surface* p = step.surface;
+    return reinterpret_cast<const Uint32*>(static_cast<const uint8_t*>(p->pixels) +
+                                           (y - step.y + step.src.y) * p->pitch) +
+           (x - step.x + step.src.x);
+}
+
+Uint32* targetRow(SDL_Surface* target, long y, long x) {
+    return reinterpret_cast<Uint32*>(static_cast<uint8_t*>(target->pixels) + y * target->pitch) + x;
+}
+
+// An opaque keyed picture drawn as the blitter draws it, but in the loops
+// here: every pixel but the key copied.
+bool copyKeyed(SDL_Surface* target, const DrawStep& step, const SDL_Rect& rect) {
+    Uint32 key = 0;
+    Span span;
+    if (step.alpha != 255 || !platformColorKey(step.surface, &key) ||
+        !plainSpan(target, step, rect, span))
+        return false;
+    for (long y = span.y0; y < span.y1; ++y)
+        keyedRow(targetRow(target, y, span.x0), pictureRow(step, y, span.x0), span.x1 - span.x0, key);
+    return true;
+}
+
 // A half-faded keyed picture (the fades) blended as the blitter blends it,
 // d + (s - d) * alpha / 255 per channel, but without its slow keyed path.
 // On black (the first picture of a frame, covering the area) d is 0.
 bool blendFaded(SDL_Surface* target, const DrawStep& step, const SDL_Rect& area, bool onBlack) {
-    SDL_Surface* p = step.surface;
     Uint32 key = 0;
-    if (step.alpha == 255 || !platformColorKey(p, &key) || !plainRgb(p->format) ||
-        !plainRgb(target->format) || SDL_MUSTLOCK(p) || SDL_MUSTLOCK(target) || step.src.x < 0 ||
-        step.src.y < 0)
+    Span span;
+    if (step.alpha == 255 || !platformColorKey(step.surface, &key) ||
+        !plainSpan(target, step, area, span))
         return false;
     if (onBlack && !pictureCovers(step, area)) return false;
-    const long w = std::min<long>(step.src.w, p->w - static_cast<long>(step.src.x));
-    const long h = std::min<long>(step.src.h, p->h - static_cast<long>(step.src.y));
-    const long x0 = std::max<long>(step.x, area.x), y0 = std::max<long>(step.y, area.y);
-    const long x1 = std::min<long>(step.x + w, area.x + area.w);
-    const long y1 = std::min<long>(step.y + h, area.y + area.h);
     if (onBlack && step.alpha == 0) SDL_FillRect(target, nullptr, 0);  // within the clip: area
-    if (x0 >= x1 || y0 >= y1 || step.alpha == 0) return true;
-    const int a = step.alpha;
-    int16_t towards[511];  // (s - d) * alpha / 255 for s - d from -255 to 255
-    for (int diff = -255; diff <= 255; ++diff)
-        towards[diff + 255] = static_cast<int16_t>(diff * a / 255);
-    const int16_t* by = towards + 255;
-    for (long y = y0; y < y1; ++y) {
-        const Uint32* src = reinterpret_cast<const Uint32*>(
-                                static_cast<const uint8_t*>(p->pixels) +
-                                (y - step.y + step.src.y) * p->pitch) +
-                            (x0 - step.x + step.src.x);
-        Uint32* dst = reinterpret_cast<Uint32*>(static_cast<uint8_t*>(target->pixels) +
-                                                y * target->pitch) + x0;
-        const long n = x1 - x0;
+    if (step.alpha == 0) return true;
+    const Uint32 a = step.alpha;
+    const long n = span.x1 - span.x0;
+    for (long y = span.y0; y < span.y1; ++y) {
+        const Uint32* src = pictureRow(step, y, span.x0);
+        Uint32* dst = targetRow(target, y, span.x0);
         if (onBlack && key == 0) {  // black stays black: the key needs no test
-            for (long i = 0; i < n; ++i) dst[i] = scaledOnBlack(src[i], static_cast<Uint32>(a));
+            scaleRowOnBlack(dst, src, n, a);
             continue;
         }
-        if (onBlack) {
-            for (long i = 0; i < n; ++i) {
-                const Uint32 v = src[i];
-                dst[i] = v == key ? 0
-                                  : Uint32(by[v >> 16 & 0xff]) << 16 |
-                                        Uint32(by[v >> 8 & 0xff]) << 8 | Uint32(by[v & 0xff]);
-            }
-            continue;
-        }
-        for (long i = 0; i < n; ++i) {
-            const Uint32 v = src[i];
-            if (v == key) continue;
-            const Uint32 d = dst[i];
-            const int dr = d >> 16 & 0xff, dg = d >> 8 & 0xff, db = d & 0xff;
-            dst[i] = Uint32(dr + by[int(v >> 16 & 0xff) - dr]) << 16 |
-                     Uint32(dg + by[int(v >> 8 & 0xff) - dg]) << 8 |
-                     Uint32(db + by[int(v & 0xff) - db]);
-        }
+        if (onBlack) std::memset(dst, 0, static_cast<size_t>(n) * sizeof(Uint32));
+        blendRow(dst, src, n, key, a);
     }
     return true;
 }
 
-// Composes area of the frame on target: black, then every step in order,
-// clipped to area. Text ignores the clip, so on a canvas only area is kept.
-void composeArea(RenderTarget& t, SDL_Surface* target, const SDL_Rect& area) {
-    SDL_Rect clip = area;
+// Draws the frame's steps from index from up to (not including) to on target,
+// clipped to rect; from 0 they go on black, which the first picture may stand in for.
+void composeSteps(RenderTarget& t, SDL_Surface* target, const SDL_Rect& rect, size_t from,
+                  size_t to) {
+    SDL_Rect clip = rect;
     SDL_SetClipRect(target, &clip);
+    size_t first = from;
+    if (from == 0) {
+        const bool pictureFirst = to > 0 && t.steps[0].kind == kDrawSprite;
+        if (pictureFirst && (copyOpaqueCover(target, t.steps[0], rect) ||
+                             blendFaded(target, t.steps[0], rect, true)))
+            first = 1;
+        else
+            SDL_FillRect(target, &clip, SDL_MapRGB(target->format, 0, 0, 0));
+    }
+    for (size_t i = first; i < to; ++i) {
+        const DrawStep& step = t.steps[i];
+        if (step.kind != kDrawSprite && step.y >= rect.y + rect.h) continue;  // text lies below
+        if (step.kind == kDrawSprite &&
+            (blendFaded(target, step, rect, false) || copyKeyed(target, step, rect)))
+            continue;
+        drawStep(target, step);
+    }
+}
+
+// The picture above the others that hides at least half of area, and a
+// quarter of the target, where it is opaque (a film frame): the steps below it
+// need drawing only around it. It must lie above every text, which would not
+// keep to the part around it.
+// Returns the step's index, or 0 when there is none (the first picture has a
+// way of its own, copyOpaqueCover).
+size_t coverStep(const RenderTarget& t, SDL_Surface* target, const SDL_Rect& area) {
+    size_t cover = 0;
+    for (size_t i = t.stepCount; i-- > 1;) {
+        const DrawStep& step = t.steps[i];
+        Span span;
+        if (step.kind != kDrawSprite) cover = 0;
+        if (step.kind != kDrawSprite || cover != 0) continue;
+        if (step.alpha != 255 || !plainSpan(target, step, area, span)) continue;
+        const long covered = (span.x1 - span.x0) * (span.y1 - span.y0);
+        if (2 * covered >= long(area.w) * area.h && 4 * covered >= long(target->w) * target->h)
+            cover = i;
+    }
+    if (cover != 0 && t.steps[0].kind != kDrawSprite) return 0;
+    return cover;
+}
+
+// Composes the cover step's part of area first, every row copied whole; the
+// steps below it are then drawn around it and under the rows that hold its
+// colour key, where it is drawn again with the key.
+void composeAroundCover(RenderTarget& t, SDL_Surface* target, const SDL_Rect& area, size_t cover) {
+    const DrawStep& step = t.steps[cover];
+    Span span;
+    plainSpan(target, step, area, span);
+    Uint32 key = 0;
+    const bool keyed = platformColorKey(step.surface, &key);
+    const long n = span.x1 - span.x0;
+    std::vector<SDL_Rect>& below = t.belowCover;
+    below.clear();
+    // Around it: the rows above and below, then the columns left and right.
+    const long ax1 = area.x + area.w, ay1 = area.y + area.h;
+    auto add = [&](long x0, long y0, long x1, long y1) {
+        if (x0 < x1 && y0 < y1) below.push_back(rectOf(int(x0), int(y0), int(x1 - x0), int(y1 - y0)));
+    };
+    add(area.x, area.y, ax1, span.y0);
+    add(area.x, span.y1, ax1, ay1);
+    add(area.x, span.y0, span.x0, span.y1);
+    add(span.x1, span.y0, ax1, span.y1);
+    const size_t around = below.size();
+    long runFrom = -1;  // first row of the current run of rows with the key
+    for (long y = span.y0; y <= span.y1; ++y) {
+        bool hasKey = false;
+        if (y < span.y1) {
+            const Uint32* src = pictureRow(step, y, span.x0);
+            Uint32* dst = targetRow(target, y, span.x0);
+            if (keyed)
+                hasKey = copyRowFindingKey(dst, src, n, key);
+            else
+                std::memcpy(dst, src, static_cast<size_t>(n) * sizeof(Uint32));
+        }
+        if (hasKey && runFrom < 0) runFrom = y;
+        if (!hasKey && runFrom >= 0) {
+            add(span.x0, runFrom, span.x1, y);
+            runFrom = -1;
+        }
+    }
+    for (size_t i = 0; i < below.size(); ++i) {
+        composeSteps(t, target, below[i], 0, cover);
+        if (i >= around) copyKeyed(target, step, below[i]);
+    }
+}
+
+// Composes area of the frame on target: black, then every step in order,
+// clipped to area (text ignores the clip).
+void composeArea(RenderTarget& t, SDL_Surface* target, const SDL_Rect& area) {
     SDL_Surface* screen = t.screen;
     t.screen = target;  // text draws on the render target's screen
-    size_t first = 0;
-    const bool pictureFirst = t.stepCount > 0 && t.steps[0].kind == kDrawSprite;
-    if (pictureFirst && (copyOpaqueCover(target, t.steps[0], area) ||
-                         blendFaded(target, t.steps[0], area, true)))
-        first = 1;
-    else
-        SDL_FillRect(target, &clip, SDL_MapRGB(target->format, 0, 0, 0));
-    for (size_t i = first; i < t.stepCount; ++i) {
-        const DrawStep& step = t.steps[i];
-        if (step.kind != kDrawSprite && step.y >= area.y + area.h) continue;  // text lies below
-        if (step.kind == kDrawSprite && blendFaded(target, step, area, false)) continue;
-        drawStep(target, step);
+    const size_t cover = coverStep(t, target, area);
+    if (cover != 0) {
+        composeAroundCover(t, target, area, cover);
+        composeSteps(t, target, area, cover + 1, t.stepCount);
+    } else {
+        composeSteps(t, target, area, 0, t.stepCount);
     }
     t.screen = screen;
     SDL_SetClipRect(target, nullptr);
+}
+
+// Whether the frame draws any text or numbers.
+bool textNoted(const RenderTarget& t) {
+    for (size_t i = 0; i < t.stepCount; ++i) {
+        if (t.steps[i].kind != kDrawSprite) return true;
+    }
+    return false;
 }
 
 bool sameSize(const SDL_Surface* a, const SDL_Surface* b) { return a->w == b->w && a->h == b->h; }
@@ -441,7 +663,9 @@ bool composeFrame(RenderTarget& t) {
     } else if (screen && !t.picturesMissing) {
         SDL_Rect area = changedArea(t, screen);
         const bool whole = area.w == screen->w && area.h == screen->h;
-        if (area.w != 0 && !whole) {
+        // Text ignores the clip: a part with text in the frame is composed on the canvas.
+        const bool onScreen = whole || !textNoted(t);
+        if (area.w != 0 && !onScreen) {
             if (t.canvas && (!sameSize(t.canvas, screen) ||
                              !sameLayout(t.canvas->format, screen->format))) {
                 SDL_FreeSurface(t.canvas);
@@ -452,10 +676,13 @@ bool composeFrame(RenderTarget& t) {
                                                 screen->format->Rmask, screen->format->Gmask,
                                                 screen->format->Bmask, 0);
         }
-        if (area.w != 0 && (whole || !t.canvas)) {
-            area = rectOf(0, 0, screen->w, screen->h);
+        if (area.w != 0 && !onScreen && !t.canvas) area = rectOf(0, 0, screen->w, screen->h);
+        if (area.w != 0 && area.w == screen->w && area.h == screen->h) {
             composeArea(t, screen, area);
             platformPresent(screen, nullptr);
+        } else if (area.w != 0 && onScreen) {
+            composeArea(t, screen, area);
+            if (!t.presentNext) platformPresent(screen, &area);
         } else if (area.w != 0) {
             composeArea(t, t.canvas, area);
             SDL_Rect dst = area;

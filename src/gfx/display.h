@@ -65,7 +65,10 @@ struct RenderTarget {
     std::vector<DrawStep> shown;           // what the screen shows now, in order
     size_t shownCount = 0;                 // entries of shown in use
     SDL_Surface* composedOn = nullptr;     // the surface shown was composed on; null = none
-    SDL_Surface* canvas = nullptr;         // owned: a changed part is composed here, then copied
+    SDL_Surface* canvas = nullptr;         // owned: a changed part of a frame with text is composed
+                                           // here, then copied (text ignores the clip)
+    std::vector<SDL_Rect> belowCover;      // the parts of the changed area that a film frame leaves
+                                           // to the pictures below it (kept for its capacity)
     uint64_t framesPresented = 0;          // frames handed to the window so far
 
     RenderTarget() = default;

@@ -75,6 +75,57 @@ uint64_t afterAJumpInAStreamedStrip(bool drawAtOnce) {
     return screenHash(t.e);
 }
 
+// A plain xRGB picture keyed on black, as the game's pictures are.
+SDL_Surface* keyedPicture(int w, int h, uint32_t (*pixel)(int x, int y)) {
+    SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 32, 0xff0000, 0xff00, 0xff, 0);
+    for (int y = 0; y < h; ++y) {
+        Uint32* row = reinterpret_cast<Uint32*>(static_cast<uint8_t*>(s->pixels) + y * s->pitch);
+        for (int x = 0; x < w; ++x) row[x] = pixel(x, y);
+    }
+    platformSetColorKey(s, true, 0);
+    return s;
+}
+
+// Two frames of a film over a background (and text), a small picture above:
+// black in the film shows what lies below, in a block of rows, in its last
+// row, and in one pixel of one row. Returns the screen after each frame.
+std::vector<uint64_t> filmFrames(bool drawAtOnce, bool withText) {
+    TestEngine t;
+    RenderTarget& target = t.e.target;
+    target.testHookDrawAtOnce = drawAtOnce;
+    SDL_Surface* back = keyedPicture(800, 600, [](int x, int y) { return uint32_t(x << 16 | y << 8 | 0x40); });
+    SDL_Surface* film = keyedPicture(800, 1120, [](int x, int y) {
+        const int row = y % 560;
+        const bool black = (row >= 100 && row < 140 && (x + y) % 3 == 0) || (row == 559 && x > 700) ||
+                           (row == 300 && x == (y < 560 ? 0 : 759));
+        return black ? 0u : uint32_t(0x808080 + (x & 0x3f) + (y & 0x3f) * 0x100);
+    });
+    SDL_Surface* top = keyedPicture(40, 40, [](int x, int y) { return (x + y) % 2 ? 0xff0000u : 0u; });
+    SDL_FillRect(target.screen, nullptr, 0x123456);  // no pixel is left from an earlier screen
+    std::vector<uint64_t> hashes;
+    for (int frame = 0; frame < 2; ++frame) {
+        beginFrameDrawing(target);
+        drawPicture(target, back, "back", SDL_Rect{0, 0, 800, 600}, 0, 0);
+        if (withText) {
+            drawText(t.e.text, "Under the film", 10, 110, 24, t.e.text.white);
+            drawText(t.e.text, "and where it hides it", 10, 200, 24, t.e.text.white);
+        }
+        drawPicture(target, film, "film", SDL_Rect{0, Sint16(560 * frame), 760, 560}, 20, 20);
+        drawPicture(target, top, "top", SDL_Rect{0, 0, 40, 40}, 0, 100);  // partly beside the film, on the text
+        composeFrame(target);
+        hashes.push_back(screenHash(t.e));
+    }
+    SDL_FreeSurface(back);
+    SDL_FreeSurface(film);
+    SDL_FreeSurface(top);
+    return hashes;
+}
+
+TEST(Compose, AFilmIsCopiedWithoutItsKeyOnlyWhereItHasNone) {
+    EXPECT_EQ(filmFrames(false, false), filmFrames(true, false));
+    EXPECT_EQ(filmFrames(false, true), filmFrames(true, true));
+}
+
 TEST(Compose, AJumpInAStreamedStripIsDrawn) {
     EXPECT_EQ(afterAJumpInAStreamedStrip(false), afterAJumpInAStreamedStrip(true));
 }
