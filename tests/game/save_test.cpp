@@ -338,7 +338,7 @@ TEST_F(SaveTest, RandomPlaySavesOnlyWhatLoadsBackTheSame) {
     }
 }
 
-// F5 only in play; closing the window and a stop signal save in play into the
+// F5 only in play; closing the window, a stop signal and a hidden page save in play into the
 // autosave slot, never into the quick slot; so does every change of scene.
 TEST_F(SaveTest, TheAutosaveKeepsToItsOwnSlotInPlayOnly) {
     PlayDriver game;
@@ -382,6 +382,14 @@ TEST_F(SaveTest, TheAutosaveKeepsToItsOwnSlotInPlayOnly) {
     game.e().running = true;
     EXPECT_NE(slotText(kEnglish, kAutoSlot).find("scene=Kreuzung\n"), std::string::npos);
     EXPECT_EQ(slotText(kEnglish), quick) << "the quick slot is the player's";
+
+    // A page that is hidden keeps the game as a closed window does, and plays on.
+    ASSERT_EQ(remove(slotPath(kEnglish, kAutoSlot).c_str()), 0);
+    FrameEvents hidden;
+    hidden.leaving = true;
+    runFrame(game.e(), hidden);
+    EXPECT_TRUE(game.e().running);
+    EXPECT_NE(slotText(kEnglish, kAutoSlot).find("scene=Kreuzung\n"), std::string::npos);
 
     ASSERT_NO_FATAL_FAILURE(game.travelTo("Toilette"));
     ASSERT_NO_FATAL_FAILURE(game.take("Klopapier"));

@@ -3,8 +3,9 @@
 // would, for both editions: the page loads without an error, the intro shows,
 // Escape reaches the menu, Start reaches the barn, a walk and a take, the page
 // closed without a save and the browser restarted (Continue brings the scene
-// back), F5, a reload, F7 brings the scene back, and clicks still land right on
-// a page of another shape. Run by ./test (node --test) after tools/setup web.
+// back), F5, a reload, F7 brings the scene back, clicks still land right on a
+// page of another shape and pixel ratio, and full screen comes and goes with the
+// button, F9 and Alt+Enter. Run by ./test (node --test) after tools/setup web.
 // HOLLOWMERE_SITE names the site (build-web/site), HOLLOWMERE_WEB_PORT the port.
 "use strict";
 const { test, before, after } = require("node:test");
@@ -144,6 +145,24 @@ async function pagePoint(page, x, y) {
   return { x: r.left + ((x + 0.5) * r.width) / 800, y: r.top + ((y + 0.5) * r.height) / 600 };
 }
 
+// The canvas is as large as fits the page at 4:3, in its middle, with sharp pixels.
+async function assertCanvasBox(page, width, height) {
+  const c = await page.$eval("#canvas", (e) => {
+    const b = e.getBoundingClientRect();
+    return { left: b.left, top: b.top, width: b.width, height: b.height, pixels: getComputedStyle(e).imageRendering };
+  });
+  const w = Math.min(width, (height * 4) / 3);
+  const want = { left: (width - w) / 2, top: (height - (w * 3) / 4) / 2, width: w, height: (w * 3) / 4 };
+  for (const k of Object.keys(want))
+    assert.ok(Math.abs(c[k] - want[k]) < 1, `canvas ${JSON.stringify(c)} on a ${width}x${height} page`);
+  assert.match(c.pixels, /^(pixelated|crisp-edges)$/, "sharp pixels");
+}
+
+async function waitForFullscreen(page, on, how) {
+  await page.waitForFunction((want) => !!document.fullscreenElement === want, { timeout: 5000 }, on)
+    .catch(() => assert.fail(`${how} did not ${on ? "enter" : "leave"} full screen`));
+}
+
 async function clickGame(page, x, y, button = "left") {
   const p = await pagePoint(page, x, y);
   await page.mouse.move(p.x, p.y);
@@ -216,7 +235,7 @@ async function savedFile(page, edition) {
 }
 
 for (const edition of ["en", "de"]) {
-  test(`${edition}: intro, menu, barn, a walk and a take, close, continue, save, reload, restore, another page shape`,
+  test(`${edition}: intro, menu, barn, a walk and a take, close, continue, save, reload, restore, page shapes, zoom, full screen`,
     { timeout: 300000 }, async () => {
       const profile = fs.mkdtempSync(path.join(os.tmpdir(), "hollowmere-chromium-"));
       let browser = await launch(profile);
@@ -305,12 +324,30 @@ for (const edition of ["en", "de"]) {
         await sleep(1500);
         assert.ok((await hatShown()) < 0.3, "the restored field has no hat on the scarecrow");
 
-        // another page shape: tall and narrow, the canvas letterboxed; clicks still land
-        await page.setViewport({ width: 500, height: 900 });
+        // another page shape, zoomed in (each edition at its own pixel ratio): tall and narrow, the
+        // canvas letterboxed; clicks still land
+        await page.setViewport({ width: 500, height: 900, deviceScaleFactor: edition === "en" ? 1.5 : 2 });
         await sleep(500);
-        const box = await page.$eval("#canvas", (c) => { const b = c.getBoundingClientRect(); return [b.width, b.height]; });
-        assert.ok(Math.abs(box[0] / box[1] - 4 / 3) < 0.01 && Math.abs(box[0] - 500) < 1, `4:3 across the page: ${box}`);
+        await assertCanvasBox(page, 500, 900);
         await walkThrough(page, BACK_EXIT, FRONT_OF_BARN);
+
+        // full screen from the button, F9 and Alt+Enter; on a wide screen the picture stays 4:3 with
+        // sharp pixels, and clicks land
+        await page.setViewport({ width: 1024, height: 768 });
+        await page.click("#fullscreen");
+        await waitForFullscreen(page, true, "the button");
+        await page.setViewport({ width: 1280, height: 600 });
+        await sleep(500);
+        await assertCanvasBox(page, 1280, 600);
+        await walkThrough(page, FIELD_EXIT, FIELD);
+        await press(page, "F9");
+        await waitForFullscreen(page, false, "F9");
+        await page.keyboard.down("Alt");
+        await press(page, "Enter");
+        await page.keyboard.up("Alt");
+        await waitForFullscreen(page, true, "Alt+Enter");
+        await press(page, "F9");
+        await waitForFullscreen(page, false, "F9");
 
         assert.deepStrictEqual(page.errors, [], "the page reported errors");
       } finally {
