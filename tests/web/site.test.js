@@ -357,7 +357,7 @@ for (const edition of ["en", "de"]) {
     });
 }
 
-test("the page names what went wrong, and the game has no context menu", { timeout: 60000 }, async () => {
+test("the page names what went wrong, refuses damaged copies of unstored files, and has no context menu", { timeout: 60000 }, async () => {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), "hollowmere-chromium-"));
   const browser = await launch(profile);
   try {
@@ -378,9 +378,39 @@ test("the page names what went wrong, and the game has no context menu", { timeo
     assert.match(await page.$eval("#message", (m) => (m.hidden ? "" : m.textContent)), /fehlt WebAssembly/);
     await page.close();
 
-    // the context menu is not opened over the game
+    // copies of unstored files are hostile input: only whole ones that begin as the game's own are put back
     page = await browser.newPage();
+    await page.evaluateOnNewDocument(() => {
+      if (location.pathname !== "/en/index.html" || sessionStorage.getItem("planted")) return;
+      sessionStorage.setItem("planted", "1");
+      const copy = (text, time = Date.now()) => {
+        let h = 0x811c9dc5;
+        for (let i = 0; i < text.length; i++) h = Math.imul(h ^ text.charCodeAt(i), 0x01000193) >>> 0;
+        return { time, sum: h, data: btoa(text) };
+      };
+      const dir = "/user/data/hollowmere/en/";
+      const damaged = copy("hollowmere save\nformat=2\n");
+      damaged.data = btoa("hollowmere save\nformat=3\n");
+      localStorage.setItem("hollowmere-unstored-files", JSON.stringify({
+        [dir + "save"]: damaged,                                      // changed on the way
+        [dir + "slot1"]: copy("#!/bin/sh\n"),                          // no save at all
+        [dir + "auto"]: copy("hollowmere save\n", "soon"),             // no time
+        ["/user/data/hollowmere/../../evil"]: copy("hollowmere save\n"), // out of the folder
+        [dir + "slot2.png"]: copy("hollowmere save\n"),               // no picture
+        [dir + "slot3"]: copy("hollowmere save\nformat=2\nbroken\n"),  // whole: the game's reader judges it
+      }));
+    });
     await page.goto(`${baseUrl}/en/index.html`);
+    await waitForFirstPicture(page);
+    const files = await page.evaluate(() => ["en/save", "en/slot1", "en/auto", "en/slot2.png", "en/slot3", "../../evil"]
+      .filter((f) => {
+        try { Module.FS.stat("/user/data/hollowmere/" + f); return true; } catch (e) { return false; }
+      }));
+    assert.deepStrictEqual(files, ["en/slot3"]);
+    await page.waitForFunction(() => !Module.hollowmereSyncing && !localStorage.getItem("hollowmere-unstored-files"),
+      { timeout: 10000 });  // dropped once stored
+
+    // the context menu is not opened over the game
     const prevented = await page.$eval("#canvas", (c) => {
       const e = new MouseEvent("contextmenu", { bubbles: true, cancelable: true });
       c.dispatchEvent(e);
