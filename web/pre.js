@@ -74,11 +74,13 @@ function hollowmereWriteMirror(mirror) {
   }
 }
 
-// How each kind of file the game writes begins; a copy that begins otherwise is no file of ours.
+// How each kind of file the game writes begins and ends; a copy that does
+// otherwise is no whole file of ours.
 var hollowmereFileKinds = [
-  { name: /\/config\/hollowmere\/settings$/, begins: "hollowmere settings " },  // the window settings
-  { name: /\/data\/hollowmere\/[a-z]{2}\/(save|auto|slot[1-8])$/, begins: "hollowmere save\n" },  // saves
-  { name: /\/data\/hollowmere\/[a-z]{2}\/(save|auto|slot[1-8])\.png$/, begins: "\x89PNG\r\n\x1a\n" },  // their pictures
+  { name: /\/config\/hollowmere\/settings$/, begins: "hollowmere settings ", ends: "\n" },  // the window settings
+  { name: /\/data\/hollowmere\/[a-z]{2}\/(save|auto|slot[1-8])$/, begins: "hollowmere save\n", ends: "\nend\n" },  // saves
+  { name: /\/data\/hollowmere\/[a-z]{2}\/(save|auto|slot[1-8])\.png$/, begins: "\x89PNG\r\n\x1a\n",
+    ends: "IEND\xaeB`\x82" },  // their pictures
 ];
 
 // The bytes of a copy when it may be put back as path; null otherwise.
@@ -89,7 +91,7 @@ function hollowmereCheckedCopy(path, copy) {
   if (!kind || copy.data.length > (hollowmereMirrorBytes * 4) / 3 + 4) return null;
   var text;
   try { text = atob(copy.data); } catch (e) { return null; }
-  if (text.indexOf(kind.begins) !== 0) return null;
+  if (text.indexOf(kind.begins) !== 0 || text.slice(-kind.ends.length) !== kind.ends) return null;
   var bytes = new Uint8Array(text.length);
   for (var i = 0; i < text.length; i++) bytes[i] = text.charCodeAt(i);
   return hollowmereChecksum(bytes) === copy.sum ? bytes : null;

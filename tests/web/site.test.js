@@ -389,20 +389,21 @@ test("the page names what went wrong, refuses damaged copies of unstored files, 
         return { time, sum: h, data: btoa(text) };
       };
       const dir = "/user/data/hollowmere/en/";
-      const damaged = copy("hollowmere save\nformat=2\n");
-      damaged.data = btoa("hollowmere save\nformat=3\n");
+      const damaged = copy("hollowmere save\nformat=2\nend\n");
+      damaged.data = btoa("hollowmere save\nformat=3\nend\n");
       localStorage.setItem("hollowmere-unstored-files", JSON.stringify({
         [dir + "save"]: damaged,                                      // changed on the way
         [dir + "slot1"]: copy("#!/bin/sh\n"),                          // no save at all
-        [dir + "auto"]: copy("hollowmere save\n", "soon"),             // no time
-        ["/user/data/hollowmere/../../evil"]: copy("hollowmere save\n"), // out of the folder
-        [dir + "slot2.png"]: copy("hollowmere save\n"),               // no picture
-        [dir + "slot3"]: copy("hollowmere save\nformat=2\nbroken\n"),  // whole: the game's reader judges it
+        [dir + "auto"]: copy("hollowmere save\nend\n", "soon"),        // no time
+        ["/user/data/hollowmere/../../evil"]: copy("hollowmere save\nend\n"), // out of the folder
+        [dir + "slot2.png"]: copy("hollowmere save\nend\n"),          // no picture
+        [dir + "slot4"]: copy("hollowmere save\nformat=2\n"),          // cut short
+        [dir + "slot3"]: copy("hollowmere save\nformat=2\nbroken\nend\n"),  // whole: the game's reader judges it
       }));
     });
     await page.goto(`${baseUrl}/en/index.html`);
     await waitForFirstPicture(page);
-    const files = await page.evaluate(() => ["en/save", "en/slot1", "en/auto", "en/slot2.png", "en/slot3", "../../evil"]
+    const files = await page.evaluate(() => ["en/save", "en/slot1", "en/auto", "en/slot2.png", "en/slot3", "en/slot4", "../../evil"]
       .filter((f) => {
         try { Module.FS.stat("/user/data/hollowmere/" + f); return true; } catch (e) { return false; }
       }));
