@@ -181,11 +181,13 @@ Module.hollowmereSync = function () {
   });
 };
 
-// The page is hidden or goes away: the game is kept once (until it shows again)
-// and what IndexedDB may not get in time is copied where it survives.
+// The page is hidden or goes away (beforeunload, pagehide and visibilitychange
+// follow each other): the game is kept once until the page draws again, and
+// what IndexedDB may not get in time is copied where it survives.
 Module.hollowmereLeaving = function () {
   if (Module.hollowmereLeft || !Module.hollowmereStored || typeof Module._hollowmereLeaving !== "function") return;
   Module.hollowmereLeft = true;
+  requestAnimationFrame(function () { Module.hollowmereLeft = false; });  // shown again, or never left
   try {
     Module._hollowmereLeaving();
   } finally {
@@ -195,8 +197,6 @@ Module.hollowmereLeaving = function () {
 };
 document.addEventListener("visibilitychange", function () {
   if (document.visibilityState === "hidden") Module.hollowmereLeaving();
-  else Module.hollowmereLeft = false;
 });
 window.addEventListener("pagehide", Module.hollowmereLeaving);
 window.addEventListener("beforeunload", Module.hollowmereLeaving);
-window.addEventListener("pageshow", function () { Module.hollowmereLeft = false; });
