@@ -338,7 +338,7 @@ TEST_F(SaveTest, RandomPlaySavesOnlyWhatLoadsBackTheSame) {
     }
 }
 
-// F5 only in play; closing the window, a stop signal and a hidden page save in play into the
+// F5 only in play; closing the window and a stop signal save in play into the
 // autosave slot, never into the quick slot; so does every change of scene.
 TEST_F(SaveTest, TheAutosaveKeepsToItsOwnSlotInPlayOnly) {
     PlayDriver game;
