@@ -3,8 +3,10 @@
 // measure.js - the browser edition's figures in Debian's headless chromium on
 // this machine: bytes the page transfers, time to the first picture, main-thread
 // time of idle frames and of the frames that enter a scene, each beside a floor
-// from the same run (handing one whole 800x600 picture to the canvas).
-// Usage: node bench/web/measure.js [en|de]   (after tools/setup web; port 8760)
+// from the same run (handing one whole 800x600 picture to the canvas), and what
+// hiding the page costs in play (its autosave and the copy of unstored files).
+// Usage: node bench/web/measure.js [en|de]   (after tools/setup web; port 8760
+// or HOLLOWMERE_WEB_PORT)
 "use strict";
 const fs = require("fs");
 const os = require("os");
@@ -14,6 +16,7 @@ const { startServer } = require("../../web/serve.js");
 
 const SITE = process.env.HOLLOWMERE_SITE || path.join(__dirname, "../../build-web/site");
 const EDITION = process.argv[2] || "en";
+const PORT = Number(process.env.HOLLOWMERE_WEB_PORT || 8760);
 const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
 
 function stats(list) {
@@ -33,7 +36,7 @@ async function frameTimes(page, from) {
 
 (async () => {
   const server = await new Promise((resolve) => {
-    const s = startServer(SITE, 8760, () => resolve(s));
+    const s = startServer(SITE, PORT, () => resolve(s));
   });
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), "hollowmere-measure-"));
   const browser = await puppeteer.launch({
@@ -49,7 +52,7 @@ async function frameTimes(page, from) {
     await cdp.send("Network.enable");
     let transferred = 0;
     cdp.on("Network.loadingFinished", (e) => { transferred += e.encodedDataLength; });
-    await page.goto(`http://127.0.0.1:8760/${EDITION}/index.html`, { waitUntil: "load" });
+    await page.goto(`http://127.0.0.1:${PORT}/${EDITION}/index.html`, { waitUntil: "load" });
     await page.waitForFunction(() => window.Module && Module.calledRun &&
                                Module._hollowmereFirstPictureMs() > 0, { timeout: 60000, polling: 20 });
     const firstPicture = await page.evaluate(() => Module._hollowmereFirstPictureMs());
@@ -98,6 +101,31 @@ async function frameTimes(page, from) {
       const s = stats(await frameTimes(page, mark));
       console.log(`${name}: slowest frame ${ms(s.max)}, p99 ${ms(s.p99)}, median ${ms(s.median)} (${s.n} frames)`);
     }
+
+    // hiding the page in play: the frame that autosaves, the copy, the store begun (nothing stored
+    // in IndexedDB yet, as on a page that closes at once), and the copy alone beside it
+    const hide = await page.evaluate(() => {
+      Module.FS.syncfs = (populate, done) => done(null);
+      const t = [];
+      for (let i = 0; i < 20; i++) {
+        Module.hollowmereLeft = false;
+        Module.hollowmereStored = {};
+        const s = performance.now();
+        Module.hollowmereLeaving();
+        t.push(performance.now() - s);
+      }
+      const copy = [];
+      for (let i = 0; i < 20; i++) {
+        Module.hollowmereStored = {};
+        const s = performance.now();
+        hollowmereMirrorUnstored();
+        copy.push(performance.now() - s);
+      }
+      return { t, copy, bytes: (localStorage.getItem("hollowmere-unstored-files") || "").length };
+    });
+    const h = stats(hide.t), c = stats(hide.copy);
+    console.log(`hiding the page in play: median ${ms(h.median)}, max ${ms(h.max)}; of it the copy of ` +
+                `${(hide.bytes / 1024).toFixed(0)} KB into localStorage: median ${ms(c.median)}, max ${ms(c.max)}`);
   } finally {
     await browser.close();
     server.close();

@@ -134,6 +134,7 @@ FrameEvents sampleFrameEvents() {
     platformPollEvents(happened);
     FrameEvents ev;
     ev.quit = happened.quit || gStopSignal;
+    ev.leaving = happened.leaving;
     ev.exposed = happened.exposed;
     ev.keys.swap(happened.keys);
     ev.input = sampleInput();
@@ -179,10 +180,8 @@ void runFrame(Engine& e, const FrameEvents& events) {
     beginFrameDrawing(e.target);
     if (gs.quitting && gs.clockSeconds > 10) e.running = false;  // this frame still runs
 
-    if (events.quit) {
-        runCallback(gs, "AutoSave");  // closing the window keeps the game being played
-        e.running = false;
-    }
+    if (events.quit || events.leaving) runCallback(gs, "AutoSave");  // closing keeps the game being played
+    if (events.quit) e.running = false;
     if (events.exposed) e.target.presentNext = true;
     for (GameKey key : events.keys) handleKey(e, key);
 

@@ -24,6 +24,7 @@ constexpr uint32_t kFrameMs = 16;  // no frame is shorter than this
 // Everything the platform told us between two frames, or what a test pretends it told.
 struct FrameEvents {
     bool quit = false;          // the window was closed
+    bool leaving = false;       // the player may be gone for good (the page was hidden): keep the game
     bool exposed = false;       // the window was uncovered, restored, refocused or resized
     std::vector<GameKey> keys;  // key-downs in the order they came
     InputSample input = {};     // pointer and button levels

@@ -71,6 +71,7 @@ void platformHidePointer();
 // Everything the window told us since the last call.
 struct PlatformEvents {
     bool quit = false;           // the window was closed
+    bool leaving = false;        // the page was hidden or is closing: keep the game, play on
     bool exposed = false;        // uncovered, restored, refocused or resized
     bool leftWentDown = false;   // a left press came (it may be released again by now)
     bool rightWentDown = false;  // the same for the right button

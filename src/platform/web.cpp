@@ -34,6 +34,8 @@ struct WebPlatform {
     static constexpr int kFrameTimes = 4096;    // frames whose main-thread time is kept
     double frameMs[kFrameTimes] = {};           // main-thread time of each frame, oldest overwritten
     int frames = 0;                             // frames run since the loop started
+    bool looping = false;                       // the loop runs (the game has not ended)
+    bool leaving = false;                       // the page is being hidden: the next poll says so
 };
 WebPlatform gWeb;
 
@@ -126,7 +128,10 @@ void webFrame() {
     const bool goOn = gWeb.frame(gWeb.context);
     gWeb.frameMs[gWeb.frames % WebPlatform::kFrameTimes] = emscripten_get_now() - start;
     ++gWeb.frames;
-    if (!goOn) emscripten_cancel_main_loop();
+    if (!goOn) {
+        emscripten_cancel_main_loop();
+        gWeb.looping = false;
+    }
 }
 
 }  // namespace
@@ -140,6 +145,13 @@ EMSCRIPTEN_KEEPALIVE double hollowmereFrameMs(int i) {
     return gWeb.frameMs[i % WebPlatform::kFrameTimes];
 }
 EMSCRIPTEN_KEEPALIVE double hollowmereFirstPictureMs() { return gWeb.firstPictureMs; }
+// Called by the page as it is hidden or closed (web/pre.js): a hidden page gets
+// no more frames, so one runs now and keeps the game as a closed window does.
+EMSCRIPTEN_KEEPALIVE void hollowmereLeaving() {
+    if (!gWeb.looping) return;
+    gWeb.leaving = true;
+    webFrame();
+}
 }
 
 bool platformStartVideo(const WindowChoice&) {
@@ -222,6 +234,8 @@ void platformPollEvents(PlatformEvents& out) {
         }
     }
     gWeb.keys = SDL_GetKeyboardState(nullptr);
+    out.leaving = gWeb.leaving;
+    gWeb.leaving = false;
 }
 
 void platformPointer(int& x, int& y, bool& left, bool& right) {
@@ -270,6 +284,7 @@ void platformSetAlpha(SDL_Surface* s, bool blend, Uint8 alpha) {
 void platformRunLoop(bool (*frame)(void* context), void* context) {
     gWeb.frame = frame;
     gWeb.context = context;
+    gWeb.looping = true;
     // once a display refresh; main() ends here and the page goes on calling
     emscripten_set_main_loop(webFrame, 0, 1);
 }

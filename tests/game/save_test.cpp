@@ -386,6 +386,14 @@ TEST_F(SaveTest, TheAutosaveKeepsToItsOwnSlotInPlayOnly) {
     EXPECT_NE(slotText(kEnglish, kAutoSlot).find("scene=Kreuzung\n"), std::string::npos);
     EXPECT_EQ(slotText(kEnglish), quick) << "the quick slot is the player's";
 
+    // A page that is hidden keeps the game as a closed window does, and plays on.
+    ASSERT_EQ(remove(slotPath(kEnglish, kAutoSlot).c_str()), 0);
+    FrameEvents hidden;
+    hidden.leaving = true;
+    runFrame(game.e(), hidden);
+    EXPECT_TRUE(game.e().running);
+    EXPECT_NE(slotText(kEnglish, kAutoSlot).find("scene=Kreuzung\n"), std::string::npos);
+
     ASSERT_NO_FATAL_FAILURE(game.travelTo("Toilette"));
     ASSERT_NO_FATAL_FAILURE(game.take("Klopapier"));
     ASSERT_NO_FATAL_FAILURE(game.useItemOn("Klopapier", "Toilette"));

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 // site.test.js - plays the built site in Debian's headless chromium, as a player
 // would, for both editions: the page loads without an error, the intro shows,
-// Escape reaches the menu, Start reaches the barn, a walk and a take, F5, a
-// reload, F7 brings the scene back, and clicks still land right on a page of
-// another shape. Run by ./test (node --test) after tools/setup web.
+// Escape reaches the menu, Start reaches the barn, a walk and a take, the page
+// closed without a save and the browser restarted (Continue brings the scene
+// back), F5, a reload, F7 brings the scene back, clicks still land right on a
+// page of another shape and pixel ratio, and full screen comes and goes with the
+// button, F9 and Alt+Enter. Run by ./test (node --test) after tools/setup web.
 // HOLLOWMERE_SITE names the site (build-web/site), HOLLOWMERE_WEB_PORT the port.
 "use strict";
 const { test, before, after } = require("node:test");
@@ -29,6 +31,7 @@ const BARN_EXIT = { file: "/gfx/szene/scheune_hinten/exit1.bmp", x: 555, y: 242 
 const FIELD_EXIT = { file: "/gfx/szene/scheune_vorne/exit3.bmp", x: 0, y: 576 };
 const BACK_EXIT = { file: "/gfx/szene/scheune_fern/exit1.bmp", x: 260, y: 244 };
 const HAT = { file: "/gfx/szene/scheune_fern/vogelscheuche_hut.png", x: 406, y: 271 };
+const CONTINUE = { file: "/gfx/saves/continue.png", x: 208, y: 384 };
 
 let server;
 let baseUrl;
@@ -76,10 +79,9 @@ async function waitForFirstPicture(page) {
 }
 
 // Runs in the page: the share of the canvas's pixels within a small distance of
-// the picture file (or of an earlier canvas, by name), optionally in a part only.
+// the picture file, optionally in a part only.
 function installPageHelpers(page) {
   return page.evaluate(() => {
-    window.testSnapshots = {};
     window.canvasPixels = () =>
       document.getElementById("canvas").getContext("2d").getImageData(0, 0, 800, 600).data;
     window.picturePixels = async (file) => {
@@ -90,7 +92,7 @@ function installPageHelpers(page) {
       return { data: ctx.getImageData(0, 0, 800, 600).data, w: bitmap.width, h: bitmap.height };
     };
     window.likeness = async (what, area) => {
-      const want = what.startsWith("/") ? (await window.picturePixels(what)).data : window.testSnapshots[what];
+      const want = (await window.picturePixels(what)).data;
       const have = window.canvasPixels();
       const a = area || { x: 0, y: 0, w: 800, h: 600 };
       let same = 0;
@@ -141,6 +143,24 @@ async function pagePoint(page, x, y) {
     return { left: b.left, top: b.top, width: b.width, height: b.height };
   });
   return { x: r.left + ((x + 0.5) * r.width) / 800, y: r.top + ((y + 0.5) * r.height) / 600 };
+}
+
+// The canvas is as large as fits the page at 4:3, in its middle, with sharp pixels.
+async function assertCanvasBox(page, width, height) {
+  const c = await page.$eval("#canvas", (e) => {
+    const b = e.getBoundingClientRect();
+    return { left: b.left, top: b.top, width: b.width, height: b.height, pixels: getComputedStyle(e).imageRendering };
+  });
+  const w = Math.min(width, (height * 4) / 3);
+  const want = { left: (width - w) / 2, top: (height - (w * 3) / 4) / 2, width: w, height: (w * 3) / 4 };
+  for (const k of Object.keys(want))
+    assert.ok(Math.abs(c[k] - want[k]) < 1, `canvas ${JSON.stringify(c)} on a ${width}x${height} page`);
+  assert.match(c.pixels, /^(pixelated|crisp-edges)$/, "sharp pixels");
+}
+
+async function waitForFullscreen(page, on, how) {
+  await page.waitForFunction((want) => !!document.fullscreenElement === want, { timeout: 5000 }, on)
+    .catch(() => assert.fail(`${how} did not ${on ? "enter" : "leave"} full screen`));
 }
 
 async function clickGame(page, x, y, button = "left") {
@@ -215,7 +235,7 @@ async function savedFile(page, edition) {
 }
 
 for (const edition of ["en", "de"]) {
-  test(`${edition}: intro, menu, barn, a walk and a take, save, reload, restore, another page shape`,
+  test(`${edition}: intro, menu, barn, a walk and a take, close, continue, save, reload, restore, page shapes, zoom, full screen`,
     { timeout: 300000 }, async () => {
       const profile = fs.mkdtempSync(path.join(os.tmpdir(), "hollowmere-chromium-"));
       let browser = await launch(profile);
@@ -269,38 +289,65 @@ for (const edition of ["en", "de"]) {
         await page.mouse.move(1, 1);
         await sleep(1500);
 
-        // F5, stored in the page's IndexedDB
-        await page.evaluate(() => { window.testSnapshots.saved = window.canvasPixels(); });
+        // closing the page keeps the game, even when IndexedDB gets no time to store it (as Chromium
+        // may do to a closing page): after a browser restart the menu offers Continue, which brings it back
+        await page.evaluate(() => { Module.FS.syncfs = () => {}; });
+        const closed = new Promise((resolve) => page.once("close", resolve));
+        await page.close({ runBeforeUnload: true });  // returns before the page has closed
+        await closed;
+        await browser.close();
+        browser = await launch(profile);
+        page = await openPage(browser, url, 1024, 768);
+        await installPageHelpers(page);
+        await skipToMenu(page);
+        await sleep(5000);  // the menu fades in
+        assert.ok((await page.evaluate((c) => window.spriteShown(c), CONTINUE)) > 0.7, "the menu offers Continue");
+        await clickSprite(page, CONTINUE);
+        await waitForLikeness(page, FIELD, 0.6, 20);
+        await sleep(1500);
+        assert.ok((await hatShown()) < 0.3, "the continued field has no hat on the scarecrow");
+
+        // F5, stored in the page's IndexedDB; after a reload F7 in the menu brings the field back
         await press(page, "F5");
         await page.waitForFunction((ed) => {
           try { Module.FS.stat(`/user/data/hollowmere/${ed}/save`); } catch (e) { return false; }
           return !Module.hollowmereSyncing;
         }, { timeout: 10000 }, edition).catch(() => failWithScreenshot(page, "F5 wrote no save"));
         assert.ok((await savedFile(page, edition)) > 0, "F5 wrote the save");
-
-        // a reload, and even a browser restart, keeps it; F7 in the menu brings the field back
-        await page.close();
-        await browser.close();
-        browser = await launch(profile);
-        page = await openPage(browser, url, 1024, 768);
-        await installPageHelpers(page);
-        assert.ok((await savedFile(page, edition)) > 0, "the save outlived the browser");
         await page.reload({ waitUntil: "load" });
         await waitForFirstPicture(page);
         await installPageHelpers(page);
-        await page.evaluate(() => { window.testSnapshots.saved = null; });
+        assert.ok((await savedFile(page, edition)) > 0, "the save outlived the reload");
         await skipToMenu(page);
         await press(page, "F7");
         await waitForLikeness(page, FIELD, 0.6, 20);
         await sleep(1500);
         assert.ok((await hatShown()) < 0.3, "the restored field has no hat on the scarecrow");
 
-        // another page shape: tall and narrow, the canvas letterboxed; clicks still land
-        await page.setViewport({ width: 500, height: 900 });
+        // another page shape, zoomed in (each edition at its own pixel ratio): tall and narrow, the
+        // canvas letterboxed; clicks still land
+        await page.setViewport({ width: 500, height: 900, deviceScaleFactor: edition === "en" ? 1.5 : 2 });
         await sleep(500);
-        const box = await page.$eval("#canvas", (c) => { const b = c.getBoundingClientRect(); return [b.width, b.height]; });
-        assert.ok(Math.abs(box[0] / box[1] - 4 / 3) < 0.01 && Math.abs(box[0] - 500) < 1, `4:3 across the page: ${box}`);
+        await assertCanvasBox(page, 500, 900);
         await walkThrough(page, BACK_EXIT, FRONT_OF_BARN);
+
+        // full screen from the button, F9 and Alt+Enter; on a wide screen the picture stays 4:3 with
+        // sharp pixels, and clicks land
+        await page.setViewport({ width: 1024, height: 768 });
+        await page.click("#fullscreen");
+        await waitForFullscreen(page, true, "the button");
+        await page.setViewport({ width: 1280, height: 600 });
+        await sleep(500);
+        await assertCanvasBox(page, 1280, 600);
+        await walkThrough(page, FIELD_EXIT, FIELD);
+        await press(page, "F9");
+        await waitForFullscreen(page, false, "F9");
+        await page.keyboard.down("Alt");
+        await press(page, "Enter");
+        await page.keyboard.up("Alt");
+        await waitForFullscreen(page, true, "Alt+Enter");
+        await press(page, "F9");
+        await waitForFullscreen(page, false, "F9");
 
         assert.deepStrictEqual(page.errors, [], "the page reported errors");
       } finally {
@@ -310,7 +357,7 @@ for (const edition of ["en", "de"]) {
     });
 }
 
-test("the page names what went wrong, and the game has no context menu", { timeout: 60000 }, async () => {
+test("the page names what went wrong, refuses damaged copies of unstored files, and has no context menu", { timeout: 60000 }, async () => {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), "hollowmere-chromium-"));
   const browser = await launch(profile);
   try {
@@ -331,9 +378,40 @@ test("the page names what went wrong, and the game has no context menu", { timeo
     assert.match(await page.$eval("#message", (m) => (m.hidden ? "" : m.textContent)), /fehlt WebAssembly/);
     await page.close();
 
-    // the context menu is not opened over the game
+    // copies of unstored files are hostile input: only whole ones that begin as the game's own are put back
     page = await browser.newPage();
+    await page.evaluateOnNewDocument(() => {
+      if (location.pathname !== "/en/index.html" || sessionStorage.getItem("planted")) return;
+      sessionStorage.setItem("planted", "1");
+      const copy = (text, time = Date.now()) => {
+        let h = 0x811c9dc5;
+        for (let i = 0; i < text.length; i++) h = Math.imul(h ^ text.charCodeAt(i), 0x01000193) >>> 0;
+        return { time, sum: h, data: btoa(text) };
+      };
+      const dir = "/user/data/hollowmere/en/";
+      const damaged = copy("hollowmere save\nformat=2\nend\n");
+      damaged.data = btoa("hollowmere save\nformat=3\nend\n");
+      localStorage.setItem("hollowmere-unstored-files", JSON.stringify({
+        [dir + "save"]: damaged,                                      // changed on the way
+        [dir + "slot1"]: copy("#!/bin/sh\n"),                          // no save at all
+        [dir + "auto"]: copy("hollowmere save\nend\n", "soon"),        // no time
+        ["/user/data/hollowmere/../../evil"]: copy("hollowmere save\nend\n"), // out of the folder
+        [dir + "slot2.png"]: copy("hollowmere save\nend\n"),          // no picture
+        [dir + "slot4"]: copy("hollowmere save\nformat=2\n"),          // cut short
+        [dir + "slot3"]: copy("hollowmere save\nformat=2\nbroken\nend\n"),  // whole: the game's reader judges it
+      }));
+    });
     await page.goto(`${baseUrl}/en/index.html`);
+    await waitForFirstPicture(page);
+    const files = await page.evaluate(() => ["en/save", "en/slot1", "en/auto", "en/slot2.png", "en/slot3", "en/slot4", "../../evil"]
+      .filter((f) => {
+        try { Module.FS.stat("/user/data/hollowmere/" + f); return true; } catch (e) { return false; }
+      }));
+    assert.deepStrictEqual(files, ["en/slot3"]);
+    await page.waitForFunction(() => !Module.hollowmereSyncing && !localStorage.getItem("hollowmere-unstored-files"),
+      { timeout: 10000 });  // dropped once stored
+
+    // the context menu is not opened over the game
     const prevented = await page.$eval("#canvas", (c) => {
       const e = new MouseEvent("contextmenu", { bubbles: true, cancelable: true });
       c.dispatchEvent(e);
