@@ -2,13 +2,18 @@
 // writers_test.cpp - the generator's smaller files decode to exactly the pixels
 // its former writer (24-bit PNG, 32-bit BMP, kept here) produced: through
 // SDL_image, through the game's own picture loading, and through the
-// generator's reader; few-colour pictures take a palette, many-colour ones not.
+// generator's reader; few-colour pictures take a palette, many-colour ones not;
+// PNGs come out no larger than libpng packs them by itself.
 #include <SDL.h>
 #include <SDL_image.h>
 #include <cairo.h>
 #include <gtest/gtest.h>
 #include <png.h>
 
+#include <sys/stat.h>
+#include <zlib.h>
+
+#include <cmath>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -28,7 +33,7 @@ void put32(std::vector<uint8_t>& b, uint32_t v) {
 // The cut every writer makes: under half alpha is the key, black.
 uint32_t keyCut(uint32_t p) { return (p >> 24) < 128 ? 0 : (p & 0xffffff); }
 
-void formerPng(const std::string& path, cairo_surface_t* s) {
+void formerPng(const std::string& path, cairo_surface_t* s, int level = Z_DEFAULT_COMPRESSION) {
     const int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
     const int stride = cairo_image_surface_get_stride(s);
     const unsigned char* data = cairo_image_surface_get_data(s);
@@ -36,6 +41,7 @@ void formerPng(const std::string& path, cairo_surface_t* s) {
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png_create_info_struct(png);
     png_init_io(png, f);
+    png_set_compression_level(png, level);
     png_set_IHDR(png, info, w, h, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                  PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
@@ -128,6 +134,11 @@ std::vector<uint32_t> gamePixels(const std::string& path, int w, int h) {
     return out;
 }
 
+long bytesOf(const std::string& path) {
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 ? long(st.st_size) : -1;
+}
+
 int bitsOf(const std::string& path) {
     SDL_Surface* s = IMG_Load(path.c_str());
     const int bits = s ? s->format->BitsPerPixel : 0;
@@ -174,4 +185,44 @@ TEST(Writers, SmallerFilesDecodeToTheFormerPixels) {
         cairo_surface_destroy(s);
     }
     releasePictures();
+}
+
+// The packings are tried and the smallest kept: never larger than what libpng
+// picks by itself at the same level, and smaller where flat colours leave the
+// rows better unfiltered (the sprite sheets and film strips).
+TEST(Writers, PngsAreNoLargerThanLibpngsOwnChoice) {
+    TempFolder dir;
+    cairo_surface_t* gradient = testPicture(200, 150, 0);
+    // a sprite strip: four frames side by side of a striped ball with dark
+    // outlines, smoothed edges and the key around it, a little lower in each
+    cairo_surface_t* strip = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 320, 120);
+    cairo_t* cr = cairo_create(strip);
+    for (int i = 0; i < 4; ++i) {
+        cairo_arc(cr, 40 + 80 * i, 50 + 4 * i, 30, 0, 2 * M_PI);
+        cairo_set_source_rgb(cr, 0.8, 0.5, 0.2);
+        cairo_fill_preserve(cr);
+        cairo_set_source_rgb(cr, 0.15, 0.1, 0.1);
+        cairo_set_line_width(cr, 3);
+        cairo_stroke(cr);
+        for (int k = 0; k < 5; ++k) {
+            cairo_move_to(cr, 15 + 80 * i + k * 11, 25 + 4 * i);
+            cairo_line_to(cr, 25 + 80 * i + k * 11 + i, 80 + 4 * i);
+        }
+        cairo_set_source_rgb(cr, 0.3, 0.6, 0.9);
+        cairo_stroke(cr);
+    }
+    cairo_destroy(cr);
+    for (cairo_surface_t* s : {gradient, strip}) {
+        const bool flat = s == strip;
+        SCOPED_TRACE(flat ? "strip" : "gradient");
+        const std::string own = dir / "libpng.png", ours = dir / "ours.png";
+        formerPng(own, s, 9);
+        writeSurface(ours, s);
+        ASSERT_EQ(bitsOf(ours), 24);
+        if (flat)
+            EXPECT_LT(bytesOf(ours), bytesOf(own));
+        else
+            EXPECT_LE(bytesOf(ours), bytesOf(own));
+        cairo_surface_destroy(s);
+    }
 }
