@@ -2,13 +2,19 @@
 // writers_test.cpp - the generator's smaller files decode to exactly the pixels
 // its former writer (24-bit PNG, 32-bit BMP, kept here) produced: through
 // SDL_image, through the game's own picture loading, and through the
-// generator's reader; few-colour pictures take a palette, many-colour ones not.
+// generator's reader; few-colour pictures take a palette, many-colour ones not;
+// PNGs come out smaller than libpng packs them by itself.
 #include <SDL.h>
 #include <SDL_image.h>
 #include <cairo.h>
 #include <gtest/gtest.h>
 #include <png.h>
 
+#include <sys/stat.h>
+#include <zlib.h>
+
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -28,7 +34,8 @@ void put32(std::vector<uint8_t>& b, uint32_t v) {
 // The cut every writer makes: under half alpha is the key, black.
 uint32_t keyCut(uint32_t p) { return (p >> 24) < 128 ? 0 : (p & 0xffffff); }
 
-void formerPng(const std::string& path, cairo_surface_t* s) {
+// filters: a PNG_FILTER_* mask, or libpng's own choice
+void formerPng(const std::string& path, cairo_surface_t* s, int level = Z_DEFAULT_COMPRESSION, int filters = -1) {
     const int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
     const int stride = cairo_image_surface_get_stride(s);
     const unsigned char* data = cairo_image_surface_get_data(s);
@@ -36,6 +43,8 @@ void formerPng(const std::string& path, cairo_surface_t* s) {
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png_create_info_struct(png);
     png_init_io(png, f);
+    png_set_compression_level(png, level);
+    if (filters >= 0) png_set_filter(png, PNG_FILTER_TYPE_BASE, filters);
     png_set_IHDR(png, info, w, h, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                  PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
@@ -128,6 +137,11 @@ std::vector<uint32_t> gamePixels(const std::string& path, int w, int h) {
     return out;
 }
 
+long bytesOf(const std::string& path) {
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 ? long(st.st_size) : -1;
+}
+
 int bitsOf(const std::string& path) {
     SDL_Surface* s = IMG_Load(path.c_str());
     const int bits = s ? s->format->BitsPerPixel : 0;
@@ -174,4 +188,56 @@ TEST(Writers, SmallerFilesDecodeToTheFormerPixels) {
         cairo_surface_destroy(s);
     }
     releasePictures();
+}
+
+// Rows unfiltered suit flat colours (the sprite sheets and film strips), rows
+// filtered the soft light of the backgrounds: the generator's PNGs of either
+// come out smaller than libpng packs them at its strongest, filtered by its
+// own choice or unfiltered.
+TEST(Writers, PngsAreSmallerThanLibpngsOwnChoice) {
+    TempFolder dir;
+    // soft lights on a wall, as the scenes' backgrounds have them
+    cairo_surface_t* lights = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 200, 150);
+    cairo_t* light = cairo_create(lights);
+    cairo_set_source_rgb(light, 0.3, 0.2, 0.45);
+    cairo_paint(light);
+    for (int i = 0; i < 2; ++i) {  // two lights of two colours
+        cairo_pattern_t* pool = cairo_pattern_create_radial(70 + 60 * i, 60 + 30 * i, 0, 70 + 60 * i, 60 + 30 * i, 90);
+        cairo_pattern_add_color_stop_rgba(pool, 0, 0.9 - 0.6 * i, 0.5 + 0.3 * i, 0.2 + 0.4 * i, 0.9);
+        cairo_pattern_add_color_stop_rgba(pool, 1, 0.9 - 0.6 * i, 0.5 + 0.3 * i, 0.2 + 0.4 * i, 0);
+        cairo_set_source(light, pool);
+        cairo_paint(light);
+        cairo_pattern_destroy(pool);
+    }
+    cairo_destroy(light);
+    // a sprite strip: eight frames stacked downwards of a striped ball with dark
+    // outlines, smoothed edges and the key around it, rolling a little
+    cairo_surface_t* strip = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 160, 800);
+    cairo_t* cr = cairo_create(strip);
+    for (int i = 0; i < 8; ++i) {
+        const double x = 50 + 6 * i, y = 50 + 100 * i;
+        cairo_arc(cr, x, y, 30, 0, 2 * M_PI);
+        cairo_set_source_rgb(cr, 0.8, 0.5, 0.2);
+        cairo_fill_preserve(cr);
+        cairo_set_source_rgb(cr, 0.15, 0.1, 0.1);
+        cairo_set_line_width(cr, 3);
+        cairo_stroke(cr);
+        for (int k = 0; k < 5; ++k) {
+            cairo_move_to(cr, x - 25 + k * 11, y - 25);
+            cairo_line_to(cr, x - 15 + k * 11 + i, y + 30);
+        }
+        cairo_set_source_rgb(cr, 0.3, 0.6, 0.9);
+        cairo_stroke(cr);
+    }
+    cairo_destroy(cr);
+    for (cairo_surface_t* s : {lights, strip}) {
+        SCOPED_TRACE(s == strip ? "strip" : "lights");
+        const std::string filtered = dir / "filtered.png", unfiltered = dir / "unfiltered.png", ours = dir / "ours.png";
+        formerPng(filtered, s, 9);
+        formerPng(unfiltered, s, 9, PNG_FILTER_NONE);
+        writeSurface(ours, s);
+        ASSERT_EQ(bitsOf(ours), 24);
+        EXPECT_LT(bytesOf(ours), std::min(bytesOf(filtered), bytesOf(unfiltered)));
+        cairo_surface_destroy(s);
+    }
 }
