@@ -258,8 +258,9 @@ inline Uint32 scaledOnBlack(Uint32 v, Uint32 alpha) {
 }
 
 // Eight pixels at a time, in the compiler's vectors (plain code where there are
-// none); on x86-64 the loops below come twice, for AVX2 and for any processor.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+// none); on x86-64 the loops below come twice, for AVX2 and for any processor
+// (not under ThreadSanitizer: the choice between them is made before it starts).
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && !defined(__SANITIZE_THREAD__)
 #define PIXEL_LOOP __attribute__((target_clones("avx2", "default")))
 #else
 #define PIXEL_LOOP
