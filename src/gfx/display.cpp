@@ -57,7 +57,7 @@ void freeRemoved(DisplayList& list) {
 }
 
 // What drawing g now would put on screen; false when it draws nothing. Steps the animation.
-bool spriteStep(Graphic& g, DrawStep& step, bool animate = true) {
+bool spriteStep(Graphic& g, DrawStep& step, bool animate = true, bool spareTimeReads = false) {
     int32_t srcW = 0, srcH = 0;
     if (g.visible != 1 || !graphicDecoded(g) || !graphicSize(g, srcW, srcH)) return false;
 
@@ -72,7 +72,7 @@ bool spriteStep(Graphic& g, DrawStep& step, bool animate = true) {
     if (!fitsInt16(srcX) || !fitsInt16(srcY) || !fitsInt16(g.x) || !fitsInt16(g.y)) return false;
     // A streamed strip holds only some rows: the picture gives them and their place.
     int32_t rowY = srcY;
-    SDL_Surface* picture = graphicRows(g, rowY, srcH);
+    SDL_Surface* picture = graphicRows(g, rowY, srcH, spareTimeReads);
     if (!picture) return false;
     step.kind = kDrawSprite;
     step.surface = picture;
@@ -145,15 +145,17 @@ void noteOrDrawStep(RenderTarget& target, const DrawStep& step) {
 }
 
 void noteOrDraw(RenderTarget& target, Graphic& g, bool animate = true) {
-    if (target.noting && target.readsAhead && g.visible == 1 && !graphicReady(g)) {
+    if (target.noting && target.readsAhead && target.framesPresented > 0 && g.visible == 1 &&
+        !graphicReady(g)) {
         // Not read yet: the frame waits for it, and its animation starts once it
         // shows (a strip's first rows are read for the frame it stands on).
+        // The very first frame reads what it needs: there is no picture to keep yet.
         target.picturesMissing = true;
         return;
     }
     if (target.noting) {
         DrawStep& step = nextStep(target);
-        if (!spriteStep(g, step, animate)) --target.stepCount;
+        if (!spriteStep(g, step, animate, target.readsAhead)) --target.stepCount;
         return;
     }
     DrawStep step;
@@ -451,7 +453,7 @@ void composeSteps(RenderTarget& t, SDL_Surface* target, const SDL_Rect& rect, si
     SDL_SetClipRect(target, &clip);
     size_t first = from;
     if (from == 0) {
-        const bool pictureFirst = to > 0 && t.steps[0].kind == kDrawSprite;
+        const bool pictureFirst = to > 0 && t.steps[0].kind == kDrawSprite && !t.steps[0].blank;
         if (pictureFirst && (copyOpaqueCover(target, t.steps[0], rect) ||
                              blendFaded(target, t.steps[0], rect, true)))
             first = 1;
@@ -460,6 +462,7 @@ void composeSteps(RenderTarget& t, SDL_Surface* target, const SDL_Rect& rect, si
     }
     for (size_t i = first; i < to; ++i) {
         const DrawStep& step = t.steps[i];
+        if (step.blank) continue;
         if (step.kind != kDrawSprite && step.y >= rect.y + rect.h) continue;  // text lies below
         if (step.kind == kDrawSprite &&
             (blendFaded(target, step, rect, false) || copyKeyed(target, step, rect)))
@@ -480,7 +483,7 @@ size_t coverStep(const RenderTarget& t, SDL_Surface* target, const SDL_Rect& are
         const DrawStep& step = t.steps[i];
         Span span;
         if (step.kind != kDrawSprite) cover = 0;
-        if (step.kind != kDrawSprite || cover != 0) continue;
+        if (step.kind != kDrawSprite || cover != 0 || step.blank) continue;
         if (step.alpha != 255 || !plainSpan(target, step, area, span)) continue;
         const long covered = (span.x1 - span.x0) * (span.y1 - span.y0);
         if (2 * covered >= long(area.w) * area.h && 4 * covered >= long(target->w) * target->h)
@@ -537,7 +540,34 @@ void composeAroundCover(RenderTarget& t, SDL_Surface* target, const SDL_Rect& ar
 
 // Composes area of the frame on target: black, then every step in order,
 // clipped to area (text ignores the clip).
+// Whether a sprite's frame is all black, its colour key (an explosion's empty
+// frame before it goes off): remembered per file and frame, since the pixels
+// of a file's frame never change.
+bool blankFrame(RenderTarget& t, const DrawStep& step) {
+    SDL_Surface* s = step.surface;
+    Uint32 key = 1;
+    if (step.kind != kDrawSprite || !s || s->format->BytesPerPixel != 4 || s->format->Amask != 0 ||
+        !platformColorKey(s, &key) || key != 0)
+        return false;
+    const std::string id = step.source + ' ' + std::to_string(step.frameY) + ' ' + std::to_string(step.src.x) +
+                           ' ' + std::to_string(step.src.w) + ' ' + std::to_string(step.src.h);
+    auto known = t.blankFrames.find(id);
+    if (known != t.blankFrames.end()) return known->second;
+    bool blank = true;
+    const int x0 = std::max(0, int(step.src.x)), x1 = std::min(s->w, int(step.src.x) + int(step.src.w));
+    const int y0 = std::max(0, int(step.src.y)), y1 = std::min(s->h, int(step.src.y) + int(step.src.h));
+    for (int y = y0; y < y1 && blank; ++y) {
+        const Uint32* row = reinterpret_cast<const Uint32*>(static_cast<const uint8_t*>(s->pixels) + size_t(y) * s->pitch);
+        Uint32 any = 0;
+        for (int x = x0; x < x1; ++x) any |= row[x] & 0xffffff;
+        blank = any == 0;
+    }
+    t.blankFrames[id] = blank;
+    return blank;
+}
+
 void composeArea(RenderTarget& t, SDL_Surface* target, const SDL_Rect& area) {
+    for (size_t i = 0; i < t.stepCount; ++i) t.steps[i].blank = blankFrame(t, t.steps[i]);
     SDL_Surface* screen = t.screen;
     t.screen = target;  // text draws on the render target's screen
     const size_t cover = coverStep(t, target, area);
@@ -716,6 +746,10 @@ bool readMissingPictures(RenderTarget& t, uint32_t budgetMs) {
     if (t.displayList)
         for (Graphic* g : t.displayList->sprites)
             if (g->visible == 1 && !readGraphicUntil(*g, deadline)) all = false;
+    // then the rows the films show next, so that no draw reads them
+    if (t.displayList)
+        for (Graphic* g : t.displayList->sprites)
+            if (g->visible == 1) readStripAheadUntil(*g, deadline);
     return all;
 }
 

@@ -10,6 +10,7 @@
 #include "platform/platform.h"
 #include <cstddef>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,8 @@ struct DrawStep {
     int32_t size = 0;                   // text, number: font size selector
     uint32_t colour = 0;                // text: the caller's colour
     int32_t number = 0;                 // number: the value
+    bool blank = false;                 // sprite: its frame is all colour key, so drawing it changes
+                                        // nothing (found when composed; not part of what it shows)
 };
 
 struct RenderTarget {
@@ -56,8 +59,8 @@ struct RenderTarget {
     bool testHookDrawAtOnce = false;       // test hook: draw at once and hand every frame over, as the
                                            // game once did; tests compare the noted frames with it
     bool presentNext = false;              // the window needs the next frame even if unchanged
-    bool readsAhead = false;               // pictures are read ahead and in the frames' spare time: a
-                                           // frame never reads a picture itself, it waits for it
+    bool readsAhead = false;               // pictures are read ahead and in the frames' spare time: once
+                                           // a frame is shown, none reads a picture itself, it waits for it
     bool picturesMissing = false;          // this frame has a sprite whose picture is not read yet: it
                                            // is not composed, the window keeps the last one
     std::vector<DrawStep> steps;           // what this frame draws, in order
@@ -67,6 +70,8 @@ struct RenderTarget {
     SDL_Surface* composedOn = nullptr;     // the surface shown was composed on; null = none
     SDL_Surface* canvas = nullptr;         // owned: a changed part of a frame with text is composed
                                            // here, then copied (text ignores the clip)
+    std::map<std::string, bool> blankFrames;  // sprite frames (file, frame's place) found all colour key
+                                           // or not: a film's empty frame is skipped, not drawn
     std::vector<SDL_Rect> belowCover;      // the parts of the changed area that a film frame leaves
                                            // to the pictures below it (kept for its capacity)
     uint64_t framesPresented = 0;          // frames handed to the window so far
@@ -105,7 +110,8 @@ void beginFrameDrawing(RenderTarget& target);
 bool composeFrame(RenderTarget& target);
 void releaseRenderTarget(RenderTarget& target);  // frees the canvas
 // Reads the pictures the display list's sprites still miss, a few rows at a
-// time, until budgetMs have passed; true when none is missing.
+// time, then the rows their strips show next, until budgetMs have passed; true
+// when no picture is missing.
 bool readMissingPictures(RenderTarget& target, uint32_t budgetMs);
 // True when the text was noted for later instead of drawn now.
 bool noteText(TextRenderer& r, RenderTarget* target, const std::string& text, int x, int y,

@@ -846,7 +846,7 @@ bool readGraphicUntil(Graphic& g, std::chrono::steady_clock::time_point deadline
     return true;
 }
 
-SDL_Surface* graphicRows(Graphic& g, int32_t& srcY, int32_t& rows) {
+SDL_Surface* graphicRows(Graphic& g, int32_t& srcY, int32_t& rows, bool spareTimeReads) {
     if (!g.picture) return nullptr;
     std::lock_guard<std::mutex> hold(g.picture->lock);
     if (!decodedLocked(g)) return nullptr;
@@ -878,10 +878,23 @@ SDL_Surface* graphicRows(Graphic& g, int32_t& srcY, int32_t& rows) {
     }
     // The draw that moves the window also shows a whole new frame: when the
     // frame stays long enough for every part, it reads none of them.
-    if (!moves || g.delayCurrent <= kReadAheadParts) readAhead(p);
+    if (!spareTimeReads && (!moves || g.delayCurrent <= kReadAheadParts)) readAhead(p);
     srcY -= p->firstRow;  // negative stays negative: the blit clips it as on the whole picture
     rows = std::min(rows, p->rowsHeld - srcY);
     return p->surface;
+}
+
+void readStripAheadUntil(Graphic& g, std::chrono::steady_clock::time_point deadline) {
+    if (!g.picture) return;
+    std::unique_lock<std::mutex> hold(g.picture->lock, std::try_to_lock);
+    Picture* p = g.picture;
+    if (!hold.owns_lock() || !p->streamed || p->whole || p->state != kPictureDecoded || !p->surface) return;
+    while (std::chrono::steady_clock::now() < deadline) {
+        const int32_t before = p->nextRows;
+        const PictureReader* reader = p->reader;
+        readAhead(p);  // a part at a time
+        if (p->nextRows == before && p->reader == reader) return;  // all read, or nothing to read
+    }
 }
 
 void graphicHotSize(Graphic& g, int32_t& width, int32_t& height) {

@@ -132,8 +132,13 @@ std::string spriteTemplatePath(const GraphicStore& store, const std::string& nam
 // when there is nothing to draw. A streamed strip only gets room for its rows.
 bool graphicDecoded(Graphic& g);
 // The surface holding rows [srcY, srcY + rows) of g's picture for a blit, with
-// srcY turned into the surface's own row; streamed strips read the rows as needed.
-SDL_Surface* graphicRows(Graphic& g, int32_t& srcY, int32_t& rows);
+// srcY turned into the surface's own row; streamed strips read the rows as needed,
+// and a part of the next frame's rows with each draw unless spareTimeReads (then
+// readStripAheadUntil reads them between frames).
+SDL_Surface* graphicRows(Graphic& g, int32_t& srcY, int32_t& rows, bool spareTimeReads = false);
+// Reads the rows a streamed strip shows next, the window after the one g draws,
+// until they are all read or deadline has passed (a frame's spare time).
+void readStripAheadUntil(Graphic& g, std::chrono::steady_clock::time_point deadline);
 // Whether g can be drawn without reading its file first: its pixels are
 // decoded, a streamed strip's first rows were read ahead, or there is nothing
 // to read (no file, an unreadable one). False while another thread reads it.
