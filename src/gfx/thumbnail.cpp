@@ -25,6 +25,8 @@ std::string thumbnailPng(SDL_Surface* screen) {
     // Each thumbnail pixel is the mean of the screen pixels it covers.
     std::vector<uint8_t> rgb(size_t(kThumbWidth) * kThumbHeight * 3);
     if (SDL_MUSTLOCK(screen) && SDL_LockSurface(screen) != 0) return "";
+    const SDL_PixelFormat* f = screen->format;
+    const bool whole = f->Rloss == 0 && f->Gloss == 0 && f->Bloss == 0;
     for (int ty = 0; ty < kThumbHeight; ++ty)
         for (int tx = 0; tx < kThumbWidth; ++tx) {
             const int x0 = tx * screen->w / kThumbWidth, x1 = (tx + 1) * screen->w / kThumbWidth;
@@ -33,8 +35,14 @@ std::string thumbnailPng(SDL_Surface* screen) {
             for (int y = y0; y < y1; ++y) {
                 const auto* row = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(screen->pixels) + y * screen->pitch);
                 for (int x = x0; x < x1; ++x, ++n) {
+                    if (whole) {  // 8 bits a channel: the channels as they lie, no call a pixel
+                        sum[0] += (row[x] & f->Rmask) >> f->Rshift;
+                        sum[1] += (row[x] & f->Gmask) >> f->Gshift;
+                        sum[2] += (row[x] & f->Bmask) >> f->Bshift;
+                        continue;
+                    }
                     Uint8 r, g, b;
-                    SDL_GetRGB(row[x], screen->format, &r, &g, &b);
+                    SDL_GetRGB(row[x], f, &r, &g, &b);
                     sum[0] += r;
                     sum[1] += g;
                     sum[2] += b;

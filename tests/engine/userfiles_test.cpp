@@ -129,9 +129,24 @@ TEST(UserFiles, ReadsRefusePipesDevicesFoldersAndHugeFiles) {
 TEST(UserFiles, OnlyThumbnailsOfTheirOwnSizeAreDecoded) {
     SDL_Surface* screen = SDL_CreateRGBSurface(SDL_SWSURFACE, 800, 600, 32, 0xff0000, 0xff00, 0xff, 0);
     SDL_FillRect(screen, nullptr, 0x336699);
+    SDL_Rect left = {0, 0, 400, 600};
+    SDL_FillRect(screen, &left, 0xc81040);
     const std::string png = thumbnailPng(screen);
     SDL_FreeSurface(screen);
     ASSERT_TRUE(isThumbnailPng(png));
+    // the mean of what each pixel covers, each channel in its place
+    TempFolder folder;
+    const std::string file = folder.path + "/t.png";
+    std::ofstream(file, std::ios::binary) << png;
+    SDL_Surface* read = platformLoadPicture(file);
+    ASSERT_NE(read, nullptr);
+    SDL_Surface* rgb = SDL_CreateRGBSurface(SDL_SWSURFACE, read->w, read->h, 32, 0xff0000, 0xff00, 0xff, 0);
+    SDL_BlitSurface(read, nullptr, rgb, nullptr);
+    const Uint32* row = static_cast<const Uint32*>(rgb->pixels);
+    EXPECT_EQ(row[0] & 0xffffff, 0xc81040u);
+    EXPECT_EQ(row[rgb->w - 1] & 0xffffff, 0x336699u);
+    SDL_FreeSurface(rgb);
+    SDL_FreeSurface(read);
     std::string huge = png;
     huge[16] = '\x7f';  // the width's top byte: about two thousand million pixels wide
     EXPECT_FALSE(isThumbnailPng(huge));
