@@ -18,15 +18,9 @@
 #include "game/edition.h"
 #include "gfx/graphic.h"
 #include "harness.h"
+#include "proc_status.h"
 
 namespace {
-
-// The thread's own CPU time: other programs on a shared machine do not count.
-double cpuMs() {
-    timespec ts = {};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
-}
 
 void enter(TestEngine& t, const std::string& scene) {
     t.e.scenes.currentScene = scene;
@@ -52,10 +46,10 @@ Floor floorMs(SDL_Surface* screen) {
     SDL_FillRect(picture, nullptr, 0x336699);
     std::vector<double> times;
     for (int i = 0; i < 300; ++i) {
-        const double start = cpuMs();
+        const double start = threadCpuMs();
         SDL_BlitSurface(picture, nullptr, screen, nullptr);
         SDL_Flip(screen);
-        times.push_back(cpuMs() - start);
+        times.push_back(threadCpuMs() - start);
     }
     SDL_FreeSurface(picture);
     std::sort(times.begin(), times.end());
@@ -86,9 +80,9 @@ void report(benchmark::State& state, std::vector<double> times, const Floor& flo
 double timedFrame(TestEngine& t) {
     FrameEvents ev = {};
     ev.input = t.input;
-    const double start = cpuMs();
+    const double start = threadCpuMs();
     runFrame(t.e, ev);
-    const double ms = cpuMs() - start;
+    const double ms = threadCpuMs() - start;
     if (t.e.target.readsAhead)
         waitForFrameEnd(t.e);  // the spare time reads ahead, as in the program (not timed: the loop's sleep)
     else

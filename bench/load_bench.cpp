@@ -17,7 +17,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <ctime>
 #include <fstream>
 #include <string>
 
@@ -146,13 +145,6 @@ void BM_DecodeAheadAll(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DecodeAheadAll)->Iterations(3)->Unit(benchmark::kMillisecond);
-
-// CPU time of the calling thread: the main thread's share, the worker's is its own.
-double threadCpuMs() {
-    timespec ts;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
-}
 
 // A scene entered as the program enters it (the worker and each frame's spare
 // time read ahead, a frame waits for pictures not read yet), frames run as the

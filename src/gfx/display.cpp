@@ -540,14 +540,15 @@ void composeAroundCover(RenderTarget& t, SDL_Surface* target, const SDL_Rect& ar
 
 // Composes area of the frame on target: black, then every step in order,
 // clipped to area (text ignores the clip).
-// Whether a sprite's frame is all black, its colour key (an explosion's empty
+// Whether a big sprite frame is all black, its colour key (an explosion's empty
 // frame before it goes off): remembered per file and frame, since the pixels
-// of a file's frame never change.
+// of a file's frame never change. Small frames cost little to draw and are not asked about.
 bool blankFrame(RenderTarget& t, const DrawStep& step) {
+    constexpr long kWorthAsking = 100000;  // pixels: about a fifth of the screen
     SDL_Surface* s = step.surface;
     Uint32 key = 1;
-    if (step.kind != kDrawSprite || !s || s->format->BytesPerPixel != 4 || s->format->Amask != 0 ||
-        !platformColorKey(s, &key) || key != 0)
+    if (step.kind != kDrawSprite || !s || long(step.src.w) * step.src.h < kWorthAsking ||
+        s->format->BytesPerPixel != 4 || s->format->Amask != 0 || !platformColorKey(s, &key) || key != 0)
         return false;
     const std::string id = step.source + ' ' + std::to_string(step.frameY) + ' ' + std::to_string(step.src.x) +
                            ' ' + std::to_string(step.src.w) + ' ' + std::to_string(step.src.h);
