@@ -105,7 +105,6 @@ void releaseWorld(Engine& e) {
 
 void releaseEngine(Engine& e) {
     clearDisplayList(e.display);
-    releaseRenderTarget(e.target);
     clearSpeech(e.speech);
     for (auto& it : e.graphics) deleteGraphic(it.second);
     e.graphics.clear();

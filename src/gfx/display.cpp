@@ -225,11 +225,6 @@ bool pictureCovers(const DrawStep& step, const SDL_Rect& area) {
     return contains(area, step.x, step.y, w, h);
 }
 
-bool sameLayout(const SDL_PixelFormat* a, const SDL_PixelFormat* b) {
-    return a->BytesPerPixel == 4 && b->BytesPerPixel == 4 && a->Rmask == b->Rmask &&
-           a->Gmask == b->Gmask && a->Bmask == b->Bmask && a->Amask == 0 && b->Amask == 0;
-}
-
 // The first picture of a frame is drawn on black. Opaque and covering the area,
 // it is copied without its colour key: its black pixels are the black below.
 bool copyOpaqueCover(SDL_Surface* target, const DrawStep& step, const SDL_Rect& area) {
@@ -473,8 +468,8 @@ void composeSteps(RenderTarget& t, SDL_Surface* target, const SDL_Rect& rect, si
 
 // The picture above the others that hides at least half of area, and a
 // quarter of the target, where it is opaque (a film frame): the steps below it
-// need drawing only around it. It must lie above every text, which would not
-// keep to the part around it.
+// need drawing only around it. It must lie above every text (speech is drawn
+// over a film, never under it).
 // Returns the step's index, or 0 when there is none (the first picture has a
 // way of its own, copyOpaqueCover).
 size_t coverStep(const RenderTarget& t, SDL_Surface* target, const SDL_Rect& area) {
@@ -538,8 +533,6 @@ void composeAroundCover(RenderTarget& t, SDL_Surface* target, const SDL_Rect& ar
     }
 }
 
-// Composes area of the frame on target: black, then every step in order,
-// clipped to area (text ignores the clip).
 // Whether a big sprite frame is all black, its colour key (an explosion's empty
 // frame before it goes off): remembered per file and frame, since the pixels
 // of a file's frame never change. Small frames cost little to draw and are not asked about.
@@ -567,6 +560,8 @@ bool blankFrame(RenderTarget& t, const DrawStep& step) {
     return blank;
 }
 
+// Composes area of the frame on target: black, then every step in order,
+// clipped to area.
 void composeArea(RenderTarget& t, SDL_Surface* target, const SDL_Rect& area) {
     for (size_t i = 0; i < t.stepCount; ++i) t.steps[i].blank = blankFrame(t, t.steps[i]);
     SDL_Surface* screen = t.screen;
@@ -581,16 +576,6 @@ void composeArea(RenderTarget& t, SDL_Surface* target, const SDL_Rect& area) {
     t.screen = screen;
     SDL_SetClipRect(target, nullptr);
 }
-
-// Whether the frame draws any text or numbers.
-bool textNoted(const RenderTarget& t) {
-    for (size_t i = 0; i < t.stepCount; ++i) {
-        if (t.steps[i].kind != kDrawSprite) return true;
-    }
-    return false;
-}
-
-bool sameSize(const SDL_Surface* a, const SDL_Surface* b) { return a->w == b->w && a->h == b->h; }
 
 }  // namespace
 
@@ -693,40 +678,18 @@ bool composeFrame(RenderTarget& t) {
         if (t.testHookDrawAtOnce) platformPresent(screen, nullptr);  // drawn as it went
         handOver = t.testHookDrawAtOnce;
     } else if (screen && !t.picturesMissing) {
-        SDL_Rect area = changedArea(t, screen);
+        // Only the changed part is composed, on the screen itself: every step,
+        // text too, keeps to the clip, and what lies around it is already there.
+        const SDL_Rect area = changedArea(t, screen);
         const bool whole = area.w == screen->w && area.h == screen->h;
-        // Text ignores the clip: a part with text in the frame is composed on the canvas.
-        const bool onScreen = whole || !textNoted(t);
-        if (area.w != 0 && !onScreen) {
-            if (t.canvas && (!sameSize(t.canvas, screen) ||
-                             !sameLayout(t.canvas->format, screen->format))) {
-                SDL_FreeSurface(t.canvas);
-                t.canvas = nullptr;
-            }
-            if (!t.canvas)
-                t.canvas = SDL_CreateRGBSurface(SDL_SWSURFACE, screen->w, screen->h, 32,
-                                                screen->format->Rmask, screen->format->Gmask,
-                                                screen->format->Bmask, 0);
-        }
-        if (area.w != 0 && !onScreen && !t.canvas) area = rectOf(0, 0, screen->w, screen->h);
-        if (area.w != 0 && area.w == screen->w && area.h == screen->h) {
-            composeArea(t, screen, area);
-            platformPresent(screen, nullptr);
-        } else if (area.w != 0 && onScreen) {
-            composeArea(t, screen, area);
-            if (!t.presentNext) platformPresent(screen, &area);
-        } else if (area.w != 0) {
-            composeArea(t, t.canvas, area);
-            SDL_Rect dst = area;
-            SDL_BlitSurface(t.canvas, &area, screen, &dst);
-            if (!t.presentNext) platformPresent(screen, &area);
-        }
         if (area.w != 0) {
+            composeArea(t, screen, area);
+            if (!whole && !t.presentNext) platformPresent(screen, &area);
             t.steps.swap(t.shown);
             t.shownCount = t.stepCount;
             t.composedOn = screen;
         }
-        if (t.presentNext) platformPresent(screen, nullptr);
+        if (whole || t.presentNext) platformPresent(screen, nullptr);
         handOver = area.w != 0 || t.presentNext;
     }
     if (handOver) {
@@ -752,12 +715,6 @@ bool readMissingPictures(RenderTarget& t, uint32_t budgetMs) {
         for (Graphic* g : t.displayList->sprites)
             if (g->visible == 1) readStripAheadUntil(*g, deadline);
     return all;
-}
-
-void releaseRenderTarget(RenderTarget& t) {
-    if (t.canvas) SDL_FreeSurface(t.canvas);
-    t.canvas = nullptr;
-    t.composedOn = nullptr;
 }
 
 bool noteText(TextRenderer& r, RenderTarget* target, const std::string& text, int x, int y,

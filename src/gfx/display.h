@@ -68,8 +68,6 @@ struct RenderTarget {
     std::vector<DrawStep> shown;           // what the screen shows now, in order
     size_t shownCount = 0;                 // entries of shown in use
     SDL_Surface* composedOn = nullptr;     // the surface shown was composed on; null = none
-    SDL_Surface* canvas = nullptr;         // owned: a changed part of a frame with text is composed
-                                           // here, then copied (text ignores the clip)
     std::map<std::string, bool> blankFrames;  // sprite frames (file, frame's place) found all colour key
                                            // or not: a film's empty frame is skipped, not drawn
     std::vector<SDL_Rect> belowCover;      // the parts of the changed area that a film frame leaves
@@ -108,7 +106,6 @@ void beginFrameDrawing(RenderTarget& target);
 // returns whether it was handed over. Only the part that changed is composed
 // again and handed over.
 bool composeFrame(RenderTarget& target);
-void releaseRenderTarget(RenderTarget& target);  // frees the canvas
 // Reads the pictures the display list's sprites still miss, a few rows at a
 // time, then the rows their strips show next, until budgetMs have passed; true
 // when no picture is missing.

@@ -195,20 +195,22 @@ struct BlendMemo {
     Uint32 in, out;   // glyph pixel and the screen pixel made from it
 };
 
-// Blends one glyph cell into the locked 32-bit screen, clipped to sheet and screen.
+// Blends one glyph cell into the locked 32-bit screen, clipped to the sheet and
+// to the screen's clip rectangle (the whole screen unless a part is composed).
 void drawCell(SDL_Surface* screen, const SDL_Surface* sheet, const SDL_PixelFormat* palette,
               const FontMetrics& m, int glyph, int x, int y, Rgb colour, bool magenta,
               BlendMemo& memo) {
     if (memo.valid && memo.magenta != magenta) memo.valid = false;
     memo.magenta = magenta;
     const int sheetX = glyph * m.cellWidth;
+    const SDL_Rect& clip = screen->clip_rect;
     int cx0 = 0, cy0 = 0, cx1 = m.cellWidth, cy1 = m.cellHeight;
     if (cx1 > sheet->w - sheetX) cx1 = sheet->w - sheetX;
     if (cy1 > sheet->h) cy1 = sheet->h;
-    if (cx0 < -x) cx0 = -x;
-    if (cy0 < -y) cy0 = -y;
-    if (cx1 > screen->w - x) cx1 = screen->w - x;
-    if (cy1 > screen->h - y) cy1 = screen->h - y;
+    if (cx0 < clip.x - x) cx0 = clip.x - x;
+    if (cy0 < clip.y - y) cy0 = clip.y - y;
+    if (cx1 > clip.x + clip.w - x) cx1 = clip.x + clip.w - x;
+    if (cy1 > clip.y + clip.h - y) cy1 = clip.y + clip.h - y;
 
     const Uint32 colourBits = ~sheet->format->Amask;  // black is transparent whatever the alpha
     const SDL_PixelFormat* glyphFormat = palette ? palette : sheet->format;
