@@ -329,6 +329,13 @@ PIXEL_LOOP void blendRow(Uint32* dst, const Uint32* src, long n, Uint32 key, Uin
     }
 }
 
+// Whether no lane of a vector holds a bit.
+inline bool noBits(Lanes32 v) {
+    uint64_t words[4];
+    std::memcpy(words, &v, sizeof words);
+    return (words[0] | words[1] | words[2] | words[3]) == 0;
+}
+
 // A row of a keyed picture: every pixel but the key is copied.
 PIXEL_LOOP void keyedRow(Uint32* dst, const Uint32* src, long n, Uint32 key) {
     const Lanes32 keys = key + Lanes32{};
@@ -364,6 +371,20 @@ PIXEL_LOOP bool copyRowFindingKey(Uint32* dst, const Uint32* src, long n, Uint32
         dst[i] = src[i];
     }
     return keyed;
+}
+
+// Whether a row holds the key anywhere; it stops at the first eight pixels that do.
+PIXEL_LOOP bool rowHoldsKey(const Uint32* src, long n, Uint32 key) {
+    const Lanes32 keys = key + Lanes32{};
+    long i = 0;
+    for (; i + kLanePixels <= n; i += kLanePixels) {
+        Lanes32 v;
+        std::memcpy(&v, src + i, sizeof v);
+        if (!noBits(v == keys)) return true;
+    }
+    for (; i < n; ++i)
+        if (src[i] == key) return true;
+    return false;
 }
 
 // The pixels a sprite step puts within rect when its picture and the target
@@ -440,6 +461,16 @@ bool blendFaded(SDL_Surface* target, const DrawStep& step, const SDL_Rect& area,
     return true;
 }
 
+// A frame all of the colour key draws nothing.
+bool blank(const DrawStep& step) { return step.facts && step.facts->blank; }
+
+// A frame whose rows mostly hold the colour key (a cockpit's window): as a
+// cover, the pictures below would be drawn under most of it and it again over
+// them, which costs more than drawing them all and it once.
+bool fullOfHoles(const DrawStep& step) {
+    return step.facts && 2 * step.facts->keyedRows > step.facts->rows;
+}
+
 // Draws the frame's steps from index from up to (not including) to on target,
 // clipped to rect; from 0 they go on black, which the first picture may stand in for.
 void composeSteps(RenderTarget& t, SDL_Surface* target, const SDL_Rect& rect, size_t from,
@@ -448,7 +479,7 @@ void composeSteps(RenderTarget& t, SDL_Surface* target, const SDL_Rect& rect, si
     SDL_SetClipRect(target, &clip);
     size_t first = from;
     if (from == 0) {
-        const bool pictureFirst = to > 0 && t.steps[0].kind == kDrawSprite && !t.steps[0].blank;
+        const bool pictureFirst = to > 0 && t.steps[0].kind == kDrawSprite && !blank(t.steps[0]);
         if (pictureFirst && (copyOpaqueCover(target, t.steps[0], rect) ||
                              blendFaded(target, t.steps[0], rect, true)))
             first = 1;
@@ -457,7 +488,7 @@ void composeSteps(RenderTarget& t, SDL_Surface* target, const SDL_Rect& rect, si
     }
     for (size_t i = first; i < to; ++i) {
         const DrawStep& step = t.steps[i];
-        if (step.blank) continue;
+        if (blank(step)) continue;
         if (step.kind != kDrawSprite && step.y >= rect.y + rect.h) continue;  // text lies below
         if (step.kind == kDrawSprite &&
             (blendFaded(target, step, rect, false) || copyKeyed(target, step, rect)))
@@ -478,7 +509,7 @@ size_t coverStep(const RenderTarget& t, SDL_Surface* target, const SDL_Rect& are
         const DrawStep& step = t.steps[i];
         Span span;
         if (step.kind != kDrawSprite) cover = 0;
-        if (step.kind != kDrawSprite || cover != 0 || step.blank) continue;
+        if (step.kind != kDrawSprite || cover != 0 || blank(step) || fullOfHoles(step)) continue;
         if (step.alpha != 255 || !plainSpan(target, step, area, span)) continue;
         const long covered = (span.x1 - span.x0) * (span.y1 - span.y0);
         if (2 * covered >= long(area.w) * area.h && 4 * covered >= long(target->w) * target->h)
@@ -527,26 +558,33 @@ void composeAroundCover(RenderTarget& t, SDL_Surface* target, const SDL_Rect& ar
             runFrom = -1;
         }
     }
+    if (step.facts) {
+        step.facts->rows = int32_t(span.y1 - span.y0);
+        step.facts->keyedRows = 0;
+        for (size_t i = around; i < below.size(); ++i) step.facts->keyedRows += below[i].h;
+    }
     for (size_t i = 0; i < below.size(); ++i) {
         composeSteps(t, target, below[i], 0, cover);
         if (i >= around) copyKeyed(target, step, below[i]);
     }
 }
 
-// Whether a big sprite frame is all black, its colour key (an explosion's empty
-// frame before it goes off): remembered per file and frame, since the pixels
-// of a file's frame never change. Small frames cost little to draw and are not asked about.
-bool blankFrame(RenderTarget& t, const DrawStep& step) {
+// What is known of a big sprite frame, found out the first time it is composed:
+// whether it is all black, its colour key (an explosion's empty frame before it
+// goes off), and how many of its rows hold the key. Small frames cost little to
+// draw and are not asked about (null).
+FrameFacts* frameFactsOf(RenderTarget& t, const DrawStep& step) {
     constexpr long kWorthAsking = 100000;  // pixels: about a fifth of the screen
     SDL_Surface* s = step.surface;
     Uint32 key = 1;
     if (step.kind != kDrawSprite || !s || long(step.src.w) * step.src.h < kWorthAsking ||
         s->format->BytesPerPixel != 4 || s->format->Amask != 0 || !platformColorKey(s, &key) || key != 0)
-        return false;
+        return nullptr;
     const std::string id = step.source + ' ' + std::to_string(step.frameY) + ' ' + std::to_string(step.src.x) +
                            ' ' + std::to_string(step.src.w) + ' ' + std::to_string(step.src.h);
-    auto known = t.blankFrames.find(id);
-    if (known != t.blankFrames.end()) return known->second;
+    auto known = t.frameFacts.find(id);
+    if (known != t.frameFacts.end()) return &known->second;
+    FrameFacts& facts = t.frameFacts[id];
     bool blank = true;
     const int x0 = std::max(0, int(step.src.x)), x1 = std::min(s->w, int(step.src.x) + int(step.src.w));
     const int y0 = std::max(0, int(step.src.y)), y1 = std::min(s->h, int(step.src.y) + int(step.src.h));
@@ -556,14 +594,21 @@ bool blankFrame(RenderTarget& t, const DrawStep& step) {
         for (int x = x0; x < x1; ++x) any |= row[x] & 0xffffff;
         blank = any == 0;
     }
-    t.blankFrames[id] = blank;
-    return blank;
+    facts.blank = blank;
+    // Whether it is full of holes, from every eighth row (a film is mostly opaque rows)
+    constexpr int kSampleEvery = 8;
+    for (int y = y0; y < y1 && !blank; y += kSampleEvery) {
+        const Uint32* row = reinterpret_cast<const Uint32*>(static_cast<const uint8_t*>(s->pixels) + size_t(y) * s->pitch);
+        ++facts.rows;
+        if (rowHoldsKey(row + x0, x1 - x0, key)) ++facts.keyedRows;
+    }
+    return &facts;
 }
 
 // Composes area of the frame on target: black, then every step in order,
 // clipped to area.
 void composeArea(RenderTarget& t, SDL_Surface* target, const SDL_Rect& area) {
-    for (size_t i = 0; i < t.stepCount; ++i) t.steps[i].blank = blankFrame(t, t.steps[i]);
+    for (size_t i = 0; i < t.stepCount; ++i) t.steps[i].facts = frameFactsOf(t, t.steps[i]);
     SDL_Surface* screen = t.screen;
     t.screen = target;  // text draws on the render target's screen
     const size_t cover = coverStep(t, target, area);

@@ -33,6 +33,15 @@ enum DrawKind : uint8_t {
     kDrawNumber = 2,  // ten digits
 };
 
+// What composing has found out about a big sprite frame's pixels; they never
+// change for a file's frame, so it is found once.
+struct FrameFacts {
+    bool blank = false;      // every pixel is the colour key (an explosion's empty frame)
+    int32_t rows = 0;        // rows looked at: every eighth at first, then those it covered of
+                             // the pictures below when it last lay over them as a film
+    int32_t keyedRows = 0;   // of those, the rows holding the colour key
+};
+
 // One thing a frame draws, with everything its pixels depend on.
 struct DrawStep {
     DrawKind kind = kDrawSprite;        // what is drawn
@@ -47,8 +56,8 @@ struct DrawStep {
     int32_t size = 0;                   // text, number: font size selector
     uint32_t colour = 0;                // text: the caller's colour
     int32_t number = 0;                 // number: the value
-    bool blank = false;                 // sprite: its frame is all colour key, so drawing it changes
-                                        // nothing (found when composed; not part of what it shows)
+    FrameFacts* facts = nullptr;        // sprite: what is known of a big frame's pixels, or null
+                                        // (set when composed; not part of what it shows)
 };
 
 struct RenderTarget {
@@ -68,8 +77,9 @@ struct RenderTarget {
     std::vector<DrawStep> shown;           // what the screen shows now, in order
     size_t shownCount = 0;                 // entries of shown in use
     SDL_Surface* composedOn = nullptr;     // the surface shown was composed on; null = none
-    std::map<std::string, bool> blankFrames;  // sprite frames (file, frame's place) found all colour key
-                                           // or not: a film's empty frame is skipped, not drawn
+    std::map<std::string, FrameFacts> frameFacts;  // big sprite frames by file and frame's place:
+                                           // an empty frame is skipped, a frame full of holes is
+                                           // drawn over the pictures below, not around them
     std::vector<SDL_Rect> belowCover;      // the parts of the changed area that a film frame leaves
                                            // to the pictures below it (kept for its capacity)
     uint64_t framesPresented = 0;          // frames handed to the window so far
