@@ -5,7 +5,10 @@
 # from its build folder, input through XTest (xdotool). Measures the program's
 # peak memory (VmHWM) and its CPU share standing in the menu and walking in the
 # barn, beside the floor of the same run: a bare SDL program that shows one
-# picture in a window and copies and flips it every 16 ms.
+# picture in a window and copies and flips it every 16 ms. Then the whole
+# play-through of each edition (the game's own test, on its virtual clock) in a
+# real 800x600 window with the pictures read ahead as the program reads them:
+# its peak memory.
 #
 #   bench/real_window.sh [build folder]      (default: build)
 #
@@ -67,3 +70,9 @@ for edition in en de; do
     wait $game || true
     echo "$edition: standing in the menu cpu ${standing}%, walking in the barn cpu ${walking}%, peak ${game_peak} MB"
 done
+
+# The whole game, start to end, in a real window (the tests choose the dummy
+# driver unless one is named).
+(cd "$build/en" && DISPLAY=$display SDL_VIDEODRIVER=x11 "$build/bench/hollowmere_bench" \
+    --benchmark_filter=PlaythroughPeakMemory --benchmark_counters_tabular=true) | grep '^BM_' |
+    awk '{ printf "play-through %s in a real window: peak %.0f MB\n", substr($1, 26, 2), $NF }'
