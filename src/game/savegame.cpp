@@ -47,9 +47,24 @@ bool saveInPlay(GameState& gs, int slot, Telling tell) {
                            tell != kTellNoOne);
 }
 
+// The game as it was when the open conversation began: a conversation is not
+// saved, so closing the window during one keeps the moment before it.
+std::string gBeforeConversation;
+
+void conversationOpens(GameState& gs) {
+    if (gs.activePartner) return;  // a topic unlocked within it lays the bar out again
+    gBeforeConversation.clear();
+    if (gs.engine && gs.edition && inInteractivePlay(gs))
+        gBeforeConversation = writeSaveText(gs, gs.engine->partners, gs.edition->language, calendarNow());
+}
+
 void saveGame(GameState& gs) { saveInPlay(gs, kQuickSlot, kTellPlayer); }
 void autoSave(GameState& gs) {
     if (saveKeptMoment(gs, kAutoSlot)) return;
+    if (gs.activePartner && !gBeforeConversation.empty() && gs.engine) {
+        writeSaveToSlot(gs, kAutoSlot, gBeforeConversation, thumbnailPng(gs.engine->target.screen), false);
+        return;
+    }
     // The inventory only looks into the hero's pockets: the game under it is kept as in play.
     const int32_t inventory = gs.inventoryOpen;
     gs.inventoryOpen = 0;
@@ -172,5 +187,6 @@ void registerSaving(Engine& e, const Edition& edition) {
     registerCallback(e.game, "RestoreGame", restoreGame);
     registerCallback(e.game, "AutoSave", autoSave);
     registerCallback(e.game, "SceneChanged", sceneChanged);
+    registerCallback(e.game, "ConversationOpens", conversationOpens);
     registerSavedGamesScreen(e);
 }

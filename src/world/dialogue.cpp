@@ -146,6 +146,7 @@ void activateTopic(DialoguePartner* p, const std::string& id) {
 
 void openDialogue(GameState& gs, DialoguePartner* p) {
     if (!p) return;
+    runCallback(gs, "ConversationOpens");  // the game keeps the moment before it
     DisplayList& list = *gs.displayList;
     const Scene* scene = findScene(*gs.scenes, gs.scenes->currentScene);
 

@@ -339,8 +339,8 @@ TEST_F(SaveTest, RandomPlaySavesOnlyWhatLoadsBackTheSame) {
 }
 
 // F5 only in play; closing the window and a stop signal save in play (the
-// inventory open or not) into the autosave slot, never into the quick slot; so
-// does every change of scene.
+// inventory open or not, and in a conversation the moment before it) into the
+// autosave slot, never into the quick slot; so does every change of scene.
 TEST_F(SaveTest, TheAutosaveKeepsToItsOwnSlotInPlayOnly) {
     PlayDriver game;
     ASSERT_TRUE(game.t.videoOk);
@@ -393,6 +393,19 @@ TEST_F(SaveTest, TheAutosaveKeepsToItsOwnSlotInPlayOnly) {
     runFrame(game.e(), hidden);
     EXPECT_TRUE(game.e().running);
     EXPECT_NE(slotText(kEnglish, kAutoSlot).find("scene=Kreuzung\n"), std::string::npos);
+
+    // In a conversation the moment before it is kept, a save the game reads back.
+    ASSERT_NO_FATAL_FAILURE(game.talkTo("Freak"));
+    const Graphic* leave = game.sprite("ExitDialog");
+    ASSERT_TRUE(leave);
+    openDialogue(game.gs(), game.gs().activePartner);  // as a topic unlocked in it does
+    leave = game.sprite("ExitDialog");
+    ASSERT_EQ(remove(slotPath(kEnglish, kAutoSlot).c_str()), 0);
+    closeWindow();
+    EXPECT_NE(slotText(kEnglish, kAutoSlot).find("scene=Kreuzung\n"), std::string::npos);
+    game.t.click(leave->x + 20, leave->y + 20);
+    game.settle();
+    ASSERT_FALSE(game.sprite("ExitDialog"));
 
     ASSERT_NO_FATAL_FAILURE(game.travelTo("Toilette"));
     ASSERT_NO_FATAL_FAILURE(game.take("Klopapier"));
