@@ -65,6 +65,8 @@ struct Sdl2 {
     int (*displayOf)(void*) = nullptr;                 // SDL_GetWindowDisplayIndex
     int (*usableBounds)(int, Rect2*) = nullptr;        // SDL_GetDisplayUsableBounds
     int (*bounds)(int, Rect2*) = nullptr;              // SDL_GetDisplayBounds
+    int (*bordersSize)(void*, int*, int*, int*, int*) = nullptr;  // SDL_GetWindowBordersSize, or
+                                                       // null: the window manager's frame
 };
 
 template <typename F>
@@ -89,6 +91,7 @@ Sdl2 openSdl2() {
     find(s.library, "SDL_GetWindowDisplayIndex", s.displayOf);
     find(s.library, "SDL_GetDisplayUsableBounds", s.usableBounds);
     find(s.library, "SDL_GetDisplayBounds", s.bounds);
+    find(s.library, "SDL_GetWindowBordersSize", s.bordersSize);
     const bool complete = s.getSize && s.setSize && s.setPosition && s.setFullscreen &&
                           s.setResizable && s.setBordered && s.displayOf && s.usableBounds &&
                           s.bounds;
@@ -137,13 +140,78 @@ bool windowManagerRuns() {
     return runs;
 }
 
+// The window manager's frame around the window, as last seen, and the window
+// placed in it. The manager may change the frame after the window is placed (a
+// handle to resize it comes once it is resizable; coming back from full screen
+// there is none yet): for a second after placing, a changed frame places the
+// window again.
+struct Placement {
+    int top = 0, left = 0, bottom = 0, right = 0;  // the frame's sides; 0 without a manager
+    bool settling = false;                         // the frame is watched for changes
+    WindowChoice choice;                           // what was placed
+    uint32_t at = 0;                               // when (SDL ticks)
+};
+Placement gPlacement;
+constexpr uint32_t kSettleMs = 1000;
+
+// Reads the frame; true when it differs from the one known.
+bool readFrame(const Sdl2& s) {
+    int t = 0, l = 0, b = 0, r = 0;
+    Placement& p = gPlacement;
+    if (!s.bordersSize || s.bordersSize(s.window, &t, &l, &b, &r) != 0 || (t | l | b | r) == 0) return false;
+    const bool changed = t != p.top || l != p.left || b != p.bottom || r != p.right;
+    p.top = t;
+    p.left = l;
+    p.bottom = b;
+    p.right = r;
+    return changed;
+}
+
+// A window of the chosen size in the middle of the screen's usable part. Where
+// it does not fit there in its frame (a title bar on an 800x600 screen), the
+// largest window of the picture's shape that does.
+void placeWindow(const Sdl2& s, const WindowChoice& choice) {
+    const int display = displayIndex(s);
+    Rect2 usable;
+    if (s.usableBounds(display, &usable) != 0) s.bounds(display, &usable);
+    readFrame(s);
+    Placement& p = gPlacement;
+    const int roomW = std::max(1, usable.w - p.left - p.right), roomH = std::max(1, usable.h - p.top - p.bottom);
+    int w = choice.width, h = choice.height;
+    if (w > roomW || h > roomH) {
+        w = std::max(1, std::min(roomW, roomH * kPictureWidth / kPictureHeight));
+        h = std::max(1, w * kPictureHeight / kPictureWidth);
+    }
+    s.setSize(s.window, w, h);
+    if (p.top == 0 && p.left == 0)
+        s.setPosition(s.window, kCentred | display, kCentred | display);
+    else  // the window's own top left, inside the frame
+        s.setPosition(s.window, usable.x + p.left + (roomW - w) / 2, usable.y + p.top + (roomH - h) / 2);
+    p.settling = true;
+    p.choice = choice;
+    p.at = SDL_GetTicks();
+}
+
+// Places the window again when its frame changed soon after it was placed.
+void settleWindow() {
+    Placement& p = gPlacement;
+    if (!p.settling) return;
+    if (SDL_GetTicks() - p.at > kSettleMs) {
+        p.settling = false;
+        return;
+    }
+    Sdl2 s = openSdl2();
+    if (s.library && s.window && readFrame(s)) placeWindow(s, p.choice);
+    closeSdl2(s);
+}
+
 // Full screen, or a resizable window of the chosen size (no larger than the
 // screen) in the middle of the screen.
 void arrange(const Sdl2& s, const WindowChoice& choice) {
     const int display = displayIndex(s);
-    Rect2 screen, usable;
+    Rect2 screen;
     s.bounds(display, &screen);
-    if (s.usableBounds(display, &usable) != 0) usable = screen;
+    gPlacement.settling = false;
     if (choice.fullscreen && windowManagerRuns()) {
         s.setFullscreen(s.window, kFullscreenDesktop);
     } else if (choice.fullscreen) {
@@ -157,8 +225,7 @@ void arrange(const Sdl2& s, const WindowChoice& choice) {
         s.setFullscreen(s.window, 0);
         s.setBordered(s.window, 1);
         s.setResizable(s.window, 1);
-        s.setSize(s.window, std::min(choice.width, usable.w), std::min(choice.height, usable.h));
-        s.setPosition(s.window, kCentred | display, kCentred | display);
+        placeWindow(s, choice);
     }
 }
 
@@ -301,6 +368,7 @@ void platformPollEvents(PlatformEvents& out) {
     }
     SDL_PumpEvents();
     gKeys = SDL_GetKeyState(nullptr);
+    settleWindow();
 }
 
 void platformPointer(int& x, int& y, bool& left, bool& right) {
