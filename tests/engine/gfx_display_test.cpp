@@ -20,8 +20,7 @@ protected:
     void SetUp() override {
         GfxTest::SetUp();
         strip = file("strip.bmp");
-        gfxtest::writeBmp24(strip, 4, kFrameH * kFrames,
-                            [](int, int y) { return frameColour(y / kFrameH); });
+        writeBmp(strip, 4, kFrameH * kFrames, [](int, int y) { return frameColour(y / kFrameH); });
     }
 
     // Draws g once at (100, 100) on a cleared screen; returns the frame shown, -1 for none.
@@ -113,7 +112,7 @@ TEST_F(GfxSprite, BlackIsTransparentAndNearBlackIsDrawn) {
     auto pattern = [](int x, int) -> uint32_t { return x == 0 ? 0x000000 : 0x010101; };
     const std::string bmp24 = file("k24.bmp");
     const std::string bmp32 = file("k32.bmp");
-    gfxtest::writeBmp24(bmp24, 2, 2, pattern);
+    writeBmp(bmp24, 2, 2, pattern);
     gfxtest::writeBmp32(bmp32, 2, 2, pattern);  // loaders give this one an empty alpha channel
     for (const std::string& path : {bmp24, bmp32}) {
         SCOPED_TRACE(path);

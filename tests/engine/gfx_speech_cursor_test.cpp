@@ -18,17 +18,14 @@ protected:
 
     void SetUp() override {
         GfxTest::SetUp();
-        gfxtest::writeFonts(dir);
-        inDir([&] { loadFonts(r); });
+        gfxtest::loadMarkerFonts(r, dir);
         target.screen = screen;
         r.renderTarget = &target;
         r.speechQueue = &q;
     }
     void TearDown() override {
         clearSpeech(q);
-        for (SDL_Surface* s : {r.font8, r.font16, r.font24}) {
-            if (s) SDL_FreeSurface(s);
-        }
+        gfxtest::freeFonts(r);
         GfxTest::TearDown();
     }
     // One tick of the script clock, then the frame's speech update.

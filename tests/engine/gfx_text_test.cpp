@@ -22,19 +22,11 @@ protected:
         loadWith(false, false);
     }
     void TearDown() override {
-        freeFonts();
+        gfxtest::freeFonts(r);
         GfxTest::TearDown();
     }
-    void freeFonts() {
-        for (SDL_Surface* s : {r.font8, r.font16, r.font24}) {
-            if (s) SDL_FreeSurface(s);
-        }
-        r.font8 = r.font16 = r.font24 = nullptr;
-    }
     void loadWith(bool full, bool bits24) {
-        freeFonts();
-        gfxtest::writeFonts(dir, full, bits24);
-        inDir([&] { loadFonts(r); });
+        gfxtest::loadMarkerFonts(r, dir, full, bits24);
         ASSERT_NE(r.font24, nullptr);
     }
 
@@ -189,10 +181,10 @@ TEST_F(GfxText, GlyphsAreClippedToTheScreenPixelByPixel) {
 }
 
 TEST_F(GfxText, CellsBeyondTheSheetAreNotRead) {
-    freeFonts();
+    gfxtest::freeFonts(r);
     // Three and a half cells, ten rows: less than one 18 x 24 cell high.
     gfxtest::writeBmp32(file("gfx/font18c.bmp"), 63, 10, [](int, int) { return 0x808080u; });
-    inDir([&] { loadFonts(r); });
+    gfxtest::inDir(dir, [&] { loadFonts(r); });
     ASSERT_NE(r.font24, nullptr);
     drawText(r, "!\"#$~", 0, 0, 24, r.black);
     // '#' (glyph 3) stands at x 28; the sheet holds its left nine columns only.

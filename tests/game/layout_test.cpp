@@ -41,18 +41,11 @@ struct LaidOut {
     LaidOut() {
         target.screen = SDL_CreateRGBSurface(SDL_SWSURFACE, 800, 600, 32, 0xff0000, 0xff00, 0xff, 0);
         r.renderTarget = &target;
-        mkdir((folder / "gfx").c_str(), 0755);
-        gfxtest::writeFonts(folder.path);
-        char here[4096];
-        if (!getcwd(here, sizeof here)) here[0] = 0;
-        if (chdir(folder.path.c_str()) == 0) {
-            loadFonts(r);
-            if (chdir(here) != 0) ADD_FAILURE() << "cannot go back to " << here;
-        }
+        gfxtest::loadMarkerFonts(r, folder.path);
     }
     ~LaidOut() {
-        for (SDL_Surface* s : {r.font8, r.font16, r.font24, target.screen})
-            if (s) SDL_FreeSurface(s);
+        gfxtest::freeFonts(r);
+        SDL_FreeSurface(target.screen);
     }
 
     // The glyphs on screen after drawing text at p, line by line, with their x.

@@ -21,15 +21,13 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
-#include <functional>
 #include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
-#include "harness.h"  // TempFolder
+#include "harness.h"  // TempFolder, surfacePixel
 
 // after gtest, whose names X11's macros (None) would change
 #include <X11/Xlib.h>
@@ -181,30 +179,37 @@ struct Desktop {
     }
     int launches = 0;  // games started so far
 
-    // The game's window, as the player sees its inside; w 0 when there is none.
-    Rect window() {
-        XSync(x, False);
-        return findWindow(DefaultRootWindow(x));
-    }
-    Rect findWindow(Window w) {
+    // The game's own X window (inside the manager's frame) as shown, or None.
+    Window client(Window w = None) {
+        if (w == None) {
+            XSync(x, False);
+            w = DefaultRootWindow(x);
+        }
         XWindowAttributes a;
         char* name = nullptr;
-        Rect found;
-        if (XGetWindowAttributes(x, w, &a) && a.map_state == IsViewable && XFetchName(x, w, &name) &&
-            name && std::string(name).rfind("Quobble", 0) == 0) {
-            Window child;
-            XTranslateCoordinates(x, w, DefaultRootWindow(x), 0, 0, &found.x, &found.y, &child);
-            found.w = a.width;
-            found.h = a.height;
-        }
+        const bool ours = XGetWindowAttributes(x, w, &a) && a.map_state == IsViewable && XFetchName(x, w, &name) &&
+                          name && std::string(name).rfind("Quobble", 0) == 0;
         if (name) XFree(name);
-        Window root, parent, *kids = nullptr;
+        if (ours) return w;
+        Window root, parent, *kids = nullptr, found = None;
         unsigned n = 0;
-        if (found.w == 0 && XQueryTree(x, w, &root, &parent, &kids, &n)) {
-            for (unsigned i = 0; i < n && found.w == 0; ++i) found = findWindow(kids[i]);
-        }
+        if (XQueryTree(x, w, &root, &parent, &kids, &n))
+            for (unsigned i = 0; i < n && found == None; ++i) found = client(kids[i]);
         if (kids) XFree(kids);
         return found;
+    }
+    // The game's window, as the player sees its inside; w 0 when there is none.
+    Rect window() {
+        Rect r;
+        const Window w = client();
+        XWindowAttributes a;
+        Window child;
+        if (w != None && XGetWindowAttributes(x, w, &a)) {
+            XTranslateCoordinates(x, w, DefaultRootWindow(x), 0, 0, &r.x, &r.y, &child);
+            r.w = a.width;
+            r.h = a.height;
+        }
+        return r;
     }
     // Waits until the game's window has the given size and is settled: in the
     // corner in full screen, else on the screen. The last one seen.
@@ -233,23 +238,6 @@ struct Desktop {
             for (int i = 0; i < w; ++i) s.rgb[static_cast<size_t>(j) * w + i] = XGetPixel(im, i, j) & 0xFFFFFF;
         XDestroyImage(im);
         return s;
-    }
-
-    // The game's own X window (inside the manager's frame), or None.
-    Window client() {
-        Window target = None;
-        std::function<void(Window)> find = [&](Window w) {
-            char* name = nullptr;
-            if (XFetchName(x, w, &name) && name && std::string(name).rfind("Quobble", 0) == 0) target = w;
-            if (name) XFree(name);
-            Window root, parent, *kids = nullptr;
-            unsigned n = 0;
-            if (target == None && XQueryTree(x, w, &root, &parent, &kids, &n))
-                for (unsigned i = 0; i < n && target == None; ++i) find(kids[i]);
-            if (kids) XFree(kids);
-        };
-        find(DefaultRootWindow(x));
-        return target;
     }
 
     // Closes the window as its close button does; the game's exit status.
@@ -294,19 +282,9 @@ Picture pictureIn(const Rect& r) {
 // The share of sampled picture pixels that show `image` (an 800x600 scene background).
 double shows(const Shot& s, const Picture& p, SDL_Surface* image) {
     int same = 0, all = 0;
-    for (int py = 10; py < kPictureH; py += 20) {
-        for (int px = 10; px < kPictureW; px += 20) {
-            const uint8_t* row = static_cast<uint8_t*>(image->pixels) + py * image->pitch;
-            const uint8_t* c = row + px * image->format->BytesPerPixel;
-            Uint8 r, g, b;
-            Uint32 value = 0;
-            memcpy(&value, c, image->format->BytesPerPixel);
-            SDL_GetRGB(value, image->format, &r, &g, &b);
-            const uint32_t want = (uint32_t(r) << 16) | (uint32_t(g) << 8) | b;
-            same += channelDistance(s.at(p.screenX(px), p.screenY(py)), want) < 48;
-            ++all;
-        }
-    }
+    for (int py = 10; py < kPictureH; py += 20)
+        for (int px = 10; px < kPictureW; px += 20, ++all)
+            same += channelDistance(s.at(p.screenX(px), p.screenY(py)), surfacePixel(image, px, py)) < 48;
     return double(same) / all;
 }
 
@@ -336,16 +314,7 @@ std::pair<int, int> cursorCorner(const Shot& s, const Picture& p, SDL_Surface* m
         for (int x = x0; x < x1; ++x) {
             const int mx = static_cast<int>(std::floor((x - p.x) / p.scale));
             const int my = static_cast<int>(std::floor((y - p.y) / p.scale));
-            uint32_t want = 0;  // black on the bars
-            if (mx >= 0 && my >= 0 && mx < kPictureW && my < kPictureH) {
-                Uint32 value = 0;
-                memcpy(&value,
-                       static_cast<uint8_t*>(menu->pixels) + my * menu->pitch + mx * menu->format->BytesPerPixel,
-                       menu->format->BytesPerPixel);
-                Uint8 r, g, b;
-                SDL_GetRGB(value, menu->format, &r, &g, &b);
-                want = (uint32_t(r) << 16) | (uint32_t(g) << 8) | b;
-            }
+            const uint32_t want = surfacePixel(menu, mx, my);  // black on the bars
             if (channelDistance(s.at(x, y), want) > 120) {
                 minX = std::min(minX, x);
                 minY = std::min(minY, y);
@@ -370,8 +339,8 @@ protected:
     SDL_Surface* barn = nullptr;  // the barn's (behind the Start button)
 
     void SetUp() override {
-        menu = IMG_Load("gfx/szene/start/bg.png");
-        barn = IMG_Load("gfx/szene/scheune_hinten/bg.png");
+        menu = asPlainRgb(IMG_Load("gfx/szene/start/bg.png"));
+        barn = asPlainRgb(IMG_Load("gfx/szene/scheune_hinten/bg.png"));
         ASSERT_TRUE(menu && barn) << "run from the build folder";
     }
     void TearDown() override {
