@@ -129,47 +129,37 @@ TEST(Layout, EveryTextOfBothEditionsKeepsItsWordsWhole) {
     }
 }
 
-// The two lines that end in the web address are put together in play: the
-// intro's version note and the farewell.
-TEST(Layout, TheLinesWithTheWebAddressKeepItWhole) {
+// The two lines that end in the web address are put together in play (the
+// intro's version note and the farewell) and keep it whole. Every credits
+// page, as the credits scene queues it, starts each of its lines at the same
+// x: the first one is not a space further in than the rest.
+TEST(Layout, TheWebAddressStaysWholeAndTheCreditsPagesLineUpOnTheLeft) {
+    LaidOut screen;
     for (const Edition* ed : kEditions) {
+        PlayDriver game;
+        game.startProgram(*ed);
         std::vector<std::string> composed;
-        {
-            PlayDriver game;
-            game.startProgram(*ed);
-            game.waitFor([&] {
-                for (const std::string& l : game.queuedLines())
-                    if (l.find(kWebAddress) != std::string::npos) composed.push_back(l);
-                return !composed.empty();
-            }, 40);
-            clearSpeech(game.e().speech);
-            game.gs().quitting = 1;
-            game.goToSceneAs("Menu");
-            composed.push_back(game.said());
-        }
+        game.waitFor([&] {
+            for (const std::string& l : game.queuedLines())
+                if (l.find(kWebAddress) != std::string::npos) composed.push_back(l);
+            return !composed.empty();
+        }, 40);
+        clearSpeech(game.e().speech);
+        game.goToSceneAs("Credits");
+        game.waitFor([&] { return !game.queuedLines().empty(); }, 3);
+        std::vector<SpeechLine> pages;
+        for (const SpeechLine* l : game.e().speech.lines) pages.push_back(*l);
+        clearSpeech(game.e().speech);
+        game.gs().quitting = 1;
+        game.goToSceneAs("Menu");
+        composed.push_back(game.said());
+
         ASSERT_EQ(composed.size(), 2u) << ed->language;
-        LaidOut screen;
         for (const std::string& line : composed) {
             EXPECT_NE(line.find(kWebAddress), std::string::npos) << line;
             expectWholeWords(screen, line, kSpeech, std::string(ed->language) + " " + line);
         }
-    }
-}
-
-// Every credits page, as the credits scene queues it, starts each of its lines
-// at the same x: the first one is not a space further in than the rest.
-TEST(Layout, TheCreditsPagesLineUpOnTheLeft) {
-    for (const Edition* ed : kEditions) {
-        std::vector<SpeechLine> pages;
-        {
-            PlayDriver game;
-            game.startProgram(*ed);
-            game.goToSceneAs("Credits");
-            game.waitFor([&] { return !game.queuedLines().empty(); }, 3);
-            for (const SpeechLine* l : game.e().speech.lines) pages.push_back(*l);
-        }
         ASSERT_EQ(pages.size(), 8u) << ed->language;
-        LaidOut screen;
         for (const SpeechLine& page : pages) {
             std::set<int> starts;
             for (const auto& line : screen.drawn(page.text, {page.x, page.y}))
