@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <vector>
 
@@ -68,6 +69,11 @@ void TestEngine::rightClick() {
 
 std::string TestEngine::frontSpeech() const {
     return e.speech.lines.empty() ? std::string() : e.speech.lines.front()->text;
+}
+
+std::string fileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 TempFolder::TempFolder() {

@@ -38,6 +38,9 @@ struct TestEngine {
     std::string frontSpeech() const;  // text of the line on screen, "" for none
 };
 
+// The whole content of a file; "" when it cannot be read.
+std::string fileText(const std::string& path);
+
 // A fresh folder under /tmp, removed with everything in it.
 struct TempFolder {
     std::string path;

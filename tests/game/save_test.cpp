@@ -31,12 +31,7 @@ protected:
     void TearDown() override { unsetenv("XDG_DATA_HOME"); }
 };
 
-std::string slotFile(const std::string& path) {
-    std::string text;
-    readWholeFile(path, text);
-    return text;
-}
-std::string slotText(const Edition& ed, int slot = kQuickSlot) { return slotFile(slotPath(ed, slot)); }
+std::string slotText(const Edition& ed, int slot = kQuickSlot) { return fileText(slotPath(ed, slot)); }
 // A save without one of its lines.
 std::string without(std::string text, const std::string& key) {
     const size_t at = text.find("\n" + key + "=");
@@ -433,7 +428,7 @@ TEST_F(SaveTest, SaveLoadAndDeleteWithTheMouseAskingBeforeALossAndShowingPicture
     game.t.frames(2);
     const uint32_t emptyWell = pictureMiddle(game, slot1);
     clickSave(game);  // the first player's slot is chosen when the screen opens in play
-    ASSERT_NE(slotFile(file1).find("scene=ScheuneHinten\n"), std::string::npos);
+    ASSERT_NE(fileText(file1).find("scene=ScheuneHinten\n"), std::string::npos);
     SDL_Surface* picture = platformLoadPicture(thumbnailPath(file1));
     ASSERT_TRUE(picture);
     EXPECT_EQ(picture->w, 112);
@@ -452,26 +447,26 @@ TEST_F(SaveTest, SaveLoadAndDeleteWithTheMouseAskingBeforeALossAndShowingPicture
 
     // Saving over a game asks first; No keeps it, Yes replaces it.
     game.give("Lolly");
-    const std::string first = slotFile(file1);
+    const std::string first = fileText(file1);
     game.t.frame({kKeyF6});
     clickSave(game);
     clickNo(game);
-    EXPECT_EQ(slotFile(file1), first);
+    EXPECT_EQ(fileText(file1), first);
     clickSave(game);
-    EXPECT_EQ(slotFile(file1), first) << "not before the answer";
+    EXPECT_EQ(fileText(file1), first) << "not before the answer";
     clickYes(game);
-    EXPECT_NE(slotFile(file1).find("item=Lolly\n"), std::string::npos);
+    EXPECT_NE(fileText(file1).find("item=Lolly\n"), std::string::npos);
 
     // A second slot, then the first deleted after the question.
     clickSlot(game, slot2);
     clickSave(game);
-    ASSERT_FALSE(slotFile(file2).empty());
+    ASSERT_FALSE(fileText(file2).empty());
     clickSlot(game, slot1);
     clickDelete(game);
-    EXPECT_FALSE(slotFile(file1).empty()) << "not before the answer";
+    EXPECT_FALSE(fileText(file1).empty()) << "not before the answer";
     clickYes(game);
-    EXPECT_EQ(slotFile(file1), "");
-    EXPECT_EQ(slotFile(thumbnailPath(file1)), "");
+    EXPECT_EQ(fileText(file1), "");
+    EXPECT_EQ(fileText(thumbnailPath(file1)), "");
     clickBack(game);
 
     // Loading the second slot brings back the game as it was saved.
@@ -483,7 +478,7 @@ TEST_F(SaveTest, SaveLoadAndDeleteWithTheMouseAskingBeforeALossAndShowingPicture
     EXPECT_EQ(game.queuedLines().front(), scriptLine("SaveRestored"));
     EXPECT_TRUE(game.carries("Lolly"));
     EXPECT_FALSE(game.carries("Ticket"));
-    EXPECT_EQ(slotFile(saveSlotPath(kEnglish)), "") << "no slot but the chosen one was written";
+    EXPECT_EQ(fileText(saveSlotPath(kEnglish)), "") << "no slot but the chosen one was written";
 
     // Closing the window on the screen keeps the game as it was when F6 was pressed.
     game.settle();
@@ -493,7 +488,7 @@ TEST_F(SaveTest, SaveLoadAndDeleteWithTheMouseAskingBeforeALossAndShowingPicture
     FrameEvents closed;
     closed.quit = true;
     runFrame(game.e(), closed);
-    EXPECT_NE(slotFile(slotPath(kEnglish, kAutoSlot)).find("item=Ticket\n"), std::string::npos);
+    EXPECT_NE(fileText(slotPath(kEnglish, kAutoSlot)).find("item=Ticket\n"), std::string::npos);
 }
 
 // Without a save the menu is as it always was; with saves it offers Continue,
@@ -510,7 +505,7 @@ TEST_F(SaveTest, ContinueInTheMenuLoadsTheNewestSave) {
         PlayDriver game;
         ASSERT_NO_FATAL_FAILURE(startPlaying(game, kGerman));
         game.t.frame({kKeyF5});
-        std::string quick = slotFile(saveSlotPath(kGerman));
+        std::string quick = fileText(saveSlotPath(kGerman));
         const size_t at = quick.find("\ntime=");
         ASSERT_NE(at, std::string::npos);
         quick.replace(at, quick.find('\n', at + 1) - at, "\ntime=1");  // an older save

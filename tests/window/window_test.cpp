@@ -21,8 +21,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -87,13 +85,6 @@ int finish(pid_t pid, int ms) {
     kill(pid, SIGKILL);
     waitpid(pid, &status, 0);
     return -1;
-}
-
-std::string readFile(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
 }
 
 struct Rect {
@@ -372,7 +363,7 @@ protected:
             share = shows(d.shot(), p, menu);
         }
         waitToShow(p, menu, 8000, &share);  // the menu fades in
-        ASSERT_GE(share, kPictureMatch) << mode << ": the menu does not show\n" << readFile(d.gameLog);
+        ASSERT_GE(share, kPictureMatch) << mode << ": the menu does not show\n" << fileText(d.gameLog);
     }
 
     // The window or screen as expected, the picture on it with black bars, the
@@ -454,7 +445,7 @@ protected:
         EXPECT_GE(share, kPictureMatch) << mode << ": Start did not lead to the barn";
     }
 
-    void quit(const std::string& mode) { EXPECT_EQ(d.quit(), 0) << mode << "\n" << readFile(d.gameLog); }
+    void quit(const std::string& mode) { EXPECT_EQ(d.quit(), 0) << mode << "\n" << fileText(d.gameLog); }
 
     // Walks through every mode on a screen of w x h.
     void walk(int index, int w, int h, bool manager) {
@@ -464,7 +455,7 @@ protected:
 
         // A plain window; F9 and Alt+Enter to full screen and back.
         d.launch(program, {});
-        ASSERT_GT(d.windowOfSize(kPictureW, kPictureH).w, 0) << readFile(d.gameLog);
+        ASSERT_GT(d.windowOfSize(kPictureW, kPictureH).w, 0) << fileText(d.gameLog);
         reachMenu("window");
         checkMode("window", kPictureW, kPictureH, false);
         for (const char* key : {"F9", "alt+Return"}) {
@@ -497,8 +488,8 @@ protected:
                 startGame(mode);
             }
             quit(mode);
-            const bool said = readFile(d.gameLog).find("does not fit") != std::string::npos;
-            EXPECT_EQ(said, scale > fit) << mode << "\n" << readFile(d.gameLog);
+            const bool said = fileText(d.gameLog).find("does not fit") != std::string::npos;
+            EXPECT_EQ(said, scale > fit) << mode << "\n" << fileText(d.gameLog);
         }
         // A remembered scale never opens a window beyond the screen.
         d.launch(program, {});
@@ -507,7 +498,7 @@ protected:
 
         // Full screen by option, and F9 back to the window.
         d.launch(program, {"--fullscreen", "--scale", "1"});
-        ASSERT_GT(d.windowOfSize(w, h).w, 0) << readFile(d.gameLog);
+        ASSERT_GT(d.windowOfSize(w, h).w, 0) << fileText(d.gameLog);
         reachMenu("--fullscreen");
         checkMode("--fullscreen", w, h, true);
         switchMode("F9");
