@@ -300,6 +300,8 @@ TEST_F(SaveTest, RandomPlaySavesOnlyWhatLoadsBackTheSame) {
             std::string why, edition;
             ASSERT_TRUE(loadSaveText(fresh.gs(), text, why, edition)) << why << "\n" << text;
             ASSERT_EQ(stateText(fresh, *ed), withoutTime(text));
+            ASSERT_EQ(fresh.gs().heldItem ? fresh.gs().heldItem->name : "", game.gs().heldItem ? game.gs().heldItem->name : "")
+                << "the item in hand is kept";
         }
         EXPECT_GE(saves, 40);
         EXPECT_GE(verbs.size(), 4u) << "saves with an item in hand under most verbs";
