@@ -21,11 +21,15 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <functional>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
-#include "harness.h"  // TempFolder, surfacePixel
+#include "harness.h"  // TempFolder
 
 // after gtest, whose names X11's macros (None) would change
 #include <X11/Xlib.h>
@@ -85,6 +89,13 @@ int finish(pid_t pid, int ms) {
     kill(pid, SIGKILL);
     waitpid(pid, &status, 0);
     return -1;
+}
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
 }
 
 struct Rect {
@@ -170,37 +181,30 @@ struct Desktop {
     }
     int launches = 0;  // games started so far
 
-    // The game's own X window (inside the manager's frame) as shown, or None.
-    Window client(Window w = None) {
-        if (w == None) {
-            XSync(x, False);
-            w = DefaultRootWindow(x);
-        }
-        XWindowAttributes a;
-        char* name = nullptr;
-        const bool ours = XGetWindowAttributes(x, w, &a) && a.map_state == IsViewable && XFetchName(x, w, &name) &&
-                          name && std::string(name).rfind("Quobble", 0) == 0;
-        if (name) XFree(name);
-        if (ours) return w;
-        Window root, parent, *kids = nullptr, found = None;
-        unsigned n = 0;
-        if (XQueryTree(x, w, &root, &parent, &kids, &n))
-            for (unsigned i = 0; i < n && found == None; ++i) found = client(kids[i]);
-        if (kids) XFree(kids);
-        return found;
-    }
     // The game's window, as the player sees its inside; w 0 when there is none.
     Rect window() {
-        Rect r;
-        const Window w = client();
+        XSync(x, False);
+        return findWindow(DefaultRootWindow(x));
+    }
+    Rect findWindow(Window w) {
         XWindowAttributes a;
-        Window child;
-        if (w != None && XGetWindowAttributes(x, w, &a)) {
-            XTranslateCoordinates(x, w, DefaultRootWindow(x), 0, 0, &r.x, &r.y, &child);
-            r.w = a.width;
-            r.h = a.height;
+        char* name = nullptr;
+        Rect found;
+        if (XGetWindowAttributes(x, w, &a) && a.map_state == IsViewable && XFetchName(x, w, &name) &&
+            name && std::string(name).rfind("Quobble", 0) == 0) {
+            Window child;
+            XTranslateCoordinates(x, w, DefaultRootWindow(x), 0, 0, &found.x, &found.y, &child);
+            found.w = a.width;
+            found.h = a.height;
         }
-        return r;
+        if (name) XFree(name);
+        Window root, parent, *kids = nullptr;
+        unsigned n = 0;
+        if (found.w == 0 && XQueryTree(x, w, &root, &parent, &kids, &n)) {
+            for (unsigned i = 0; i < n && found.w == 0; ++i) found = findWindow(kids[i]);
+        }
+        if (kids) XFree(kids);
+        return found;
     }
     // Waits until the game's window has the given size and is settled: in the
     // corner in full screen, else on the screen. The last one seen.
@@ -229,6 +233,23 @@ struct Desktop {
             for (int i = 0; i < w; ++i) s.rgb[static_cast<size_t>(j) * w + i] = XGetPixel(im, i, j) & 0xFFFFFF;
         XDestroyImage(im);
         return s;
+    }
+
+    // The game's own X window (inside the manager's frame), or None.
+    Window client() {
+        Window target = None;
+        std::function<void(Window)> find = [&](Window w) {
+            char* name = nullptr;
+            if (XFetchName(x, w, &name) && name && std::string(name).rfind("Quobble", 0) == 0) target = w;
+            if (name) XFree(name);
+            Window root, parent, *kids = nullptr;
+            unsigned n = 0;
+            if (target == None && XQueryTree(x, w, &root, &parent, &kids, &n))
+                for (unsigned i = 0; i < n && target == None; ++i) find(kids[i]);
+            if (kids) XFree(kids);
+        };
+        find(DefaultRootWindow(x));
+        return target;
     }
 
     // Closes the window as its close button does; the game's exit status.
@@ -273,9 +294,19 @@ Picture pictureIn(const Rect& r) {
 // The share of sampled picture pixels that show `image` (an 800x600 scene background).
 double shows(const Shot& s, const Picture& p, SDL_Surface* image) {
     int same = 0, all = 0;
-    for (int py = 10; py < kPictureH; py += 20)
-        for (int px = 10; px < kPictureW; px += 20, ++all)
-            same += channelDistance(s.at(p.screenX(px), p.screenY(py)), surfacePixel(image, px, py)) < 48;
+    for (int py = 10; py < kPictureH; py += 20) {
+        for (int px = 10; px < kPictureW; px += 20) {
+            const uint8_t* row = static_cast<uint8_t*>(image->pixels) + py * image->pitch;
+            const uint8_t* c = row + px * image->format->BytesPerPixel;
+            Uint8 r, g, b;
+            Uint32 value = 0;
+            memcpy(&value, c, image->format->BytesPerPixel);
+            SDL_GetRGB(value, image->format, &r, &g, &b);
+            const uint32_t want = (uint32_t(r) << 16) | (uint32_t(g) << 8) | b;
+            same += channelDistance(s.at(p.screenX(px), p.screenY(py)), want) < 48;
+            ++all;
+        }
+    }
     return double(same) / all;
 }
 
@@ -305,7 +336,16 @@ std::pair<int, int> cursorCorner(const Shot& s, const Picture& p, SDL_Surface* m
         for (int x = x0; x < x1; ++x) {
             const int mx = static_cast<int>(std::floor((x - p.x) / p.scale));
             const int my = static_cast<int>(std::floor((y - p.y) / p.scale));
-            const uint32_t want = surfacePixel(menu, mx, my);  // black on the bars
+            uint32_t want = 0;  // black on the bars
+            if (mx >= 0 && my >= 0 && mx < kPictureW && my < kPictureH) {
+                Uint32 value = 0;
+                memcpy(&value,
+                       static_cast<uint8_t*>(menu->pixels) + my * menu->pitch + mx * menu->format->BytesPerPixel,
+                       menu->format->BytesPerPixel);
+                Uint8 r, g, b;
+                SDL_GetRGB(value, menu->format, &r, &g, &b);
+                want = (uint32_t(r) << 16) | (uint32_t(g) << 8) | b;
+            }
             if (channelDistance(s.at(x, y), want) > 120) {
                 minX = std::min(minX, x);
                 minY = std::min(minY, y);
@@ -330,8 +370,8 @@ protected:
     SDL_Surface* barn = nullptr;  // the barn's (behind the Start button)
 
     void SetUp() override {
-        menu = asPlainRgb(IMG_Load("gfx/szene/start/bg.png"));
-        barn = asPlainRgb(IMG_Load("gfx/szene/scheune_hinten/bg.png"));
+        menu = IMG_Load("gfx/szene/start/bg.png");
+        barn = IMG_Load("gfx/szene/scheune_hinten/bg.png");
         ASSERT_TRUE(menu && barn) << "run from the build folder";
     }
     void TearDown() override {
@@ -363,7 +403,7 @@ protected:
             share = shows(d.shot(), p, menu);
         }
         waitToShow(p, menu, 8000, &share);  // the menu fades in
-        ASSERT_GE(share, kPictureMatch) << mode << ": the menu does not show\n" << fileText(d.gameLog);
+        ASSERT_GE(share, kPictureMatch) << mode << ": the menu does not show\n" << readFile(d.gameLog);
     }
 
     // The window or screen as expected, the picture on it with black bars, the
@@ -445,7 +485,7 @@ protected:
         EXPECT_GE(share, kPictureMatch) << mode << ": Start did not lead to the barn";
     }
 
-    void quit(const std::string& mode) { EXPECT_EQ(d.quit(), 0) << mode << "\n" << fileText(d.gameLog); }
+    void quit(const std::string& mode) { EXPECT_EQ(d.quit(), 0) << mode << "\n" << readFile(d.gameLog); }
 
     // Walks through every mode on a screen of w x h.
     void walk(int index, int w, int h, bool manager) {
@@ -455,7 +495,7 @@ protected:
 
         // A plain window; F9 and Alt+Enter to full screen and back.
         d.launch(program, {});
-        ASSERT_GT(d.windowOfSize(kPictureW, kPictureH).w, 0) << fileText(d.gameLog);
+        ASSERT_GT(d.windowOfSize(kPictureW, kPictureH).w, 0) << readFile(d.gameLog);
         reachMenu("window");
         checkMode("window", kPictureW, kPictureH, false);
         for (const char* key : {"F9", "alt+Return"}) {
@@ -488,8 +528,8 @@ protected:
                 startGame(mode);
             }
             quit(mode);
-            const bool said = fileText(d.gameLog).find("does not fit") != std::string::npos;
-            EXPECT_EQ(said, scale > fit) << mode << "\n" << fileText(d.gameLog);
+            const bool said = readFile(d.gameLog).find("does not fit") != std::string::npos;
+            EXPECT_EQ(said, scale > fit) << mode << "\n" << readFile(d.gameLog);
         }
         // A remembered scale never opens a window beyond the screen.
         d.launch(program, {});
@@ -498,7 +538,7 @@ protected:
 
         // Full screen by option, and F9 back to the window.
         d.launch(program, {"--fullscreen", "--scale", "1"});
-        ASSERT_GT(d.windowOfSize(w, h).w, 0) << fileText(d.gameLog);
+        ASSERT_GT(d.windowOfSize(w, h).w, 0) << readFile(d.gameLog);
         reachMenu("--fullscreen");
         checkMode("--fullscreen", w, h, true);
         switchMode("F9");
