@@ -122,11 +122,10 @@ TEST(FrameClock, TicksOncePerSecondWrapsAfter302PacesFramesAndTimesTheQuit) {
     waitForFrameEnd(t.e);
     EXPECT_EQ(ticksNow() - t.e.frameStartTicks, 40u) << "a slow frame is not made longer";
 
-    // Quitting runs one last frame after the next tick.
+    // Quitting: the tick to 11 comes in frame 64 (1008 ms in); frame 65 sees it and is the last one.
     gs.quitting = 1;
     gs.clockSeconds = 10;
     gs.clockStartTicks = ticksNow();
-    // The tick to 11 comes in frame 64 (1008 ms in); frame 65 sees it and is the last one.
     EXPECT_FALSE(t.runUntil([&] { return !t.e.running; }, 64));
     t.frame();
     EXPECT_FALSE(t.e.running);

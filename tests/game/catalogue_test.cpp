@@ -4,7 +4,6 @@
 // hold, every item has a slot and every way into a scene an arrival spot.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <set>
 #include <string>
 
@@ -34,19 +33,17 @@ const ScriptOpenedExit kScriptOpenedExits[] = {
 class CatalogueTest : public ::testing::TestWithParam<const Edition*> {
 protected:
     void SetUp() override {
-        te.reset(new TestEngine());
-        ASSERT_TRUE(te->videoOk);
-        buildContent(te->e, edition());
+        ASSERT_TRUE(te.videoOk);
+        buildContent(te.e, *GetParam());
     }
-    const Edition& edition() const { return *GetParam(); }
-    Engine& e() { return te->e; }
-    GameState& gs() { return te->gs(); }
+    Engine& e() { return te.e; }
+    GameState& gs() { return te.gs(); }
 
     bool hasImage(const std::string& name) { return findGraphic(e().graphics, name) != nullptr; }
     bool hasText(const std::string& key) { return findGraphic(e().texts, key) != nullptr; }
     bool hasCallback(const std::string& name) { return gs().callbacks.count(name) == 1; }
 
-    std::unique_ptr<TestEngine> te;
+    TestEngine te;
 };
 
 TEST_P(CatalogueTest, ScenesAndObjectsNameOnlyWhatWasBuilt) {
