@@ -2,12 +2,9 @@
 // harness.cpp - a headless engine on a virtual clock for the tests.
 #include "harness.h"
 
-#include <dirent.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <vector>
 
@@ -74,6 +71,11 @@ std::string TestEngine::frontSpeech() const {
     return e.speech.lines.empty() ? std::string() : e.speech.lines.front()->text;
 }
 
+std::string fileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
 TempFolder::TempFolder() {
     char name[] = "/tmp/hollowmere-test-XXXXXX";
     path = mkdtemp(name) ? name : "";
@@ -84,38 +86,25 @@ TempFolder::~TempFolder() {
     if (!path.empty()) std::filesystem::remove_all(path, ignored);
 }
 
-static std::string gTestDir;  // the scratch folder of this run; "" until first used
-
-// The scratch folder holds only the files written below: empty it and remove it.
-static void removeTestDir() {
-    if (DIR* d = opendir(gTestDir.c_str())) {
-        while (dirent* entry = readdir(d)) {
-            const std::string name = entry->d_name;
-            if (name != "." && name != "..") unlink((gTestDir + "/" + name).c_str());
-        }
-        closedir(d);
-    }
-    rmdir(gTestDir.c_str());
+// The scratch folder of this run, removed at exit.
+static const std::string& testDir() {
+    static const TempFolder dir;
+    return dir.path;
 }
 
-static std::string testDir() {
-    if (gTestDir.empty()) {
-        gTestDir = "/tmp/hollowmere-tests-" + std::to_string(getpid());
-        mkdir(gTestDir.c_str(), 0755);
-        atexit(removeTestDir);
-    }
-    return gTestDir;
-}
-
-std::string writeTestBmpFn(const std::string& name, int w, int h, const std::function<uint32_t(int x, int y)>& pixel) {
+void writeBmp(const std::string& path, int w, int h, const PixelFn& pixel) {
     SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 32, 0xff0000, 0xff00, 0xff, 0);
     for (int y = 0; y < h; ++y) {
         Uint32* row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(s->pixels) + y * s->pitch);
         for (int x = 0; x < w; ++x) row[x] = pixel(x, y) & 0xffffff;
     }
-    std::string path = testDir() + "/" + name + ".bmp";
     SDL_SaveBMP(s, path.c_str());
     SDL_FreeSurface(s);
+}
+
+std::string writeTestBmpFn(const std::string& name, int w, int h, const PixelFn& pixel) {
+    const std::string path = testDir() + "/" + name + ".bmp";
+    writeBmp(path, w, h, pixel);
     return path;
 }
 
@@ -123,14 +112,15 @@ std::string writeTestBmp(const std::string& name, int w, int h, uint32_t rgb) {
     return writeTestBmpFn(name, w, h, [rgb](int, int) { return rgb; });
 }
 
-uint32_t screenPixel(const Engine& e, int x, int y) {
-    SDL_Surface* s = e.target.screen;
+uint32_t surfacePixel(const SDL_Surface* s, int x, int y) {
     if (!s || x < 0 || y < 0 || x >= s->w || y >= s->h) return 0;
-    Uint32 v = *reinterpret_cast<Uint32*>(static_cast<Uint8*>(s->pixels) + y * s->pitch + x * 4);
+    Uint32 v = *reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(s->pixels) + y * s->pitch + x * 4);
     Uint8 r, g, b;
     SDL_GetRGB(v, s->format, &r, &g, &b);
     return (uint32_t(r) << 16) | (uint32_t(g) << 8) | b;
 }
+
+uint32_t screenPixel(const Engine& e, int x, int y) { return surfacePixel(e.target.screen, x, y); }
 
 SDL_Surface* asPlainRgb(SDL_Surface* s) {
     if (!s) return nullptr;

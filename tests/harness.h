@@ -38,6 +38,9 @@ struct TestEngine {
     std::string frontSpeech() const;  // text of the line on screen, "" for none
 };
 
+// The whole content of a file; "" when it cannot be read.
+std::string fileText(const std::string& path);
+
 // A fresh folder under /tmp, removed with everything in it.
 struct TempFolder {
     std::string path;
@@ -46,11 +49,14 @@ struct TempFolder {
     std::string operator/(const std::string& sub) const { return path + "/" + sub; }
 };
 
-// Writes a 32-bit BMP (no alpha) of w x h filled with rgb into a temp folder; returns its path.
+using PixelFn = std::function<uint32_t(int x, int y)>;  // 0xRRGGBB per pixel
+// Writes a 24-bit BMP (no alpha) of w x h at path.
+void writeBmp(const std::string& path, int w, int h, const PixelFn& pixel);
+// The same into the run's scratch folder, filled with rgb or a colour per pixel; returns its path.
 std::string writeTestBmp(const std::string& name, int w, int h, uint32_t rgb);
-// The same with a per-pixel colour function.
-std::string writeTestBmpFn(const std::string& name, int w, int h, const std::function<uint32_t(int x, int y)>& pixel);
-// Reads the screen pixel as 0xRRGGBB.
+std::string writeTestBmpFn(const std::string& name, int w, int h, const PixelFn& pixel);
+// A pixel of a 32-bit surface (the screen: of the engine's) as 0xRRGGBB; 0 outside it.
+uint32_t surfacePixel(const SDL_Surface* s, int x, int y);
 uint32_t screenPixel(const Engine& e, int x, int y);
 // The surface as 32-bit 0x00RRGGBB pixels without alpha, whatever depth it had;
 // frees the original. Null stays null.

@@ -10,8 +10,6 @@
 #include "harness.h"
 #include "world_fixture.h"
 
-// ---- the click latch ----
-
 TEST(FrameInput, AHeldButtonClicksOnceUntilAPollSeesItReleased) {
     InputState in = {};
     InputSample s = {};
@@ -42,8 +40,6 @@ TEST(FrameInput, AHeldButtonClicksOnceUntilAPollSeesItReleased) {
     EXPECT_EQ(in.rightClicked, 0);
 }
 
-// ---- the verb cycle ----
-
 TEST(FrameVerbs, RightClicksCycleTheVerb) {
     GameState gs = {};
     CursorState cursor = {};
@@ -66,8 +62,6 @@ TEST(FrameVerbs, RightClicksCycleTheVerb) {
     EXPECT_EQ(after(kModeLook), kModeUse);
     EXPECT_EQ(after(kModeUse), kModeLook);
 }
-
-// ---- the hit test ----
 
 TEST(HitTest, TheLowestDrawnVisibleSpriteWithinHalfTheCursorIsHit) {
     TestEngine t;
@@ -99,9 +93,7 @@ TEST(HitTest, TheLowestDrawnVisibleSpriteWithinHalfTheCursorIsHit) {
     EXPECT_EQ(at(5, 5), "") << "an empty list hits nothing";
 }
 
-// ---- the script clock and frame pacing ----
-
-TEST(FrameClock, TicksOncePerSecondWrapsAfter302AndPacesFrames) {
+TEST(FrameClock, TicksOncePerSecondWrapsAfter302PacesFramesAndTimesTheQuit) {
     TestEngine t;
     GameState& gs = t.gs();
     gs.clockStartTicks = ticksNow();
@@ -129,25 +121,21 @@ TEST(FrameClock, TicksOncePerSecondWrapsAfter302AndPacesFrames) {
     advanceVirtualClock(40);
     waitForFrameEnd(t.e);
     EXPECT_EQ(ticksNow() - t.e.frameStartTicks, 40u) << "a slow frame is not made longer";
-}
 
-TEST(FrameClock, QuitTimerRunsOneLastFrame) {
-    TestEngine t;
-    GameState& gs = t.gs();
+    // Quitting: the tick to 11 comes in frame 64 (1008 ms in); frame 65 sees it and is the last one.
     gs.quitting = 1;
     gs.clockSeconds = 10;
     gs.clockStartTicks = ticksNow();
-    // The tick to 11 comes in frame 64 (1008 ms in); frame 65 sees it and is the last one.
     EXPECT_FALSE(t.runUntil([&] { return !t.e.running; }, 64));
     t.frame();
     EXPECT_FALSE(t.e.running);
     EXPECT_EQ(gs.clockSeconds, 11);
 }
 
-// ---- keys ----
-
 // Escape is a level that stays until another key goes down; F9 is such a key.
-TEST(FrameKeys, EscapeStaysUntilAnotherKeyAndF9TogglesFullScreen) {
+// Touchpads press and release within a few milliseconds; the level read at the
+// next frame is already "up", so the press event has to count.
+TEST(FrameInput, EscapeStaysUntilAnotherKeyF9TogglesFullScreenAndATapIsAClick) {
     TestEngine t;
     ASSERT_TRUE(t.videoOk);
     t.frame({kKeyEscape});
@@ -163,13 +151,7 @@ TEST(FrameKeys, EscapeStaysUntilAnotherKeyAndF9TogglesFullScreen) {
     EXPECT_EQ(t.e.target.screen->h, 600);
     t.frames(3);
     EXPECT_TRUE(t.e.running);
-}
 
-TEST(FrameInput, ATapBetweenTwoFramesIsStillAClick) {
-    // Touchpads press and release within a few milliseconds; the level read at
-    // the next frame is already "up", so the press event has to count.
-    TestEngine t;
-    ASSERT_TRUE(t.videoOk);
     SDL_Event down = {};
     down.type = SDL_MOUSEBUTTONDOWN;
     down.button.button = SDL_BUTTON_LEFT;
@@ -210,8 +192,6 @@ TEST_F(WorldTest, TheCursorFollowsThePointerAndIsDrawnOncePerFrame) {
     EXPECT_GT(twin->srcY, 0);
     EXPECT_EQ(cursor->srcY, twin->srcY);
 }
-
-// ---- the screen: what depends on it and what is handed to the window ----
 
 TEST(FrameScreen, WithoutAScreenOnlyTheDrawingStops) {
     // A failed video mode change leaves no screen; time, speech, animations and

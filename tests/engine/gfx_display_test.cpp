@@ -20,8 +20,7 @@ protected:
     void SetUp() override {
         GfxTest::SetUp();
         strip = file("strip.bmp");
-        gfxtest::writeBmp24(strip, 4, kFrameH * kFrames,
-                            [](int, int y) { return frameColour(y / kFrameH); });
+        writeBmp(strip, 4, kFrameH * kFrames, [](int, int y) { return frameColour(y / kFrameH); });
     }
 
     // Draws g once at (100, 100) on a cleared screen; returns the frame shown, -1 for none.
@@ -75,8 +74,9 @@ TEST_F(GfxSprite, DelayShowsFirstFrameOneDrawLongerThenLoopsOrRests) {
 }
 
 // Delay 0 never stops a play-once strip; a hidden sprite neither draws nor steps;
-// a strip whose end is no whole frame runs off into nothing.
-TEST_F(GfxSprite, DelayZeroHiddenAndRaggedStrips) {
+// a strip whose end is no whole frame runs off into nothing; a still image is
+// drawn whole.
+TEST_F(GfxSprite, DelayZeroHiddenRaggedAndStillStrips) {
     Graphic* g = newSpriteGraphic(strip, "s", 0, 0, 4, kFrameH, 0, kFrameH * kFrames, 2);
     EXPECT_EQ(frames(*g, 6), (std::vector<int>{0, 1, 2, 3, 0, 1}));
     g->visible = 0;
@@ -92,11 +92,9 @@ TEST_F(GfxSprite, DelayZeroHiddenAndRaggedStrips) {
     g->srcY = 65536 + kFrameH;  // as a 16-bit blit offset this would be frame 1 again
     EXPECT_EQ(drawOnce(*g), -1);
     deleteGraphic(g);
-}
 
-TEST_F(GfxSprite, StillImageDrawsWholeFromSourceOffset) {
     // stripEnd 0: the frame fields are ignored and the image is drawn from (srcX, srcY).
-    Graphic* g = newSpriteGraphic(strip, "s", 0, 0, 2, 5, 0, 0, 1);
+    g = newSpriteGraphic(strip, "s", 0, 0, 2, 5, 0, 0, 1);
     g->srcY = 2 * kFrameH;
     clear(0x0000c8);
     g->x = 100;
@@ -113,7 +111,7 @@ TEST_F(GfxSprite, BlackIsTransparentAndNearBlackIsDrawn) {
     auto pattern = [](int x, int) -> uint32_t { return x == 0 ? 0x000000 : 0x010101; };
     const std::string bmp24 = file("k24.bmp");
     const std::string bmp32 = file("k32.bmp");
-    gfxtest::writeBmp24(bmp24, 2, 2, pattern);
+    writeBmp(bmp24, 2, 2, pattern);
     gfxtest::writeBmp32(bmp32, 2, 2, pattern);  // loaders give this one an empty alpha channel
     for (const std::string& path : {bmp24, bmp32}) {
         SCOPED_TRACE(path);
@@ -166,11 +164,14 @@ TEST_F(GfxSprite, MissingImageReportsEachAttemptAndIsSkipped) {
 class GfxDisplayList : public GfxTest {
 protected:
     DisplayList list;
+    RenderTarget target;
     std::string img;
 
     void SetUp() override {
         GfxTest::SetUp();
         img = solid("img.bmp", 2, 2, 0x808080);
+        target.screen = screen;
+        target.displayList = &list;
     }
     void TearDown() override {
         clearDisplayList(list);
@@ -180,9 +181,6 @@ protected:
 };
 
 TEST_F(GfxDisplayList, DrawsInListOrderAndTopSpriteAgain) {
-    RenderTarget target;
-    target.screen = screen;
-    target.displayList = &list;
     drawDisplayList(target);  // empty list: nothing, no crash
     drawTopSprite(target);
     EXPECT_EQ(pixel(0, 0), 0x0000c8u);
@@ -218,9 +216,6 @@ TEST_F(GfxDisplayList, FadesStepOnlyWhatCanMoveAndClamp) {
     // A sprite at alpha 0 is invisible but still animates; one made mid-fade is opaque.
     Graphic* anim = addSprite(list, img, "Anim", 0, 0, 2, 1, 0, 2, 1);
     anim->alpha = 0;
-    RenderTarget target;
-    target.screen = screen;
-    target.displayList = &list;
     drawDisplayList(target);
     EXPECT_EQ(anim->srcY, 1);
     EXPECT_EQ(pixel(0, 0), 0x0000c8u);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Bitmap text: markup, pen advance and wrap, glyph table, blending, clipping, counters.
+// Bitmap text: markup, pen advance and wrap, glyph table, blending, clipping,
+// counters, and the speech queue drawn with it.
 #include <string>
 
 #include "gfx_test_util.h"
@@ -22,19 +23,11 @@ protected:
         loadWith(false, false);
     }
     void TearDown() override {
-        freeFonts();
+        gfxtest::freeFonts(r);
         GfxTest::TearDown();
     }
-    void freeFonts() {
-        for (SDL_Surface* s : {r.font8, r.font16, r.font24}) {
-            if (s) SDL_FreeSurface(s);
-        }
-        r.font8 = r.font16 = r.font24 = nullptr;
-    }
     void loadWith(bool full, bool bits24) {
-        freeFonts();
-        gfxtest::writeFonts(dir, full, bits24);
-        inDir([&] { loadFonts(r); });
+        gfxtest::loadMarkerFonts(r, dir, full, bits24);
         ASSERT_NE(r.font24, nullptr);
     }
 
@@ -189,10 +182,10 @@ TEST_F(GfxText, GlyphsAreClippedToTheScreenPixelByPixel) {
 }
 
 TEST_F(GfxText, CellsBeyondTheSheetAreNotRead) {
-    freeFonts();
+    gfxtest::freeFonts(r);
     // Three and a half cells, ten rows: less than one 18 x 24 cell high.
     gfxtest::writeBmp32(file("gfx/font18c.bmp"), 63, 10, [](int, int) { return 0x808080u; });
-    inDir([&] { loadFonts(r); });
+    gfxtest::inDir(dir, [&] { loadFonts(r); });
     ASSERT_NE(r.font24, nullptr);
     drawText(r, "!\"#$~", 0, 0, 24, r.black);
     // '#' (glyph 3) stands at x 28; the sheet holds its left nine columns only.
@@ -212,6 +205,47 @@ TEST_F(GfxText, NumbersAreTenDigitsInTheFontsOwnColours) {
     drawNumber(r, 2147483647, 0, 400, 8);
     EXPECT_EQ(pixel(0, 400), 0x642464u);       // 2
     EXPECT_EQ(pixel(6 * 9, 400), 0x642e64u);   // 7
+}
+
+// Lines go at the tick that raises secondsShown above their seconds; queuing
+// restarts the count; only the front line is drawn; an empty text shows its number.
+TEST_F(GfxText, SpeechLinesExpireInTurnAndOnlyTheFrontIsDrawn) {
+    SpeechQueue q;
+    r.speechQueue = &q;
+    // One tick of the script clock, then the frame's speech update.
+    auto tick = [&] {
+        q.secondsShown += 1;
+        updateSpeech(r);
+    };
+    auto front = [&]() -> std::string { return q.lines.empty() ? "" : q.lines.front()->text; };
+    say(q, "A", r.black, 2);
+    sayAt(q, "B", 100, 100, r.black, 0);
+    updateSpeech(r);
+    EXPECT_EQ(pixel(4, 0), 0x322132u);  // 'A' blended with black
+    EXPECT_EQ(pixel(100, 100), kBackground);
+    tick();
+    tick();
+    EXPECT_EQ(front(), "A");  // secondsShown 2 is not above 2
+    tick();
+    EXPECT_EQ(front(), "B");
+    EXPECT_EQ(q.secondsShown, 0);
+    sayAt(q, "C", 0, 0, r.white, 5);
+    tick();
+    EXPECT_EQ(front(), "C") << "B's 0 seconds passed at the first tick";
+    tick();
+    EXPECT_EQ(q.secondsShown, 1);
+    say(q, "D", r.white, 1);
+    EXPECT_EQ(q.secondsShown, 0) << "queuing restarts the line on screen";
+    clearSpeech(q);
+    EXPECT_FALSE(speechQueued(q));
+
+    SpeechLine* line = newSpeechLine("", 10, 50, 24, r.white);
+    line->number = 7;
+    q.lines.push_back(line);
+    updateSpeech(r);
+    EXPECT_EQ(pixel(10, 50), 0x642064u);           // leading zero: glyph 16 unblended
+    EXPECT_EQ(pixel(10 + 9 * 18, 50), 0x642e64u);  // 7: glyph 23
+    clearSpeech(q);
 }
 
 }  // namespace

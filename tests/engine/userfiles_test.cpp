@@ -5,10 +5,10 @@
 // thumbnails that claim a huge picture.
 #include <gtest/gtest.h>
 
-#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <thread>
@@ -20,20 +20,9 @@
 
 namespace {
 
-std::string contents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-// The names in a folder, but . and ..
-std::vector<std::string> names(const std::string& folder) {
-    std::vector<std::string> out;
-    if (DIR* d = opendir(folder.c_str())) {
-        while (dirent* e = readdir(d))
-            if (std::string(e->d_name) != "." && std::string(e->d_name) != "..") out.push_back(e->d_name);
-        closedir(d);
-    }
-    return out;
+// How many entries a folder holds.
+size_t entries(const std::string& folder) {
+    return size_t(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()));
 }
 
 // A link at the temporary name of earlier versions is left alone, and so is
@@ -45,8 +34,8 @@ TEST(UserFiles, WritesGoThroughAFreshCheckedTemporaryFile) {
     ASSERT_TRUE(writeFileAtomically(victim, "precious"));
     ASSERT_EQ(symlink(victim.c_str(), (path + ".tmp").c_str()), 0);
     ASSERT_TRUE(writeFileAtomically(path, "first"));
-    EXPECT_EQ(contents(victim), "precious");
-    EXPECT_EQ(contents(path), "first");
+    EXPECT_EQ(fileText(victim), "precious");
+    EXPECT_EQ(fileText(path), "first");
     struct stat st;
     ASSERT_EQ(lstat((path + ".tmp").c_str(), &st), 0);
     EXPECT_TRUE(S_ISLNK(st.st_mode)) << "the planted link is not replaced either";
@@ -60,12 +49,12 @@ TEST(UserFiles, WritesGoThroughAFreshCheckedTemporaryFile) {
     EXPECT_FALSE(writeFileAtomically(path, "second", &error, refuse));
     EXPECT_EQ(seen, "second") << "the check reads what reached the disk";
     EXPECT_NE(error.find("refused"), std::string::npos) << error;
-    EXPECT_EQ(contents(path), "first");
-    EXPECT_EQ(names(home.path).size(), 2u) << "the file and the planted link, no temporary file";
+    EXPECT_EQ(fileText(path), "first");
+    EXPECT_EQ(entries(home.path), 2u) << "the file and the planted link, no temporary file";
 
     auto accept = [](const std::string&, std::string&) { return true; };
     EXPECT_TRUE(writeFileAtomically(path, "third", &error, accept));
-    EXPECT_EQ(contents(path), "third");
+    EXPECT_EQ(fileText(path), "third");
 }
 
 // Two writers of the same file never share a temporary file: every write
@@ -91,7 +80,7 @@ TEST(UserFiles, TwoWritersAtOnceBothSucceed) {
     first.join();
     second.join();
     EXPECT_EQ(failedA + failedB, 0);
-    EXPECT_EQ(names(home.path).size(), 1u) << "no temporary file left";
+    EXPECT_EQ(entries(home.path), 1u) << "no temporary file left";
 }
 
 // Only regular files of at most 1 MiB are read; the rest is refused with one

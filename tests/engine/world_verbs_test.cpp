@@ -7,8 +7,6 @@ using WorldVerbs = WorldTest;
 using WorldExit = WorldTest;
 using WorldSpeechCursor = WorldTest;
 
-// ---- look, talk, take, use ----
-
 TEST_F(WorldVerbs, LookAndRefusalsAnswerAtOnce) {
     setMode(kModeLook);
     clickOn(stone);
@@ -103,8 +101,6 @@ TEST_F(WorldVerbs, UseWithRunsTheScriptAndDropsTheItem) {
     EXPECT_EQ(lastName(), "WalkCursor");
 }
 
-// ---- exits ----
-
 TEST_F(WorldExit, WalkingOutChangesSceneOnlyOnArrival) {
     clickOn(gate);
     EXPECT_EQ(gs.pendingScene, "Feld");
@@ -180,8 +176,6 @@ TEST_F(WorldExit, ExitCursorShowsTheArrowUnlessWaitOrClickIsUp) {
     EXPECT_EQ(lastName(), "ClickCursor");
     EXPECT_EQ(sprite("ExitCursor"), nullptr);
 }
-
-// ---- the cursor while speech runs ----
 
 TEST_F(WorldSpeechCursor, ClickCursorHoldsTheVerbReturnsAFrameLaterAndAClickEndsTheLine) {
     setMode(kModeLook);

@@ -22,8 +22,6 @@ struct Scenario : PlayDriver {
     }
 };
 
-// ---- the old lady ----
-
 TEST(OldLady, KnockingAgainBeforeTheLollyIsGivenAwayGetsNoAnswer) {
     Scenario game;
     game.arriveIn("HausAlteDame", "KreuzungExit4");
@@ -42,10 +40,7 @@ TEST(OldLady, KnockingAgainBeforeTheLollyIsGivenAwayGetsNoAnswer) {
     ASSERT_TRUE(game.sprite("AlteDame"));
     EXPECT_EQ(game.sprite("AlteDame")->srcY, 191);
     EXPECT_EQ(game.sprite("AlteDame")->animMode, 0);
-
 }
-
-// ---- the crying girl ----
 
 TEST(CryGirl, CostumePartsHandedOverOneAtATime) {
     Scenario game;
@@ -78,8 +73,6 @@ TEST(CryGirl, CostumePartsHandedOverOneAtATime) {
     game.talkTo("CryGirl");
     EXPECT_EQ(game.said(), game.text("NOTALK_CryGirlHappy")) << "no more conversation";
 }
-
-// ---- the burp contest ----
 
 // Option i is hit from 18 * i px below the first; its lower part overlaps the next.
 void chooseTopic(Scenario& game, int option) {
@@ -130,8 +123,6 @@ INSTANTIATE_TEST_SUITE_P(Editions, BurpCue, ::testing::Values(&kEnglish, &kGerma
                              return std::string(info.param->language);
                          });
 
-// ---- the barn lock ----
-
 TEST(BarnLock, OpeningFrameSaysNothingAndRebuildsAroundTheHero) {
     Scenario game;
     game.arriveIn("ScheuneVorne", "ScheuneHintenExit");
@@ -164,8 +155,6 @@ TEST(BarnLock, OpeningFrameSaysNothingAndRebuildsAroundTheHero) {
 
 }  // namespace
 
-// ---- the crying girl talks ----
-
 TEST(CryGirl, HerMouthMovesWhileSheSpeaks) {
     Scenario game;
     game.arriveIn("FarmhausHinten", "FarmhausExit3");
@@ -186,8 +175,6 @@ TEST(CryGirl, HerMouthMovesWhileSheSpeaks) {
     EXPECT_GT(secondFrame, speaking / 4) << "the talking strip plays instead of sticking to its first frame";
 }
 
-// ---- lines that must stay readable ----
-
 TEST(FatMan, HisSecondLineStaysUpAfterTheCutScene) {
     Scenario game;
     game.arriveIn("Trainingsraum", "FitnessStudioInnenExit2");
@@ -197,9 +184,9 @@ TEST(FatMan, HisSecondLineStaysUpAfterTheCutScene) {
     EXPECT_EQ(game.said(), game.text("GiveLollyFatman2")) << "said again where the player can read it";
 }
 
-// ---- the intro's timing ----
-
-TEST(Intro, EscapeInTheCrashReachesTheMenuAtTheNextTick) {
+// Escape in the crash reaches the menu at the next tick; the credits run eleven
+// seconds even without pages.
+TEST(Intro, EscapeInTheCrashWaitsForTheTickAndTheCreditsRunElevenSeconds) {
     Scenario game;
     game.goToSceneAs("IntroCrash");
     game.seconds(2);
@@ -207,10 +194,7 @@ TEST(Intro, EscapeInTheCrashReachesTheMenuAtTheNextTick) {
     game.pressEscape();
     EXPECT_EQ(game.scene(), "IntroCrash") << "not at once";
     EXPECT_TRUE(game.waitForScene("Menu", 2));
-}
 
-TEST(Intro, TheCreditsRunElevenSecondsEvenWithoutPages) {
-    Scenario game;
     game.goToSceneAs("Credits");
     int lastSecond = 0;
     for (int i = 0; i < 20 * kSecond && game.scene() == "Credits"; ++i) {
@@ -221,8 +205,6 @@ TEST(Intro, TheCreditsRunElevenSecondsEvenWithoutPages) {
     EXPECT_EQ(game.scene(), "IntroCrash");
     EXPECT_EQ(lastSecond, 11);
 }
-
-// ---- idle animations never cut a running strip short ----
 
 TEST(IdleAnimations, WaitUntilTheRunningStripHasPlayed) {
     const struct {
@@ -248,8 +230,6 @@ TEST(IdleAnimations, WaitUntilTheRunningStripHasPlayed) {
             EXPECT_GT(game.sprite(name)->srcY, 2 * game.sprite(name)->frameHeight) << name << ": the strip went on";
     }
 }
-
-// ---- the inventory button takes only clicks on itself ----
 
 // A click on the middle of any object of any scene acts on the object: the
 // inventory button's wider flash area covers none of them.

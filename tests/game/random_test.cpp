@@ -90,8 +90,6 @@ TEST(RandomPlay, NothingBreaksAndTheEngineKeepsItsPromises) {
     EXPECT_GE(visited.size(), scenes.size() / 2) << "the walk reaches much of the game";
 }
 
-// ---- damaged pictures ----
-
 // Templates of path loaded afresh from the disk, the ones they replace kept in
 // kept (or, with kept empty, the kept ones put back); fonts always load afresh.
 void swapTemplates(PlayDriver& game, const std::string& path, std::vector<Graphic*>& kept) {

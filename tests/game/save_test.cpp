@@ -31,12 +31,7 @@ protected:
     void TearDown() override { unsetenv("XDG_DATA_HOME"); }
 };
 
-std::string slotFile(const std::string& path) {
-    std::string text;
-    readWholeFile(path, text);
-    return text;
-}
-std::string slotText(const Edition& ed, int slot = kQuickSlot) { return slotFile(slotPath(ed, slot)); }
+std::string slotText(const Edition& ed, int slot = kQuickSlot) { return fileText(slotPath(ed, slot)); }
 // A save without one of its lines.
 std::string without(std::string text, const std::string& key) {
     const size_t at = text.find("\n" + key + "=");
@@ -241,34 +236,6 @@ TEST_F(SaveTest, DamagedSavesAndUnwritableFoldersChangeNothing) {
     refused(kKeyF5, "SaveFailed", "unwritable folder");
 }
 
-// The report that began it all: an item picked up in the inventory stays in
-// hand while right clicks change the verb; a save under every verb loads back
-// as the same world, with the item still in hand.
-TEST_F(SaveTest, AnItemHeldUnderEveryVerbRoundTrips) {
-    PlayDriver game, fresh;
-    ASSERT_TRUE(game.t.videoOk);
-    ASSERT_NO_FATAL_FAILURE(startPlaying(game, kGerman));
-    fresh.startProgram(kGerman);
-    game.give("Lolly");
-    ASSERT_NO_FATAL_FAILURE(game.pickUp("Lolly"));
-    for (int i = 0; i < 6; ++i) {
-        SCOPED_TRACE("verb " + std::to_string(game.gs().cursorMode));
-        game.t.frame({kKeyF5});
-        ASSERT_EQ(game.queuedLines().front(), scriptLine("SaveDone"));
-        std::string why, edition;
-        ASSERT_TRUE(loadSaveText(fresh.gs(), slotText(kGerman), why, edition)) << why;
-        EXPECT_EQ(stateText(fresh, kGerman), withoutTime(slotText(kGerman)));
-        EXPECT_EQ(fresh.gs().heldItem, fresh.object("Lolly"));
-        clearSpeech(game.e().speech);
-        game.t.frames(2);
-        game.moveToNeutral();
-        game.t.rightClick();
-    }
-    game.t.frame({kKeyF7});
-    EXPECT_EQ(game.queuedLines().front(), scriptLine("SaveRestored"));
-    EXPECT_EQ(game.gs().heldItem, game.object("Lolly"));
-}
-
 // The player's own way to an item in hand, where the game lets him: the
 // inventory opened, Use chosen with right clicks, the item clicked, closed.
 void tryToPickUp(PlayDriver& g, const std::string& item) {
@@ -283,7 +250,8 @@ void tryToPickUp(PlayDriver& g, const std::string& item) {
 
 // The random test's player gone mad, in both editions, pressing F5 now and
 // then: whatever is saved loads into a fresh world as that same world (flags,
-// pockets, hand, verb, scene, hero's place and every object's fields).
+// pockets, hand, verb, scene, hero's place and every object's fields), also
+// with an item held in hand under most verbs (the report that began it all).
 TEST_F(SaveTest, RandomPlaySavesOnlyWhatLoadsBackTheSame) {
     for (const Edition* ed : {&kEnglish, &kGerman}) {
         SCOPED_TRACE(ed->language);
@@ -332,6 +300,8 @@ TEST_F(SaveTest, RandomPlaySavesOnlyWhatLoadsBackTheSame) {
             std::string why, edition;
             ASSERT_TRUE(loadSaveText(fresh.gs(), text, why, edition)) << why << "\n" << text;
             ASSERT_EQ(stateText(fresh, *ed), withoutTime(text));
+            ASSERT_EQ(fresh.gs().heldItem ? fresh.gs().heldItem->name : "", game.gs().heldItem ? game.gs().heldItem->name : "")
+                << "the item in hand is kept";
         }
         EXPECT_GE(saves, 40);
         EXPECT_GE(verbs.size(), 4u) << "saves with an item in hand under most verbs";
@@ -460,7 +430,7 @@ TEST_F(SaveTest, SaveLoadAndDeleteWithTheMouseAskingBeforeALossAndShowingPicture
     game.t.frames(2);
     const uint32_t emptyWell = pictureMiddle(game, slot1);
     clickSave(game);  // the first player's slot is chosen when the screen opens in play
-    ASSERT_NE(slotFile(file1).find("scene=ScheuneHinten\n"), std::string::npos);
+    ASSERT_NE(fileText(file1).find("scene=ScheuneHinten\n"), std::string::npos);
     SDL_Surface* picture = platformLoadPicture(thumbnailPath(file1));
     ASSERT_TRUE(picture);
     EXPECT_EQ(picture->w, 112);
@@ -479,26 +449,26 @@ TEST_F(SaveTest, SaveLoadAndDeleteWithTheMouseAskingBeforeALossAndShowingPicture
 
     // Saving over a game asks first; No keeps it, Yes replaces it.
     game.give("Lolly");
-    const std::string first = slotFile(file1);
+    const std::string first = fileText(file1);
     game.t.frame({kKeyF6});
     clickSave(game);
     clickNo(game);
-    EXPECT_EQ(slotFile(file1), first);
+    EXPECT_EQ(fileText(file1), first);
     clickSave(game);
-    EXPECT_EQ(slotFile(file1), first) << "not before the answer";
+    EXPECT_EQ(fileText(file1), first) << "not before the answer";
     clickYes(game);
-    EXPECT_NE(slotFile(file1).find("item=Lolly\n"), std::string::npos);
+    EXPECT_NE(fileText(file1).find("item=Lolly\n"), std::string::npos);
 
     // A second slot, then the first deleted after the question.
     clickSlot(game, slot2);
     clickSave(game);
-    ASSERT_FALSE(slotFile(file2).empty());
+    ASSERT_FALSE(fileText(file2).empty());
     clickSlot(game, slot1);
     clickDelete(game);
-    EXPECT_FALSE(slotFile(file1).empty()) << "not before the answer";
+    EXPECT_FALSE(fileText(file1).empty()) << "not before the answer";
     clickYes(game);
-    EXPECT_EQ(slotFile(file1), "");
-    EXPECT_EQ(slotFile(thumbnailPath(file1)), "");
+    EXPECT_EQ(fileText(file1), "");
+    EXPECT_EQ(fileText(thumbnailPath(file1)), "");
     clickBack(game);
 
     // Loading the second slot brings back the game as it was saved.
@@ -510,7 +480,7 @@ TEST_F(SaveTest, SaveLoadAndDeleteWithTheMouseAskingBeforeALossAndShowingPicture
     EXPECT_EQ(game.queuedLines().front(), scriptLine("SaveRestored"));
     EXPECT_TRUE(game.carries("Lolly"));
     EXPECT_FALSE(game.carries("Ticket"));
-    EXPECT_EQ(slotFile(saveSlotPath(kEnglish)), "") << "no slot but the chosen one was written";
+    EXPECT_EQ(fileText(saveSlotPath(kEnglish)), "") << "no slot but the chosen one was written";
 
     // Closing the window on the screen keeps the game as it was when F6 was pressed.
     game.settle();
@@ -520,7 +490,7 @@ TEST_F(SaveTest, SaveLoadAndDeleteWithTheMouseAskingBeforeALossAndShowingPicture
     FrameEvents closed;
     closed.quit = true;
     runFrame(game.e(), closed);
-    EXPECT_NE(slotFile(slotPath(kEnglish, kAutoSlot)).find("item=Ticket\n"), std::string::npos);
+    EXPECT_NE(fileText(slotPath(kEnglish, kAutoSlot)).find("item=Ticket\n"), std::string::npos);
 }
 
 // Without a save the menu is as it always was; with saves it offers Continue,
@@ -537,7 +507,7 @@ TEST_F(SaveTest, ContinueInTheMenuLoadsTheNewestSave) {
         PlayDriver game;
         ASSERT_NO_FATAL_FAILURE(startPlaying(game, kGerman));
         game.t.frame({kKeyF5});
-        std::string quick = slotFile(saveSlotPath(kGerman));
+        std::string quick = fileText(saveSlotPath(kGerman));
         const size_t at = quick.find("\ntime=");
         ASSERT_NE(at, std::string::npos);
         quick.replace(at, quick.find('\n', at + 1) - at, "\ntime=1");  // an older save

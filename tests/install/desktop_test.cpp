@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "frame/datadir.h"
@@ -99,7 +98,7 @@ TEST(DataLookup, AProgramWithoutDataSaysWhereItLookedAndStops) {
     EXPECT_EQ(option.status, 0) << option.out;
 }
 
-TEST(CommandLine, HelpAndVersionStopAtOnceAndNameTheEdition) {
+TEST(CommandLine, HelpAndVersionStopAtOnceAndNoDisplayIsAVideoFailure) {
     for (const char* program : {HOLLOWMERE_EN, HOLLOWMERE_DE}) {
         const bool german = std::string(program) == HOLLOWMERE_DE;
         Outcome version = run(std::string(program) + " --version");
@@ -113,9 +112,8 @@ TEST(CommandLine, HelpAndVersionStopAtOnceAndNameTheEdition) {
             EXPECT_NE(help.out.find(item), std::string::npos) << item << "\n" << help.out;
         EXPECT_NE(help.out.find(german ? "Vollbild" : "full screen"), std::string::npos) << help.out;
     }
-}
 
-TEST(Start, WithoutADisplayIsAVideoFailureUnlessAHeadlessDriverWasChosen) {
+    // Without a display the start is a video failure, unless a headless driver was chosen.
     TempFolder t;
     for (const char* display : {"", ":97"}) {
         Outcome r = run(start(HOLLOWMERE_EN, t.path, t / "cfg", 1, "",
@@ -168,7 +166,7 @@ TEST(Settings, RememberedAcrossRunsAndADamagedFileIsIgnored) {
     const std::string file = t / "cfg/hollowmere/settings";
     Outcome first = run(start(HOLLOWMERE_EN, t.path, t / "cfg", 2, "--scale 2 --smooth"));
     ASSERT_EQ(first.status, 0) << first.out;
-    ASSERT_TRUE(parseSettings([&] { std::string x; readWholeFile(file, x); return x; }(), back));
+    ASSERT_TRUE(parseSettings(fileText(file), back));
     EXPECT_EQ(back.windowWidth, 800) << "the dummy screen is 1024x768: scale 2 does not fit";
     EXPECT_TRUE(back.smooth);
     EXPECT_FALSE(back.fullscreen);
