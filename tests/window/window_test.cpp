@@ -21,10 +21,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -89,13 +86,6 @@ int finish(pid_t pid, int ms) {
     kill(pid, SIGKILL);
     waitpid(pid, &status, 0);
     return -1;
-}
-
-std::string readFile(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
 }
 
 struct Rect {
@@ -216,26 +206,15 @@ struct Desktop {
     // The game's window, as the player sees its inside; w 0 when there is none.
     Rect window() {
         XSync(x, False);
-        return findWindow(DefaultRootWindow(x));
-    }
-    Rect findWindow(Window w) {
-        XWindowAttributes a;
-        char* name = nullptr;
         Rect found;
-        if (XGetWindowAttributes(x, w, &a) && a.map_state == IsViewable && XFetchName(x, w, &name) &&
-            name && std::string(name).rfind("Quobble", 0) == 0) {
+        const Window c = client();
+        XWindowAttributes a;
+        if (c != None && XGetWindowAttributes(x, c, &a) && a.map_state == IsViewable) {
             Window child;
-            XTranslateCoordinates(x, w, DefaultRootWindow(x), 0, 0, &found.x, &found.y, &child);
+            XTranslateCoordinates(x, c, DefaultRootWindow(x), 0, 0, &found.x, &found.y, &child);
             found.w = a.width;
             found.h = a.height;
         }
-        if (name) XFree(name);
-        Window root, parent, *kids = nullptr;
-        unsigned n = 0;
-        if (found.w == 0 && XQueryTree(x, w, &root, &parent, &kids, &n)) {
-            for (unsigned i = 0; i < n && found.w == 0; ++i) found = findWindow(kids[i]);
-        }
-        if (kids) XFree(kids);
         return found;
     }
     // Waits until the game's window has the given size and is settled: in the
@@ -323,19 +302,12 @@ Picture pictureIn(const Rect& r) {
     return p;
 }
 
-// The share of sampled picture pixels that show `image` (an 800x600 scene background).
+// The share of sampled picture pixels that show `image` (an 800x600 scene background, 32-bit).
 double shows(const Shot& s, const Picture& p, SDL_Surface* image) {
     int same = 0, all = 0;
     for (int py = 10; py < kPictureH; py += 20) {
         for (int px = 10; px < kPictureW; px += 20) {
-            const uint8_t* row = static_cast<uint8_t*>(image->pixels) + py * image->pitch;
-            const uint8_t* c = row + px * image->format->BytesPerPixel;
-            Uint8 r, g, b;
-            Uint32 value = 0;
-            memcpy(&value, c, image->format->BytesPerPixel);
-            SDL_GetRGB(value, image->format, &r, &g, &b);
-            const uint32_t want = (uint32_t(r) << 16) | (uint32_t(g) << 8) | b;
-            same += channelDistance(s.at(p.screenX(px), p.screenY(py)), want) < 48;
+            same += channelDistance(s.at(p.screenX(px), p.screenY(py)), surfacePixel(image, px, py)) < 48;
             ++all;
         }
     }
@@ -368,17 +340,7 @@ std::pair<int, int> cursorCorner(const Shot& s, const Picture& p, SDL_Surface* m
         for (int x = x0; x < x1; ++x) {
             const int mx = static_cast<int>(std::floor((x - p.x) / p.scale));
             const int my = static_cast<int>(std::floor((y - p.y) / p.scale));
-            uint32_t want = 0;  // black on the bars
-            if (mx >= 0 && my >= 0 && mx < kPictureW && my < kPictureH) {
-                Uint32 value = 0;
-                memcpy(&value,
-                       static_cast<uint8_t*>(menu->pixels) + my * menu->pitch + mx * menu->format->BytesPerPixel,
-                       menu->format->BytesPerPixel);
-                Uint8 r, g, b;
-                SDL_GetRGB(value, menu->format, &r, &g, &b);
-                want = (uint32_t(r) << 16) | (uint32_t(g) << 8) | b;
-            }
-            if (channelDistance(s.at(x, y), want) > 120) {
+            if (channelDistance(s.at(x, y), surfacePixel(menu, mx, my)) > 120) {  // black on the bars
                 minX = std::min(minX, x);
                 minY = std::min(minY, y);
                 ++count;
@@ -402,8 +364,8 @@ protected:
     SDL_Surface* barn = nullptr;  // the barn's (behind the Start button)
 
     void SetUp() override {
-        menu = IMG_Load("gfx/szene/start/bg.png");
-        barn = IMG_Load("gfx/szene/scheune_hinten/bg.png");
+        menu = asPlainRgb(IMG_Load("gfx/szene/start/bg.png"));
+        barn = asPlainRgb(IMG_Load("gfx/szene/scheune_hinten/bg.png"));
         ASSERT_TRUE(menu && barn) << "run from the build folder";
     }
     void TearDown() override {
@@ -435,7 +397,7 @@ protected:
             share = shows(d.shot(), p, menu);
         }
         waitToShow(p, menu, 8000, &share);  // the menu fades in
-        ASSERT_GE(share, kPictureMatch) << mode << ": the menu does not show\n" << readFile(d.gameLog);
+        ASSERT_GE(share, kPictureMatch) << mode << ": the menu does not show\n" << fileText(d.gameLog);
     }
 
     // The window or screen as expected, the picture on it with black bars, the
@@ -515,7 +477,7 @@ protected:
         EXPECT_GE(share, kPictureMatch) << mode << ": Start did not lead to the barn";
     }
 
-    void quit(const std::string& mode) { EXPECT_EQ(d.quit(), 0) << mode << "\n" << readFile(d.gameLog); }
+    void quit(const std::string& mode) { EXPECT_EQ(d.quit(), 0) << mode << "\n" << fileText(d.gameLog); }
 
     // Walks through every mode on a screen of w x h.
     void walk(int index, int w, int h, bool manager) {
@@ -528,7 +490,7 @@ protected:
         d.launch(program, {});
         d.learnFrame();
         const Rect plain = d.windowFor(kPictureW, kPictureH);
-        ASSERT_GT(d.windowOfSize(plain.w, plain.h).w, 0) << readFile(d.gameLog);
+        ASSERT_GT(d.windowOfSize(plain.w, plain.h).w, 0) << fileText(d.gameLog);
         reachMenu("window");
         checkMode("window", plain.w, plain.h, false);
         for (const char* key : {"F9", "alt+Return"}) {
@@ -562,8 +524,8 @@ protected:
                 startGame(mode);
             }
             quit(mode);
-            const bool said = readFile(d.gameLog).find("does not fit") != std::string::npos;
-            EXPECT_EQ(said, scale > fit) << mode << "\n" << readFile(d.gameLog);
+            const bool said = fileText(d.gameLog).find("does not fit") != std::string::npos;
+            EXPECT_EQ(said, scale > fit) << mode << "\n" << fileText(d.gameLog);
         }
         // A remembered scale never opens a window beyond the screen.
         d.launch(program, {});
@@ -573,7 +535,7 @@ protected:
 
         // Full screen by option, and F9 back to the window.
         d.launch(program, {"--fullscreen", "--scale", "1"});
-        ASSERT_GT(d.windowOfSize(w, h).w, 0) << readFile(d.gameLog);
+        ASSERT_GT(d.windowOfSize(w, h).w, 0) << fileText(d.gameLog);
         reachMenu("--fullscreen");
         checkMode("--fullscreen", w, h, true);
         switchMode("F9");
