@@ -21,8 +21,9 @@ enum SaveSlot {
     kSlotCount = 10,       // eight of the player's
 };
 
-// Registers "SaveGame", "RestoreGame", "AutoSave", "SceneChanged" and
-// "SavedGames" for this engine and edition.
+// Registers "SaveGame", "RestoreGame", "AutoSave", "SceneChanged",
+// "SavedGames" and "SpareTime" (the first save rehearsed before play) for this
+// engine and edition.
 void registerSaving(Engine& e, const Edition& edition);
 // $XDG_DATA_HOME/hollowmere/<edition>/<slot's file>; "" when no data folder is known.
 std::string slotPath(const Edition& edition, int slot);
