@@ -159,13 +159,24 @@ function hollowmereForgetStored(stored) {
 }
 
 // Writes the player's files to IndexedDB; a write during a write is done after it.
-// Module.hollowmereSyncing stays true until everything written is stored.
-Module.hollowmereSync = function () {
+// Module.hollowmereSyncing stays true from the request until everything written
+// is stored. `soon` leaves the start to a task of its own, after the game's frame
+// (a save writes two files in one frame: one store for both); a store asked for
+// at once starts one that was left for later now.
+Module.hollowmereSync = function (soon) {
   if (Module.hollowmereSyncing) {
-    Module.hollowmereSyncAgain = true;
+    if (!Module.hollowmereStoreLater) Module.hollowmereSyncAgain = true;
+    else if (!soon) hollowmereStoreNow();  // the store left for later takes this write too
     return;
   }
   Module.hollowmereSyncing = true;
+  if (soon) Module.hollowmereStoreLater = setTimeout(hollowmereStoreNow, 0);
+  else hollowmereStoreNow();
+};
+
+function hollowmereStoreNow() {
+  clearTimeout(Module.hollowmereStoreLater);
+  Module.hollowmereStoreLater = null;
   var storing = hollowmereFileTimes();
   FS.syncfs(false, function (err) {
     if (err) console.warn("The saved files could not be stored: " + err);
@@ -179,7 +190,7 @@ Module.hollowmereSync = function () {
       Module.hollowmereSync();
     }
   });
-};
+}
 
 // The page is hidden or goes away (beforeunload, pagehide and visibilitychange
 // follow each other): the game is kept once until the page draws again, and

@@ -19,6 +19,9 @@ static const char* const kIconPath = "gfx/icon.bmp";
 // Of a frame's spare time, what is left unspent on reading ahead: one picture
 // may take longer than the rest of the budget.
 static const uint32_t kSpareMarginMs = 6;
+// What a frame must have left for the game's own spare-time work ("SpareTime",
+// one step of work the game does once, ahead of need).
+static const uint32_t kSpareWorkMs = 12;
 static const int kHeroStartFootX = 364;  // where a hero sprite appears before any walk
 static const int kHeroStartFootY = 248;
 
@@ -248,6 +251,10 @@ void waitForFrameEnd(Engine& e) {
             elapsed = ticksNow() - e.frameStartTicks;
             if (elapsed + kSpareMarginMs < kFrameMs) decodeAheadFor(kFrameMs - elapsed - kSpareMarginMs);
         }
+        elapsed = ticksNow() - e.frameStartTicks;
+    }
+    if (elapsed + kSpareWorkMs <= kFrameMs) {
+        runCallback(e.game, "SpareTime");
         elapsed = ticksNow() - e.frameStartTicks;
     }
     if (elapsed < kFrameMs) sleepTicks(kFrameMs - elapsed);

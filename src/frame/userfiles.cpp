@@ -34,12 +34,13 @@ std::string dataFolder() { return xdgFolder("XDG_DATA_HOME", ".local/share"); }
 
 bool makeFolders(const std::string& folder) {
     if (folder.empty()) return false;
+    struct stat st;
+    if (stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return true;  // every save after the first
     for (size_t i = 1; i <= folder.size(); ++i) {
         if (i < folder.size() && folder[i] != '/') continue;
         std::string part = folder.substr(0, i);
         if (mkdir(part.c_str(), 0755) != 0 && errno != EEXIST) return false;
     }
-    struct stat st;
     return stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 

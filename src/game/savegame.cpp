@@ -2,6 +2,8 @@
 // savegame.cpp - the slots of each edition, their files and what the hero says about them.
 #include "game/savegame.h"
 
+#include <SDL.h>
+
 #include <cstdio>
 
 #include "frame/clock.h"
@@ -40,8 +42,63 @@ void rebuildWorld(Engine& e, const Edition& ed) {
 // Whether a save tells the player, the console or no one.
 enum Telling { kTellNoOne, kTellConsole, kTellPlayer };
 
+// The first save of a session runs much code for the first time: the browser
+// compiles each function on its first call (the PNG writer and its deflate,
+// the save text's writer and reader) and its file system's calls run for the
+// first time too, together 25-60 ms in the frame that enters the first scene.
+// So before play, in the spare time of frames that have much of it, the save is
+// rehearsed a step a frame: nothing is kept and no save file is touched (the
+// file step writes a hidden file of its own and removes it). What it warms
+// belongs to the process, so the steps are counted for the process.
+enum RehearsalStep {
+    kRehearseThumbnail = 0,  // a thumbnail of a blank screen of thumbnail size
+    kRehearseText,           // the world written as a save text
+    kRehearseCheck,          // that text read back as the check of a written file reads it
+    kRehearseFile,           // the text written to a file beside the saves and removed
+    kRehearseScreen,         // a thumbnail of the whole screen: the browser makes code
+    kRehearseScreenAgain,    // that ran long faster for its next call, so twice
+    kRehearsalDone,
+};
+constexpr const char* kRehearsalFile = ".rehearsal";  // in the edition's save folder, removed at once
+int gRehearsalStep = kRehearseThumbnail;  // the next step; a real save ends the rehearsal
+std::string gRehearsalText;                 // the text of the steps after kRehearseText
+
+void rehearseSaving(GameState& gs) {
+    if (gRehearsalStep >= kRehearsalDone || !gs.engine || !gs.edition) return;
+    Engine& e = *gs.engine;
+    const Edition& ed = *gs.edition;
+    switch (gRehearsalStep++) {
+    case kRehearseThumbnail:
+        if (SDL_Surface* blank = SDL_CreateRGBSurface(0, kThumbWidth, kThumbHeight, 32, 0xff0000, 0xff00, 0xff, 0)) {
+            thumbnailPng(blank);
+            SDL_FreeSurface(blank);
+        }
+        break;
+    case kRehearseText: gRehearsalText = writeSaveText(gs, e.partners, ed.language); break;
+    case kRehearseCheck: {
+        SavedGame back;
+        std::string why;
+        readSaveText(gRehearsalText, ed.language, gs, e.partners, back, why);  // out of play it is refused
+        break;
+    }
+    case kRehearseFile: {
+        const std::string path = slotPath(ed, kAutoSlot);
+        if (path.empty()) break;
+        const std::string file = path.substr(0, path.rfind('/') + 1) + kRehearsalFile;
+        if (writeFileAtomically(file, gRehearsalText, nullptr, [](const std::string&, std::string&) { return true; }))
+            removeUserFile(file);
+        gRehearsalText.clear();
+        break;
+    }
+    case kRehearseScreen:
+    case kRehearseScreenAgain: thumbnailPng(e.target.screen); break;
+    default: break;
+    }
+}
+
 bool saveInPlay(GameState& gs, int slot, Telling tell) {
     if (!gs.engine || !gs.edition || !inInteractivePlay(gs)) return false;
+    gRehearsalStep = kRehearsalDone;  // the real thing runs now
     const std::string text = writeSaveText(gs, gs.engine->partners, gs.edition->language, calendarNow());
     return writeSaveToSlot(gs, slot, text, thumbnailPng(gs.engine->target.screen), tell == kTellPlayer,
                            tell != kTellNoOne);
@@ -188,5 +245,6 @@ void registerSaving(Engine& e, const Edition& edition) {
     registerCallback(e.game, "AutoSave", autoSave);
     registerCallback(e.game, "SceneChanged", sceneChanged);
     registerCallback(e.game, "ConversationOpens", conversationOpens);
+    registerCallback(e.game, "SpareTime", rehearseSaving);
     registerSavedGamesScreen(e);
 }

@@ -22,7 +22,8 @@ enum SaveSlot {
 };
 
 // Registers "SaveGame", "RestoreGame", "AutoSave", "SceneChanged",
-// "ConversationOpens" and "SavedGames" for this engine and edition.
+// "ConversationOpens", "SavedGames" and "SpareTime" (the first save rehearsed
+// before play) for this engine and edition.
 void registerSaving(Engine& e, const Edition& edition);
 // $XDG_DATA_HOME/hollowmere/<edition>/<slot's file>; "" when no data folder is known.
 std::string slotPath(const Edition& edition, int slot);

@@ -291,6 +291,6 @@ void platformRunLoop(bool (*frame)(void* context), void* context) {
 
 void platformFilesWritten() {
     EM_ASM({
-        if (Module.hollowmereSync) Module.hollowmereSync();
+        if (Module.hollowmereSync) Module.hollowmereSync(true);  // after this frame
     });
 }

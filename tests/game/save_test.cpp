@@ -8,6 +8,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -322,6 +323,10 @@ TEST_F(SaveTest, TheAutosaveKeepsToItsOwnSlotInPlayOnly) {
         game.e().running = true;
     };
     ASSERT_NO_FATAL_FAILURE(skipToMenu(game, kEnglish));
+    // The first save was rehearsed in the spare time of the frames before: it left no file.
+    const std::string folder = dataFolder() + "/" + kEnglish.language;
+    ASSERT_TRUE(std::filesystem::is_directory(folder)) << "the rehearsal wrote its file beside the saves";
+    for (const auto& left : std::filesystem::directory_iterator(folder)) ADD_FAILURE() << left.path();
     game.t.frame({kKeyF5});
     closeWindow();
     EXPECT_EQ(slotText(kEnglish), "") << "nothing saved in the menu";
