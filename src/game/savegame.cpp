@@ -39,6 +39,12 @@ void rebuildWorld(Engine& e, const Edition& ed) {
     buildContent(e, ed);
 }
 
+// $XDG_DATA_HOME/hollowmere/<edition>/, where its saves lie; "" when no data folder is known.
+std::string editionFolder(const Edition& edition) {
+    const std::string folder = dataFolder();
+    return folder.empty() ? "" : folder + "/" + edition.language + "/";
+}
+
 // Whether a save tells the player, the console or no one.
 enum Telling { kTellNoOne, kTellConsole, kTellPlayer };
 
@@ -82,9 +88,9 @@ void rehearseSaving(GameState& gs) {
         break;
     }
     case kRehearseFile: {
-        const std::string path = slotPath(ed, kAutoSlot);
-        if (path.empty()) break;
-        const std::string file = path.substr(0, path.rfind('/') + 1) + kRehearsalFile;
+        const std::string folder = editionFolder(ed);
+        if (folder.empty()) break;
+        const std::string file = folder + kRehearsalFile;
         if (writeFileAtomically(file, gRehearsalText, nullptr, [](const std::string&, std::string&) { return true; }))
             removeUserFile(file);
         gRehearsalText.clear();
@@ -134,9 +140,9 @@ void restoreGame(GameState& gs) { loadFromSlot(gs, kQuickSlot); }
 }  // namespace
 
 std::string slotPath(const Edition& edition, int slot) {
-    const std::string folder = dataFolder();
+    const std::string folder = editionFolder(edition);
     if (folder.empty() || slot < 0 || slot >= kSlotCount) return "";
-    return folder + "/" + edition.language + "/" + kSlotFiles[slot];
+    return folder + kSlotFiles[slot];
 }
 
 std::string saveSlotPath(const Edition& edition) { return slotPath(edition, kQuickSlot); }

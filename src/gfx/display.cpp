@@ -417,6 +417,7 @@ const Uint32* pictureRow(const DrawStep& step, long y, long x) {
            (x - step.x + step.src.x);
 }
 
+// A row of a 32-bit surface from column x: the target's, or a picture's own.
 Uint32* targetRow(SDL_Surface* target, long y, long x) {
     return reinterpret_cast<Uint32*>(static_cast<uint8_t*>(target->pixels) + y * target->pitch) + x;
 }
@@ -558,11 +559,6 @@ void composeAroundCover(RenderTarget& t, SDL_Surface* target, const SDL_Rect& ar
             runFrom = -1;
         }
     }
-    if (step.facts) {
-        step.facts->rows = int32_t(span.y1 - span.y0);
-        step.facts->keyedRows = 0;
-        for (size_t i = around; i < below.size(); ++i) step.facts->keyedRows += below[i].h;
-    }
     for (size_t i = 0; i < below.size(); ++i) {
         composeSteps(t, target, below[i], 0, cover);
         if (i >= around) copyKeyed(target, step, below[i]);
@@ -589,18 +585,17 @@ FrameFacts* frameFactsOf(RenderTarget& t, const DrawStep& step) {
     const int x0 = std::max(0, int(step.src.x)), x1 = std::min(s->w, int(step.src.x) + int(step.src.w));
     const int y0 = std::max(0, int(step.src.y)), y1 = std::min(s->h, int(step.src.y) + int(step.src.h));
     for (int y = y0; y < y1 && blank; ++y) {
-        const Uint32* row = reinterpret_cast<const Uint32*>(static_cast<const uint8_t*>(s->pixels) + size_t(y) * s->pitch);
+        const Uint32* row = targetRow(s, y, x0);
         Uint32 any = 0;
-        for (int x = x0; x < x1; ++x) any |= row[x] & 0xffffff;
+        for (int x = 0; x < x1 - x0; ++x) any |= row[x] & 0xffffff;
         blank = any == 0;
     }
     facts.blank = blank;
     // Whether it is full of holes, from every eighth row (a film is mostly opaque rows)
     constexpr int kSampleEvery = 8;
     for (int y = y0; y < y1 && !blank; y += kSampleEvery) {
-        const Uint32* row = reinterpret_cast<const Uint32*>(static_cast<const uint8_t*>(s->pixels) + size_t(y) * s->pitch);
         ++facts.rows;
-        if (rowHoldsKey(row + x0, x1 - x0, key)) ++facts.keyedRows;
+        if (rowHoldsKey(targetRow(s, y, x0), x1 - x0, key)) ++facts.keyedRows;
     }
     return &facts;
 }

@@ -37,8 +37,7 @@ enum DrawKind : uint8_t {
 // change for a file's frame, so it is found once.
 struct FrameFacts {
     bool blank = false;      // every pixel is the colour key (an explosion's empty frame)
-    int32_t rows = 0;        // rows looked at: every eighth at first, then those it covered of
-                             // the pictures below when it last lay over them as a film
+    int32_t rows = 0;        // rows looked at: every eighth
     int32_t keyedRows = 0;   // of those, the rows holding the colour key
 };
 

@@ -729,13 +729,14 @@ void readFloor(Picture* p) {
                 uint8_t* dst = p->floor.data() + static_cast<size_t>(row) * s->w;
                 for (int col = 0; col < s->w; ++col) dst[col] = isFloor[src[col]];
             }
-        }
-        for (int row = 0; row < s->h && !(bpp == 1 && colours); ++row) {
-            for (int col = 0; col < s->w; ++col) {
-                Uint8 r, gr, b;
-                SDL_GetRGB(readPixel(s, col, row), s->format, &r, &gr, &b);
-                // black by the colour, not the raw value: an alpha channel does not make it floor
-                p->floor[static_cast<size_t>(row) * s->w + col] = (r | gr | b) != 0;
+        } else {
+            for (int row = 0; row < s->h; ++row) {
+                for (int col = 0; col < s->w; ++col) {
+                    Uint8 r, gr, b;
+                    SDL_GetRGB(readPixel(s, col, row), s->format, &r, &gr, &b);
+                    // black by the colour, not the raw value: an alpha channel does not make it floor
+                    p->floor[static_cast<size_t>(row) * s->w + col] = (r | gr | b) != 0;
+                }
             }
         }
         if (SDL_MUSTLOCK(s)) SDL_UnlockSurface(s);
