@@ -173,10 +173,13 @@ struct Desktop {
 
     // The manager's frame around the game's window (none without a manager).
     int frameLeft = 0, frameTop = 0, frameRight = 0, frameBottom = 0;
-    // Reads it from the first window the manager frames, waiting up to 5 s.
+    // Reads it from the first window the manager frames, once it has stayed the
+    // same for 1.5 s (the frame grows a handle when the window becomes
+    // resizable), waiting up to 8 s.
     void learnFrame() {
         const Atom extents = XInternAtom(x, "_NET_FRAME_EXTENTS", False);
-        for (int waited = 0; manager && waited < 5000; waited += 100) {
+        int stable = 0;
+        for (int waited = 0; manager && waited < 8000 && stable < 1500; waited += 100) {
             const Window c = client();
             Atom type = None;
             int format = 0;
@@ -185,9 +188,10 @@ struct Desktop {
             if (c != None && XGetWindowProperty(x, c, extents, 0, 4, False, AnyPropertyType, &type, &format, &n,
                                                 &after, &data) == Success && data && n == 4 && format == 32) {
                 const long* e = reinterpret_cast<const long*>(data);
+                const bool same = frameLeft == int(e[0]) && frameRight == int(e[1]) && frameTop == int(e[2]) &&
+                                  frameBottom == int(e[3]);
+                stable = same ? stable + 100 : 0;
                 frameLeft = int(e[0]), frameRight = int(e[1]), frameTop = int(e[2]), frameBottom = int(e[3]);
-                XFree(data);
-                return;
             }
             if (data) XFree(data);
             pause(100);
