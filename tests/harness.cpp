@@ -122,6 +122,16 @@ uint32_t surfacePixel(const SDL_Surface* s, int x, int y) {
 
 uint32_t screenPixel(const Engine& e, int x, int y) { return surfacePixel(e.target.screen, x, y); }
 
+uint64_t surfaceHash(const SDL_Surface* s) {
+    const Uint32 rgb = s->format->Rmask | s->format->Gmask | s->format->Bmask;
+    uint64_t h = 1469598103934665603ull;
+    for (int y = 0; y < s->h; ++y) {
+        const Uint32* row = reinterpret_cast<const Uint32*>(static_cast<const uint8_t*>(s->pixels) + y * s->pitch);
+        for (int x = 0; x < s->w; ++x) h = (h ^ (row[x] & rgb)) * 1099511628211ull;
+    }
+    return h;
+}
+
 SDL_Surface* asPlainRgb(SDL_Surface* s) {
     if (!s) return nullptr;
     SDL_Surface* plain = SDL_CreateRGBSurface(SDL_SWSURFACE, s->w, s->h, 32, 0xff0000, 0xff00, 0xff, 0);

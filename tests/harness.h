@@ -58,6 +58,8 @@ std::string writeTestBmpFn(const std::string& name, int w, int h, const PixelFn&
 // A pixel of a 32-bit surface (the screen: of the engine's) as 0xRRGGBB; 0 outside it.
 uint32_t surfacePixel(const SDL_Surface* s, int x, int y);
 uint32_t screenPixel(const Engine& e, int x, int y);
+// The colours of every pixel of a 32-bit surface (the unused fourth byte left out), hashed.
+uint64_t surfaceHash(const SDL_Surface* s);
 // The surface as 32-bit 0x00RRGGBB pixels without alpha, whatever depth it had;
 // frees the original. Null stays null.
 SDL_Surface* asPlainRgb(SDL_Surface* s);

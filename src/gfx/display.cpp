@@ -171,45 +171,100 @@ SDL_Rect rectOf(int x, int y, int w, int h) {
     return r;
 }
 
-// Grows box (empty when w is 0) by the part of x, y, w, h that lies on a screen of sw x sh.
-void addArea(SDL_Rect& box, long x, long y, long w, long h, int sw, int sh) {
+// Adds the part of x, y, w, h that lies on a screen of sw x sh to parts.
+void addArea(std::vector<SDL_Rect>& parts, long x, long y, long w, long h, int sw, int sh) {
     long x1 = x + w, y1 = y + h;
     if (x < 0) x = 0;
     if (y < 0) y = 0;
     if (x1 > sw) x1 = sw;
     if (y1 > sh) y1 = sh;
     if (x >= x1 || y >= y1) return;
-    if (box.w != 0) {
-        x1 = std::max<long>(x1, box.x + box.w);
-        y1 = std::max<long>(y1, box.y + box.h);
-        x = std::min<long>(x, box.x);
-        y = std::min<long>(y, box.y);
-    }
-    box = rectOf(static_cast<int>(x), static_cast<int>(y), static_cast<int>(x1 - x),
-                 static_cast<int>(y1 - y));
+    parts.push_back(rectOf(int(x), int(y), int(x1 - x), int(y1 - y)));
 }
 
 // Where a step may change pixels. Text runs down and across from its first
 // line (line breaks and wrapping), so it claims the rows from there down.
-void addStepArea(SDL_Rect& box, const DrawStep& step, int sw, int sh) {
+void addStepArea(std::vector<SDL_Rect>& parts, const DrawStep& step, int sw, int sh) {
     if (step.kind == kDrawSprite)
-        addArea(box, step.x, step.y, step.src.w, step.src.h, sw, sh);
+        addArea(parts, step.x, step.y, step.src.w, step.src.h, sw, sh);
     else
-        addArea(box, 0, step.y, sw, sh - static_cast<long>(step.y), sw, sh);
+        addArea(parts, 0, step.y, sw, sh - static_cast<long>(step.y), sw, sh);
 }
 
-// The part of the screen whose pixels differ between shown and the noted steps;
-// the whole screen when the lists cannot be matched step by step.
-SDL_Rect changedArea(const RenderTarget& t, SDL_Surface* screen) {
-    SDL_Rect box = rectOf(0, 0, 0, 0);
-    if (t.composedOn != screen || t.stepCount != t.shownCount)
-        return rectOf(0, 0, screen->w, screen->h);
-    for (size_t i = 0; i < t.stepCount; ++i) {
-        if (sameStep(t.steps[i], t.shown[i])) continue;
-        addStepArea(box, t.steps[i], screen->w, screen->h);
-        addStepArea(box, t.shown[i], screen->w, screen->h);
+long areaOf(const SDL_Rect& r) { return long(r.w) * r.h; }
+
+SDL_Rect unionOf(const SDL_Rect& a, const SDL_Rect& b) {
+    const int x0 = std::min(a.x, b.x), y0 = std::min(a.y, b.y);
+    const int x1 = std::max(a.x + a.w, b.x + b.w), y1 = std::max(a.y + a.h, b.y + b.h);
+    return rectOf(x0, y0, x1 - x0, y1 - y0);
+}
+
+// Each part costs a round of every step's drawing and a hand-over of its own:
+// two parts become one where that adds no more than a few rows of pixels, and
+// the cheapest pairs become one until at most most are left.
+void mergeParts(std::vector<SDL_Rect>& parts, size_t most) {
+    constexpr long kPartCost = 8 * 800;  // pixels: what one more part costs, about
+    for (;;) {
+        size_t a = 0, b = 0;
+        long cheapest = LONG_MAX;
+        for (size_t i = 0; i < parts.size(); ++i)
+            for (size_t j = i + 1; j < parts.size(); ++j) {
+                const long growth = areaOf(unionOf(parts[i], parts[j])) - areaOf(parts[i]) - areaOf(parts[j]);
+                if (growth < cheapest) {
+                    cheapest = growth;
+                    a = i;
+                    b = j;
+                }
+            }
+        if (cheapest == LONG_MAX || (cheapest > kPartCost && parts.size() <= most)) return;
+        parts[a] = unionOf(parts[a], parts[b]);
+        parts.erase(parts.begin() + static_cast<std::ptrdiff_t>(b));
     }
-    return box;
+}
+
+// A big strip's frame stepping to another frame of the same column: what is
+// known of where the two differ is looked up by this.
+std::string frameChangeKey(const std::string& source, int32_t x, int32_t w, int32_t h, int32_t fromY,
+                           int32_t toY) {
+    return source + ' ' + std::to_string(x) + ' ' + std::to_string(w) + ' ' + std::to_string(h) + ' ' +
+           std::to_string(fromY) + ' ' + std::to_string(toY);
+}
+
+// Where the frame before differs from the frame now, when now is the same
+// strip at the same place and only its frame stepped, and that is known; null otherwise.
+const std::vector<SDL_Rect>* knownFrameChange(const RenderTarget& t, const DrawStep& before, const DrawStep& now) {
+    if (t.frameChanges.empty() || now.kind != kDrawSprite || before.kind != kDrawSprite || now.x != before.x ||
+        now.y != before.y || now.alpha != before.alpha || now.src.x != before.src.x || now.src.w != before.src.w ||
+        now.src.h != before.src.h || now.source != before.source)
+        return nullptr;
+    auto known = t.frameChanges.find(
+        frameChangeKey(now.source, now.src.x, now.src.w, now.src.h, before.frameY, now.frameY));
+    return known == t.frameChanges.end() ? nullptr : &known->second;
+}
+
+// The parts of the screen whose pixels differ between shown and the noted
+// steps, into t.changed; the whole screen when the lists cannot be matched step by step.
+void findChangedParts(RenderTarget& t, SDL_Surface* screen) {
+    std::vector<SDL_Rect>& parts = t.changed;
+    parts.clear();
+    const int sw = screen->w, sh = screen->h;
+    if (t.composedOn != screen || t.stepCount != t.shownCount) {
+        parts.push_back(rectOf(0, 0, sw, sh));
+        return;
+    }
+    for (size_t i = 0; i < t.stepCount; ++i) {
+        const DrawStep& now = t.steps[i];
+        const DrawStep& before = t.shown[i];
+        if (sameStep(now, before)) continue;
+        if (const std::vector<SDL_Rect>* change = knownFrameChange(t, before, now)) {
+            for (const SDL_Rect& r : *change) addArea(parts, long(now.x) + r.x, long(now.y) + r.y, r.w, r.h, sw, sh);
+            continue;
+        }
+        addStepArea(parts, now, sw, sh);
+        addStepArea(parts, before, sw, sh);
+    }
+    constexpr size_t kMostParts = 8;
+    mergeParts(parts, kMostParts);
 }
 
 bool contains(const SDL_Rect& outer, long x, long y, long w, long h) {
@@ -421,6 +476,9 @@ const Uint32* pictureRow(const DrawStep& step, long y, long x) {
 Uint32* targetRow(SDL_Surface* target, long y, long x) {
     return reinterpret_cast<Uint32*>(static_cast<uint8_t*>(target->pixels) + y * target->pitch) + x;
 }
+const Uint32* targetRow(const SDL_Surface* target, long y, long x) {
+    return reinterpret_cast<const Uint32*>(static_cast<const uint8_t*>(target->pixels) + y * target->pitch) + x;
+}
 
 // An opaque keyed picture drawn as the blitter draws it, but in the loops
 // here: every pixel but the key copied.
@@ -565,12 +623,15 @@ void composeAroundCover(RenderTarget& t, SDL_Surface* target, const SDL_Rect& ar
     }
 }
 
+// A sprite frame of at least this many pixels (about a fifth of the screen) is
+// worth finding out about; smaller ones cost little to draw.
+constexpr long kWorthAsking = 100000;
+
 // What is known of a big sprite frame, found out the first time it is composed:
 // whether it is all black, its colour key (an explosion's empty frame before it
 // goes off), and how many of its rows hold the key. Small frames cost little to
 // draw and are not asked about (null).
 FrameFacts* frameFactsOf(RenderTarget& t, const DrawStep& step) {
-    constexpr long kWorthAsking = 100000;  // pixels: about a fifth of the screen
     SDL_Surface* s = step.surface;
     Uint32 key = 1;
     if (step.kind != kDrawSprite || !s || long(step.src.w) * step.src.h < kWorthAsking ||
@@ -600,10 +661,55 @@ FrameFacts* frameFactsOf(RenderTarget& t, const DrawStep& step) {
     return &facts;
 }
 
+// Where two rows differ, the unused byte left out: [first, end), empty when they do not.
+void rowDifference(const Uint32* a, const Uint32* b, long n, long& first, long& end) {
+    first = end = 0;
+    if (std::memcmp(a, b, static_cast<size_t>(n) * sizeof(Uint32)) == 0) return;
+    auto differs = [&](long i) { return ((a[i] ^ b[i]) & 0xffffff) != 0; };
+    long i = 0;
+    while (i < n && !differs(i)) ++i;
+    if (i == n) return;
+    first = i;
+    end = n;
+    while (!differs(end - 1)) --end;
+}
+
+// Where frame fromY of g's strip differs from frame toY, in bands of rows
+// within the frame, merged into a few parts; false while either is not held.
+bool learnFrameChange(RenderTarget& t, Graphic& g, int32_t width, int32_t fromY, int32_t toY) {
+    const std::string key = frameChangeKey(g.path, g.srcX, width, g.frameHeight, fromY, toY);
+    if (fromY == toY || t.frameChanges.count(key)) return true;
+    std::vector<SDL_Rect> parts;
+    const bool held = lookAtHeldFrames(g, fromY, toY, g.frameHeight, [&](const SDL_Surface* a, int32_t ay,
+                                                                        const SDL_Surface* b, int32_t by) {
+        const long x0 = std::max<long>(g.srcX, 0);
+        const long n = std::min<long>({long(g.srcX) + width, a->w, b->w}) - x0;
+        if (n <= 0 || a->format->BytesPerPixel != 4 || b->format->BytesPerPixel != 4) return;
+        constexpr int32_t kBandRows = 16;
+        for (int32_t band = 0; band < g.frameHeight; band += kBandRows) {
+            long bx0 = LONG_MAX, bx1 = 0, by0 = -1, by1 = 0;
+            for (int32_t y = band; y < std::min(band + kBandRows, g.frameHeight); ++y) {
+                long first = 0, end = 0;
+                rowDifference(targetRow(a, ay + y, int(x0)), targetRow(b, by + y, int(x0)), n, first, end);
+                if (first == end) continue;
+                bx0 = std::min(bx0, first);
+                bx1 = std::max(bx1, end);
+                if (by0 < 0) by0 = y;
+                by1 = y + 1;
+            }
+            if (by0 >= 0) parts.push_back(rectOf(int(x0 - g.srcX + bx0), int(by0), int(bx1 - bx0), int(by1 - by0)));
+        }
+    });
+    if (!held) return false;
+    constexpr size_t kMostParts = 4;
+    mergeParts(parts, kMostParts);
+    t.frameChanges[key] = parts;
+    return true;
+}
+
 // Composes area of the frame on target: black, then every step in order,
-// clipped to area.
+// clipped to area. The steps' facts are found first.
 void composeArea(RenderTarget& t, SDL_Surface* target, const SDL_Rect& area) {
-    for (size_t i = 0; i < t.stepCount; ++i) t.steps[i].facts = frameFactsOf(t, t.steps[i]);
     SDL_Surface* screen = t.screen;
     t.screen = target;  // text draws on the render target's screen
     const size_t cover = coverStep(t, target, area);
@@ -715,22 +821,24 @@ bool composeFrame(RenderTarget& t) {
     bool handOver = false;
     SDL_Surface* screen = t.screen;
     if (screen && !noted) {
-        if (t.testHookDrawAtOnce) platformPresent(screen, nullptr);  // drawn as it went
+        if (t.testHookDrawAtOnce) platformPresent(screen, nullptr, 0);  // drawn as it went
         handOver = t.testHookDrawAtOnce;
     } else if (screen && !t.picturesMissing) {
-        // Only the changed part is composed, on the screen itself: every step,
-        // text too, keeps to the clip, and what lies around it is already there.
-        const SDL_Rect area = changedArea(t, screen);
-        const bool whole = area.w == screen->w && area.h == screen->h;
-        if (area.w != 0) {
-            composeArea(t, screen, area);
-            if (!whole && !t.presentNext) platformPresent(screen, &area);
+        // Only the changed parts are composed, on the screen itself: every step,
+        // text too, keeps to the clip, and what lies around them is already there.
+        findChangedParts(t, screen);
+        const std::vector<SDL_Rect>& parts = t.changed;
+        const bool whole = parts.size() == 1 && parts[0].w == screen->w && parts[0].h == screen->h;
+        if (!parts.empty()) {
+            for (size_t i = 0; i < t.stepCount; ++i) t.steps[i].facts = frameFactsOf(t, t.steps[i]);
+            for (const SDL_Rect& part : parts) composeArea(t, screen, part);
+            if (!whole && !t.presentNext) platformPresent(screen, parts.data(), int(parts.size()));
             t.steps.swap(t.shown);
             t.shownCount = t.stepCount;
             t.composedOn = screen;
         }
-        if (whole || t.presentNext) platformPresent(screen, nullptr);
-        handOver = area.w != 0 || t.presentNext;
+        if (whole || t.presentNext) platformPresent(screen, nullptr, 0);
+        handOver = !parts.empty() || t.presentNext;
     }
     if (handOver) {
         t.presentNext = false;
@@ -754,7 +862,27 @@ bool readMissingPictures(RenderTarget& t, uint32_t budgetMs) {
     if (t.displayList)
         for (Graphic* g : t.displayList->sprites)
             if (g->visible == 1) readStripAheadUntil(*g, deadline);
+    learnFrameChanges(t, deadline);
     return all;
+}
+
+void learnFrameChanges(RenderTarget& t, std::chrono::steady_clock::time_point deadline) {
+    if (!t.displayList) return;
+    for (Graphic* g : t.displayList->sprites) {
+        int32_t w = 0, h = 0;
+        const int32_t rows = g->frameHeight;
+        if (g->visible != 1 || g->stripEnd <= 0 || rows <= 0 || !graphicSize(*g, w, h)) continue;
+        if (g->frameWidth != 0) w = g->frameWidth;
+        if (long(w) * rows < kWorthAsking) continue;
+        // A strip steps a frame down and after its last frame comes its first.
+        const int32_t before = g->srcY >= rows ? g->srcY - rows : g->stripEnd - rows;
+        const int32_t after = g->srcY + rows >= g->stripEnd ? 0 : g->srcY + rows;
+        const int32_t steps[2][2] = {{before, g->srcY}, {g->srcY, after}};
+        for (const auto& step : steps) {
+            if (std::chrono::steady_clock::now() >= deadline) return;
+            learnFrameChange(t, *g, w, step[0], step[1]);
+        }
+    }
 }
 
 bool noteText(TextRenderer& r, RenderTarget* target, const std::string& text, int x, int y,

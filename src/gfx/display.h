@@ -8,6 +8,7 @@
 // window. An idle scene therefore costs no pixels at all.
 #pragma once
 #include "platform/platform.h"
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <map>
@@ -79,7 +80,11 @@ struct RenderTarget {
     std::map<std::string, FrameFacts> frameFacts;  // big sprite frames by file and frame's place:
                                            // an empty frame is skipped, a frame full of holes is
                                            // drawn over the pictures below, not around them
-    std::vector<SDL_Rect> belowCover;      // the parts of the changed area that a film frame leaves
+    std::map<std::string, std::vector<SDL_Rect>> frameChanges;  // where a big strip's frame differs from
+                                           // the one next to it, in the frame, by file, column, size and
+                                           // the two frames' rows: only that changes when it steps
+    std::vector<SDL_Rect> changed;         // the parts of the screen this frame composes (kept for its capacity)
+    std::vector<SDL_Rect> belowCover;      // the parts of a changed part that a film frame leaves
                                            // to the pictures below it (kept for its capacity)
     uint64_t framesPresented = 0;          // frames handed to the window so far
 
@@ -119,6 +124,10 @@ bool composeFrame(RenderTarget& target);
 // time, then the rows their strips show next, until budgetMs have passed; true
 // when no picture is missing.
 bool readMissingPictures(RenderTarget& target, uint32_t budgetMs);
+// Finds out where the big strips on screen change when they step, from the
+// frame each shows to the frames before and after it, while both are held;
+// until deadline (a frame's spare time). Nothing is read for it.
+void learnFrameChanges(RenderTarget& target, std::chrono::steady_clock::time_point deadline);
 // True when the text was noted for later instead of drawn now.
 bool noteText(TextRenderer& r, RenderTarget* target, const std::string& text, int x, int y,
               int size, uint32_t colour);

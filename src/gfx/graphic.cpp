@@ -898,6 +898,38 @@ void readStripAheadUntil(Graphic& g, std::chrono::steady_clock::time_point deadl
     }
 }
 
+namespace {
+
+// The surface holding file rows [y, y + rows) of p now, y turned into its own
+// row; null when they are not all held.
+const SDL_Surface* heldRows(const Picture& p, int32_t& y, int32_t rows) {
+    if (p.state != kPictureDecoded || !p.surface || y < 0 || rows <= 0 || int64_t(y) + rows > p.height)
+        return nullptr;
+    if (!p.streamed || p.whole) return p.surface;
+    if (y >= p.firstRow && y + rows <= p.firstRow + p.rowsHeld) {
+        y -= p.firstRow;
+        return p.surface;
+    }
+    if (p.next && y >= p.nextFirst && y + rows <= p.nextFirst + p.nextRows) {
+        y -= p.nextFirst;
+        return p.next;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+bool lookAtHeldFrames(Graphic& g, int32_t firstY, int32_t secondY, int32_t rows, const HeldFramesLook& look) {
+    if (!g.picture) return false;
+    std::unique_lock<std::mutex> hold(g.picture->lock, std::try_to_lock);
+    if (!hold.owns_lock()) return false;  // the worker reads it
+    const SDL_Surface* first = heldRows(*g.picture, firstY, rows);
+    const SDL_Surface* second = heldRows(*g.picture, secondY, rows);
+    if (!first || !second) return false;
+    look(first, firstY, second, secondY);
+    return true;
+}
+
 void graphicHotSize(Graphic& g, int32_t& width, int32_t& height) {
     int32_t w = 0, h = 0;
     graphicSize(g, w, h);

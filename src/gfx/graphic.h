@@ -5,6 +5,7 @@
 #include "platform/platform.h"
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <string>
@@ -139,6 +140,14 @@ SDL_Surface* graphicRows(Graphic& g, int32_t& srcY, int32_t& rows, bool spareTim
 // Reads the rows a streamed strip shows next, the window after the one g draws,
 // until they are all read or deadline has passed (a frame's spare time).
 void readStripAheadUntil(Graphic& g, std::chrono::steady_clock::time_point deadline);
+// Runs look on the rows of two frames of g's picture, the frames starting at
+// file rows firstY and secondY, rows tall, each given as its surface and that
+// surface's own row, with the picture's lock held; only when both are held now
+// (nothing is read for it: a streamed strip's window and the rows read after
+// it). False when look did not run.
+using HeldFramesLook =
+    std::function<void(const SDL_Surface* first, int32_t firstRow, const SDL_Surface* second, int32_t secondRow)>;
+bool lookAtHeldFrames(Graphic& g, int32_t firstY, int32_t secondY, int32_t rows, const HeldFramesLook& look);
 // Whether g can be drawn without reading its file first: its pixels are
 // decoded, a streamed strip's first rows were read ahead, or there is nothing
 // to read (no file, an unreadable one). False while another thread reads it.

@@ -318,13 +318,12 @@ SDL_Surface* platformOpenWindow(const WindowChoice& choice, const std::string& c
     return screen;
 }
 
-void platformPresent(SDL_Surface* screen, const SDL_Rect* area) {
-    if (!area) {
+void platformPresent(SDL_Surface* screen, const SDL_Rect* parts, int count) {
+    if (!parts) {
         SDL_Flip(screen);
         return;
     }
-    SDL_Rect part = *area;
-    SDL_UpdateRects(screen, 1, &part);
+    SDL_UpdateRects(screen, count, const_cast<SDL_Rect*>(parts));
 }
 
 bool platformWindowSize(int& w, int& h) {

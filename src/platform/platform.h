@@ -56,8 +56,8 @@ bool platformStartVideo(const WindowChoice& choice);
 // after printing "Unable to set video resolution: ...".
 SDL_Surface* platformOpenWindow(const WindowChoice& choice, const std::string& caption,
                                 const char* iconPath);
-// Hands the screen to the window: the whole of it (area null) or one part.
-void platformPresent(SDL_Surface* screen, const SDL_Rect* area);
+// Hands the screen to the window: the whole of it (parts null) or count parts.
+void platformPresent(SDL_Surface* screen, const SDL_Rect* parts, int count);
 // The window's size on the desktop; false when it cannot be told.
 bool platformWindowSize(int& w, int& h);
 // The part of the screen a window may take (without panels), video started;

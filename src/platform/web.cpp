@@ -175,29 +175,35 @@ SDL_Surface* platformOpenWindow(const WindowChoice&, const std::string&, const c
     return gWeb.screen;
 }
 
-void platformPresent(SDL_Surface* screen, const SDL_Rect* area) {
-    SDL_Rect part = area ? *area : SDL_Rect{0, 0, kWidth, kHeight};
-    SDL_Rect all = {0, 0, kWidth, kHeight};
-    if (screen != gWeb.screen || !SDL_IntersectRect(&part, &all, &part)) return;
-    // 0x00RRGGBB words become R, G, B, 255 bytes
-    for (int y = part.y; y < part.y + part.h; ++y) {
-        const Uint32* from = reinterpret_cast<const Uint32*>(static_cast<const uint8_t*>(screen->pixels) +
-                                                             static_cast<size_t>(y) * screen->pitch);
-        uint8_t* to = gWeb.rgba + (static_cast<size_t>(y) * kWidth + part.x) * 4;
-        for (int x = part.x; x < part.x + part.w; ++x, to += 4) {
-            const Uint32 p = from[x];
-            to[0] = static_cast<uint8_t>(p >> 16);
-            to[1] = static_cast<uint8_t>(p >> 8);
-            to[2] = static_cast<uint8_t>(p);
-            to[3] = 255;
-        }
+void platformPresent(SDL_Surface* screen, const SDL_Rect* parts, int count) {
+    const SDL_Rect all = {0, 0, kWidth, kHeight};
+    if (!parts) {
+        parts = &all;
+        count = 1;
     }
-    EM_ASM({
-        var ctx = Module.hollowmereContext || (Module.hollowmereContext = Module.canvas.getContext("2d"));
-        var pixels = new ImageData(new Uint8ClampedArray(HEAPU8.buffer, $0, $1 * $2 * 4), $1, $2);
-        ctx.putImageData(pixels, 0, 0, $3, $4, $5, $6);
-    }, gWeb.rgba, kWidth, kHeight, part.x, part.y, part.w, part.h);
-    if (gWeb.firstPictureMs == 0) gWeb.firstPictureMs = emscripten_get_now();
+    for (int i = 0; i < count && screen == gWeb.screen; ++i) {
+        SDL_Rect part = parts[i];
+        if (!SDL_IntersectRect(&part, &all, &part)) continue;
+        // 0x00RRGGBB words become R, G, B, 255 bytes
+        for (int y = part.y; y < part.y + part.h; ++y) {
+            const Uint32* from = reinterpret_cast<const Uint32*>(static_cast<const uint8_t*>(screen->pixels) +
+                                                                 static_cast<size_t>(y) * screen->pitch);
+            uint8_t* to = gWeb.rgba + (static_cast<size_t>(y) * kWidth + part.x) * 4;
+            for (int x = part.x; x < part.x + part.w; ++x, to += 4) {
+                const Uint32 p = from[x];
+                to[0] = static_cast<uint8_t>(p >> 16);
+                to[1] = static_cast<uint8_t>(p >> 8);
+                to[2] = static_cast<uint8_t>(p);
+                to[3] = 255;
+            }
+        }
+        EM_ASM({
+            var ctx = Module.hollowmereContext || (Module.hollowmereContext = Module.canvas.getContext("2d"));
+            var pixels = new ImageData(new Uint8ClampedArray(HEAPU8.buffer, $0, $1 * $2 * 4), $1, $2);
+            ctx.putImageData(pixels, 0, 0, $3, $4, $5, $6);
+        }, gWeb.rgba, kWidth, kHeight, part.x, part.y, part.w, part.h);
+    }
+    if (gWeb.firstPictureMs == 0 && screen == gWeb.screen) gWeb.firstPictureMs = emscripten_get_now();
 }
 
 bool platformWindowSize(int& w, int& h) {

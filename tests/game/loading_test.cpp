@@ -16,16 +16,6 @@
 
 namespace {
 
-// The colour of every pixel (the unused fourth byte left out), folded into one number.
-uint64_t fingerprint(SDL_Surface* s) {
-    uint64_t h = 1469598103934665603ull;
-    for (int y = 0; y < s->h; ++y) {
-        const Uint32* row = reinterpret_cast<const Uint32*>(static_cast<uint8_t*>(s->pixels) + y * s->pitch);
-        for (int x = 0; x < s->w; ++x) h = (h ^ (row[x] & 0xffffff)) * 1099511628211ull;
-    }
-    return h;
-}
-
 // The display list drawn on a canvas as the next frame will draw it; the
 // animations are left where they were.
 uint64_t displayPrint(Engine& e, SDL_Surface* canvas) {
@@ -37,7 +27,7 @@ uint64_t displayPrint(Engine& e, SDL_Surface* canvas) {
         g->delayCounter = counter;
         g->delayCurrent = delay;
     }
-    return fingerprint(canvas);
+    return surfaceHash(canvas);
 }
 
 struct Drawn {
@@ -77,7 +67,7 @@ Drawn drawEverything(bool reference) {
                 SDL_Surface* canvas = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 32, 0xff0000, 0xff00, 0xff, 0);
                 SDL_FillRect(canvas, nullptr, 0x123456);  // shows the colour key
                 drawSprite(canvas, *probe);
-                print = fingerprint(canvas);
+                print = surfaceHash(canvas);
                 SDL_FreeSurface(canvas);
             }
             deleteGraphic(probe);
