@@ -191,6 +191,11 @@ void addStepArea(std::vector<SDL_Rect>& parts, const DrawStep& step, int sw, int
         addArea(parts, 0, step.y, sw, sh - static_cast<long>(step.y), sw, sh);
 }
 
+// Whether the rectangle x, y, w, h holds all of inner.
+bool contains(const SDL_Rect& inner, long x, long y, long w, long h) {
+    return x <= inner.x && y <= inner.y && x + w >= inner.x + inner.w && y + h >= inner.y + inner.h;
+}
+
 long areaOf(const SDL_Rect& r) { return long(r.w) * r.h; }
 
 SDL_Rect unionOf(const SDL_Rect& a, const SDL_Rect& b) {
@@ -204,6 +209,13 @@ SDL_Rect unionOf(const SDL_Rect& a, const SDL_Rect& b) {
 // the cheapest pairs become one until at most most are left.
 void mergeParts(std::vector<SDL_Rect>& parts, size_t most) {
     constexpr long kPartCost = 8 * 800;  // pixels: what one more part costs, about
+    // a part within another goes first (every part is within a whole-screen one)
+    for (size_t i = 0; i < parts.size(); ++i)
+        for (size_t j = 0; j < parts.size(); ++j) {
+            if (i == j || !contains(parts[i], parts[j].x, parts[j].y, parts[j].w, parts[j].h)) continue;
+            parts.erase(parts.begin() + static_cast<std::ptrdiff_t>(i--));
+            break;
+        }
     for (;;) {
         size_t a = 0, b = 0;
         long cheapest = LONG_MAX;
@@ -265,10 +277,6 @@ void findChangedParts(RenderTarget& t, SDL_Surface* screen) {
     }
     constexpr size_t kMostParts = 8;
     mergeParts(parts, kMostParts);
-}
-
-bool contains(const SDL_Rect& outer, long x, long y, long w, long h) {
-    return x <= outer.x && y <= outer.y && x + w >= outer.x + outer.w && y + h >= outer.y + outer.h;
 }
 
 // The part of the picture a sprite step draws, as a screen rectangle.
