@@ -180,7 +180,7 @@ struct PictureReader {
     long bmpPixels = 0;           // BMP: where the pixels start in the file; 0 = a PNG
     int32_t bmpStride = 0;        // BMP: bytes per row in the file, padded to 4
     bool bmpBottomUp = true;      // BMP: the last row comes first in the file
-    std::vector<uint8_t> bmpRow;  // BMP: one row as the file holds it
+    std::vector<uint8_t> bmpRows; // BMP: a block of rows as the file holds them
 
     PictureReader() = default;
     PictureReader(const PictureReader&) = delete;  // owns the file and the PNG reader
@@ -218,22 +218,29 @@ bool openBmp(PictureReader* r) {
     r->bmpBottomUp = height > 0;
     r->bmpStride = (w * 3 + 3) & ~3;
     r->bmpPixels = static_cast<long>(littleEndian(h + 10, 4));
-    r->bmpRow.resize(static_cast<size_t>(r->bmpStride));
     r->screenLayout = r->bmpPixels > 0;
     return r->screenLayout;
 }
 
-// Reads one row of a BMP into dst's row at in the screen's layout; false when
-// the file breaks off.
-bool readBmpRow(PictureReader* r, SDL_Surface* dst, int32_t row, int32_t at) {
-    const int32_t fileRow = r->bmpBottomUp ? r->height - 1 - row : row;
-    if (std::fseek(r->file, r->bmpPixels + static_cast<long>(fileRow) * r->bmpStride, SEEK_SET) != 0 ||
-        std::fread(r->bmpRow.data(), 1, r->bmpRow.size(), r->file) != r->bmpRow.size())
+// Reads rows [row, row + count) of a BMP into dst's rows from at in the
+// screen's layout, with one read (the rows lie side by side in the file, last
+// first when it is bottom-up); false when the file breaks off.
+bool readBmpRows(PictureReader* r, SDL_Surface* dst, int32_t row, int32_t at, int32_t count) {
+    if (row < 0 || count <= 0 || count > r->height - row) return false;
+    const int32_t lowest = r->bmpBottomUp ? r->height - row - count : row;  // the block's first row in the file
+    const size_t stride = static_cast<size_t>(r->bmpStride);
+    r->bmpRows.resize(stride * static_cast<size_t>(count));
+    if (std::fseek(r->file, r->bmpPixels + static_cast<long>(lowest) * r->bmpStride, SEEK_SET) != 0 ||
+        std::fread(r->bmpRows.data(), 1, r->bmpRows.size(), r->file) != r->bmpRows.size())
         return false;
-    Uint32* out = reinterpret_cast<Uint32*>(static_cast<uint8_t*>(dst->pixels) + static_cast<size_t>(at) * dst->pitch);
-    const uint8_t* in = r->bmpRow.data();
-    for (int32_t x = 0; x < r->width; ++x, in += 3)
-        out[x] = (Uint32(in[2]) << 16) | (Uint32(in[1]) << 8) | in[0];  // 0x00RRGGBB, as the screen
+    for (int32_t i = 0; i < count; ++i) {
+        const int32_t inBlock = r->bmpBottomUp ? count - 1 - i : i;
+        const uint8_t* in = r->bmpRows.data() + static_cast<size_t>(inBlock) * stride;
+        Uint32* out = reinterpret_cast<Uint32*>(static_cast<uint8_t*>(dst->pixels) +
+                                                static_cast<size_t>(at + i) * dst->pitch);
+        for (int32_t x = 0; x < r->width; ++x, in += 3)
+            out[x] = (Uint32(in[2]) << 16) | (Uint32(in[1]) << 8) | in[0];  // 0x00RRGGBB, as the screen
+    }
     return true;
 }
 
@@ -288,10 +295,15 @@ PictureReader* openReader(const std::string& path) {
 // Reads count rows into dst from its row at; rows before first are read and
 // dropped. False when the file breaks off.
 bool readRows(PictureReader* r, SDL_Surface* dst, int32_t first, int32_t at, int32_t count) {
-    if (!r->png) {  // a BMP: any row can be read at once
+    if (!r->png) {  // a BMP: any row can be read at once, a block of them with one read
+        constexpr int32_t kBmpBlockRows = 64;
         r->nextRow = std::max(r->nextRow, first);
-        for (int32_t i = 0; i < count; ++i, ++r->nextRow)
-            if (!readBmpRow(r, dst, r->nextRow, at + i)) return false;
+        for (int32_t done = 0; done < count;) {
+            const int32_t rows = std::min(count - done, kBmpBlockRows);
+            if (!readBmpRows(r, dst, r->nextRow, at + done, rows)) return false;
+            done += rows;
+            r->nextRow += rows;
+        }
         return true;
     }
     if (setjmp(png_jmpbuf(r->png))) return false;
