@@ -206,7 +206,7 @@ SDL_Rect unionOf(const SDL_Rect& a, const SDL_Rect& b) {
 
 // Each part costs a round of every step's drawing and a hand-over of its own:
 // two parts become one where that adds no more than a few rows of pixels, and
-// the cheapest pairs become one until at most most are left.
+// the cheapest pairs become one until no more than most are left.
 void mergeParts(std::vector<SDL_Rect>& parts, size_t most) {
     constexpr long kPartCost = 8 * 800;  // pixels: what one more part costs, about
     // a part within another goes first (every part is within a whole-screen one)
@@ -683,16 +683,20 @@ void rowDifference(const Uint32* a, const Uint32* b, long n, long& first, long& 
 }
 
 // Where frame fromY of g's strip differs from frame toY, in bands of rows
-// within the frame, merged into a few parts; false while either is not held.
+// within the frame, merged into a few parts; false while either is not held
+// (or its pixels are of a kind not compared).
 bool learnFrameChange(RenderTarget& t, Graphic& g, int32_t width, int32_t fromY, int32_t toY) {
     const std::string key = frameChangeKey(g.path, g.srcX, width, g.frameHeight, fromY, toY);
     if (fromY == toY || t.frameChanges.count(key)) return true;
     std::vector<SDL_Rect> parts;
-    const bool held = lookAtHeldFrames(g, fromY, toY, g.frameHeight, [&](const SDL_Surface* a, int32_t ay,
-                                                                        const SDL_Surface* b, int32_t by) {
+    bool compared = false;  // plain xRGB pixels, the only kind compared here
+    lookAtHeldFrames(g, fromY, toY, g.frameHeight, [&](const SDL_Surface* a, int32_t ay, const SDL_Surface* b,
+                                                       int32_t by) {
+        if (!plainRgb(a->format) || !plainRgb(b->format)) return;
+        compared = true;
         const long x0 = std::max<long>(g.srcX, 0);
         const long n = std::min<long>({long(g.srcX) + width, a->w, b->w}) - x0;
-        if (n <= 0 || a->format->BytesPerPixel != 4 || b->format->BytesPerPixel != 4) return;
+        if (n <= 0) return;  // the frame lies beside the picture: nothing drawn, nothing changes
         constexpr int32_t kBandRows = 16;
         for (int32_t band = 0; band < g.frameHeight; band += kBandRows) {
             long bx0 = LONG_MAX, bx1 = 0, by0 = -1, by1 = 0;
@@ -708,7 +712,7 @@ bool learnFrameChange(RenderTarget& t, Graphic& g, int32_t width, int32_t fromY,
             if (by0 >= 0) parts.push_back(rectOf(int(x0 - g.srcX + bx0), int(by0), int(bx1 - bx0), int(by1 - by0)));
         }
     });
-    if (!held) return false;
+    if (!compared) return false;
     constexpr size_t kMostParts = 4;
     mergeParts(parts, kMostParts);
     t.frameChanges[key] = parts;
