@@ -10,9 +10,9 @@
 
 #include <algorithm>
 #include <chrono>
-#include <thread>
 #include <ctime>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "frame/clock.h"
