@@ -234,18 +234,29 @@ void mergeParts(std::vector<SDL_Rect>& parts, size_t most) {
     }
 }
 
+// A sprite frame of at least this many pixels (about a fifth of the screen) is
+// worth finding out about; smaller ones cost little to draw.
+constexpr long kWorthAsking = 100000;
+
+// A frame of a file (its top row in the file, its column and size): what is
+// known of its pixels is looked up by this.
+std::string frameKey(const std::string& source, int32_t frameY, int32_t x, int32_t w, int32_t h) {
+    return source + ' ' + std::to_string(frameY) + ' ' + std::to_string(x) + ' ' + std::to_string(w) + ' ' +
+           std::to_string(h);
+}
+
 // A big strip's frame stepping to another frame of the same column: what is
 // known of where the two differ is looked up by this.
 std::string frameChangeKey(const std::string& source, int32_t x, int32_t w, int32_t h, int32_t fromY,
                            int32_t toY) {
-    return source + ' ' + std::to_string(x) + ' ' + std::to_string(w) + ' ' + std::to_string(h) + ' ' +
-           std::to_string(fromY) + ' ' + std::to_string(toY);
+    return frameKey(source, fromY, x, w, h) + ' ' + std::to_string(toY);
 }
 
 // Where the frame before differs from the frame now, when now is the same
 // strip at the same place and only its frame stepped, and that is known; null otherwise.
 const std::vector<SDL_Rect>* knownFrameChange(const RenderTarget& t, const DrawStep& before, const DrawStep& now) {
-    if (t.frameChanges.empty() || now.kind != kDrawSprite || before.kind != kDrawSprite || now.x != before.x ||
+    if (t.frameChanges.empty() || now.kind != kDrawSprite || before.kind != kDrawSprite ||
+        long(now.src.w) * now.src.h < kWorthAsking || now.x != before.x ||
         now.y != before.y || now.alpha != before.alpha || now.src.x != before.src.x || now.src.w != before.src.w ||
         now.src.h != before.src.h || now.source != before.source)
         return nullptr;
@@ -631,10 +642,6 @@ void composeAroundCover(RenderTarget& t, SDL_Surface* target, const SDL_Rect& ar
     }
 }
 
-// A sprite frame of at least this many pixels (about a fifth of the screen) is
-// worth finding out about; smaller ones cost little to draw.
-constexpr long kWorthAsking = 100000;
-
 // What is known of a big sprite frame, found out the first time it is composed:
 // whether it is all black, its colour key (an explosion's empty frame before it
 // goes off), and how many of its rows hold the key. Small frames cost little to
@@ -645,8 +652,7 @@ FrameFacts* frameFactsOf(RenderTarget& t, const DrawStep& step) {
     if (step.kind != kDrawSprite || !s || long(step.src.w) * step.src.h < kWorthAsking ||
         s->format->BytesPerPixel != 4 || s->format->Amask != 0 || !platformColorKey(s, &key) || key != 0)
         return nullptr;
-    const std::string id = step.source + ' ' + std::to_string(step.frameY) + ' ' + std::to_string(step.src.x) +
-                           ' ' + std::to_string(step.src.w) + ' ' + std::to_string(step.src.h);
+    const std::string id = frameKey(step.source, step.frameY, step.src.x, step.src.w, step.src.h);
     auto known = t.frameFacts.find(id);
     if (known != t.frameFacts.end()) return &known->second;
     FrameFacts& facts = t.frameFacts[id];
